@@ -1,0 +1,71 @@
+// The application object: process start-up, the application title, the profile's registry place,
+// the main window and the counted wait cursor.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class Application {
+  public:
+    Application();
+    virtual ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // The one application object of the process.
+    static Application& Current();
+
+    // Called from WinMain: takes the title from the string table, then runs InitInstance.
+    // Gives the process's exit status.
+    int Run(HINSTANCE instance);
+
+    HINSTANCE Instance() const { return instance_; }
+    const std::string& Title() const { return title_; }
+
+    // The profile lives in HKEY_CURRENT_USER\Software\<registry key>\<profile name>.
+    void SetRegistryKey(UINT stringId);
+    void SetProfileName(const std::string& name) { profileName_ = name; }
+    const std::string& RegistryKey() const { return registryKey_; }
+    const std::string& ProfileName() const { return profileName_; }
+
+    HWND MainWindow() const { return mainWindow_; }
+    void SetMainWindow(HWND window) { mainWindow_ = window; }
+
+    // Counted: the hourglass shows while the count is above zero.
+    void BeginWaitCursor();
+    void EndWaitCursor();
+    int WaitCursorCount() const { return waitCount_; }
+
+    // Three-dimensional dialog controls: the system draws them itself, so there is nothing to switch on.
+    bool Enable3dControls() { return true; }
+
+  protected:
+    // The start-up sequence; false ends the process without a message loop.
+    virtual bool InitInstance() = 0;
+
+  private:
+    HINSTANCE instance_ = nullptr;
+    std::string title_;
+    std::string registryKey_;
+    std::string profileName_;
+    HWND mainWindow_ = nullptr;
+    int waitCount_ = 0;
+    HCURSOR restoreCursor_ = nullptr;
+};
+
+// A string-table entry of the program's own resources ("" when absent).
+std::string LoadResourceString(UINT id);
+
+// The message box of the launcher: captioned with the application title, owned by the active launcher
+// window. A box with OK, OK/Cancel, Yes/No or Yes/No/Cancel buttons and no icon gets the exclamation icon.
+int AppMessageBox(const std::string& text, UINT type = MB_OK);
+
+// Shows the hourglass for its lifetime (counted, so nested uses keep it until the outermost ends).
+class WaitCursor {
+  public:
+    WaitCursor() { Application::Current().BeginWaitCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+    ~WaitCursor() { Application::Current().EndWaitCursor(); }
+};

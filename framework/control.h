@@ -1,0 +1,60 @@
+// Control objects that a dialog attaches to its child windows by data exchange.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <optional>
+
+class Control {
+  public:
+    Control() = default;
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    HWND Handle() const { return window_; }
+    bool IsAttached() const { return window_ != nullptr; }
+    void Attach(HWND window);
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return SendMessageA(window_, message, wParam, lParam);
+    }
+
+    // Messages the owner dialog reflects back to the control; true when the control handled them.
+    virtual bool OnReflectedDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
+    virtual bool OnReflectedCommand(UINT /*notifyCode*/) { return false; }
+
+  protected:
+    // Controls that handle their own window messages subclass their window when attached.
+    virtual bool WantsOwnMessages() const { return false; }
+    // A control's own message handling: a result, or nothing for the original window procedure.
+    virtual std::optional<LRESULT> OnWindowMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+        return std::nullopt;
+    }
+    LRESULT CallOriginal(UINT message, WPARAM wParam, LPARAM lParam) const;
+
+  private:
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void Detach();
+
+    HWND window_ = nullptr;
+    WNDPROC originalProc_ = nullptr;
+};
+
+class TrackbarControl : public Control {
+  public:
+    int GetPos() const { return static_cast<int>(Send(TBM_GETPOS)); }
+    void SetPos(int position) const { Send(TBM_SETPOS, TRUE, position); }
+    void SetRangeMin(int minimum, bool redraw) const { Send(TBM_SETRANGEMIN, redraw, minimum); }
+    void SetRangeMax(int maximum, bool redraw) const { Send(TBM_SETRANGEMAX, redraw, maximum); }
+};
+
+class UpDownControl : public Control {
+  public:
+    // The whole reply: position in the low word, a non-zero error flag in the high word.
+    LRESULT GetPos() const { return Send(UDM_GETPOS); }
+    void SetPos(int position) const { Send(UDM_SETPOS, 0, MAKELPARAM(position, 0)); }
+    void SetRange(int lower, int upper) const { Send(UDM_SETRANGE, 0, MAKELPARAM(upper, lower)); }
+};
+
+class ComboBoxControl : public Control {};

@@ -1,0 +1,29 @@
+#include "framework/file_dialog.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+std::optional<std::string> ShowOpenFileDialog(const OpenFileRequest& request) {
+    // The dialog wants the filter pairs separated by zero bytes and ended by two.
+    std::string filter = request.Filter;
+    for (char& c : filter)
+        if (c == '|')
+            c = '\0';
+    filter.append(2, '\0');
+
+    std::vector<char> file(MAX_PATH, '\0');
+    request.InitialName.copy(file.data(), file.size() - 1);
+
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = request.Owner;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    dialog.Flags = request.Flags;
+    if (!GetOpenFileNameA(&dialog))
+        return std::nullopt;
+    return std::string(file.data());
+}
