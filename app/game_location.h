@@ -1,0 +1,47 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// What locating the game needs from the platform. The Windows implementation wraps the registry
+// (HKEY_LOCAL_MACHINE, 32-bit view), SearchPathA, GetFileAttributesA, message boxes and the file dialog.
+class LocationPlatform {
+  public:
+    virtual ~LocationPlatform() = default;
+    // HKEY_LOCAL_MACHINE string value; the default text when the key or value can't be read or doesn't fit.
+    virtual std::string ReadRegistryString(const std::string& key, const char* valueName,
+                                           const std::string& defaultText) = 0;
+    // valueName nullptr = the key's default value. True when stored.
+    virtual bool WriteRegistryString(const std::string& key, const char* valueName,
+                                     const std::string& text) = 0;
+    // Full path of the first "Skv.exe" in folder (nullptr: the standard search order, the launcher's own
+    // folder first), or nothing. A result that would not fit the 260-character path buffer counts as
+    // nothing found: a truncated path must never be taken for the game.
+    virtual std::optional<std::string> SearchGame(const char* folder) = 0;
+    // Usable: exists and is not a directory.
+    virtual bool IsUsableFile(const std::string& path) = 0;
+    // String 102, OK button, information icon.
+    virtual void ShowGameNotFound() = 0;
+    // "The Current Path is: %s\nDo you want to change it?" Yes/No, question icon; true on Yes.
+    virtual bool ConfirmChange(const std::string& currentFolder) = 0;
+    // The "Open" dialog for "Skv.exe"; the chosen file's full path, nothing on cancel.
+    virtual std::optional<std::string> AskForGameFile() = 0;
+    virtual void SetCurrentFolder(const std::string& folder) = 0;
+};
+
+// Registry places of the game's installer.
+constexpr const char* GameRegistryKey = "Software\\Quillon\\Skarnvale";
+constexpr const char* AppPathsKey = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\skvprog.exe";
+constexpr const char* GameExeName = "Skv.exe";
+
+// Finds the game at start-up: registry entries, then the path search, then the user. True when both
+// strings are set and the current folder is the game folder; false when the user cancelled or the
+// chosen path has no folder part (the caller then ends the launcher).
+bool LocateGame(LocationPlatform& platform, std::string& gameExePath, std::string& gameFolder);
+
+// The "Location..." command: lets the user point the launcher at another copy of the game. Both strings,
+// the registry and the current folder change together or not at all.
+void ChangeGameLocation(LocationPlatform& platform, std::string& gameExePath, std::string& gameFolder);
+
+// Ends folder with a path separator: "\" is appended unless it already ends in "\" or "/".
+void ApplyTrailingSeparator(std::string& folder);
