@@ -1,21 +1,11 @@
-// Skeleton: shows the main dialog from the resources until the application object takes over.
+// Process entry: the application object runs the start-up sequence; command-line arguments are ignored.
 #include <windows.h>
 #include <commctrl.h>
 
-#include "res/resource.h"
-
-static INT_PTR CALLBACK SkeletonProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_INITDIALOG)
-        return TRUE;
-    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-        EndDialog(dialog, LOWORD(wParam));
-        return TRUE;
-    }
-    return FALSE;
-}
+#include "framework/application.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    InitCommonControls();
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(SKV_DLG_MAIN), nullptr, SkeletonProc, 0);
-    return 0;
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    return Application::Current().Run(instance);
 }

@@ -8,3 +8,12 @@ class TestApplication : public Application {
 };
 TestApplication application;
 } // namespace
+
+// The launcher's process-wide strings and font, which the executable defines beside its application object.
+#include <string>
+
+#include "framework/handles.h"
+
+std::string GameExePath;
+std::string GameFolder;
+FontHandle GroupBoxFont;

@@ -1,0 +1,53 @@
+#include "app/windows_location_platform.h"
+
+#include <windows.h>
+
+#include <commdlg.h>
+
+#include "app/registry_strings.h"
+#include "framework/application.h"
+#include "framework/file_dialog.h"
+#include "res/resource.h"
+
+std::string WindowsLocationPlatform::ReadRegistryString(const std::string& key, const char* valueName,
+                                                        const std::string& defaultText) {
+    return ::ReadRegistryString(HKEY_LOCAL_MACHINE, key.c_str(), valueName, defaultText.c_str());
+}
+
+bool WindowsLocationPlatform::WriteRegistryString(const std::string& key, const char* valueName,
+                                                  const std::string& text) {
+    return ::WriteRegistryString(HKEY_LOCAL_MACHINE, key.c_str(), valueName, text.c_str());
+}
+
+std::optional<std::string> WindowsLocationPlatform::SearchGame(const char* folder) {
+    char path[MAX_PATH] = {};
+    DWORD length = SearchPathA(folder, GameExeName, nullptr, MAX_PATH, path, nullptr);
+    // A result that does not fit reports the size it needs (MAX_PATH or more): that is no usable path.
+    if (length == 0 || length >= MAX_PATH)
+        return std::nullopt;
+    return std::string(path, length);
+}
+
+bool WindowsLocationPlatform::IsUsableFile(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0; // the failure value has every bit set
+}
+
+void WindowsLocationPlatform::ShowGameNotFound() {
+    AppMessageBox(LoadResourceString(SKV_STR_GAME_NOT_FOUND), MB_OK | MB_ICONINFORMATION);
+}
+
+bool WindowsLocationPlatform::ConfirmChange(const std::string& currentFolder) {
+    std::string text = "The Current Path is: " + currentFolder + "\nDo you want to change it?";
+    return AppMessageBox(text, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+std::optional<std::string> WindowsLocationPlatform::AskForGameFile() {
+    OpenFileRequest request;
+    request.Filter = LoadResourceString(SKV_STR_EXE_FILTER);
+    request.InitialName = GameExeName;
+    request.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_ENABLESIZING;
+    return ShowOpenFileDialog(request);
+}
+
+void WindowsLocationPlatform::SetCurrentFolder(const std::string& folder) { SetCurrentDirectoryA(folder.c_str()); }

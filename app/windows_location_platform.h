@@ -1,0 +1,17 @@
+// Locating the game with the registry, the path search, message boxes and the "Open" dialog.
+#pragma once
+
+#include "app/game_location.h"
+
+class WindowsLocationPlatform : public LocationPlatform {
+  public:
+    std::string ReadRegistryString(const std::string& key, const char* valueName,
+                                   const std::string& defaultText) override;
+    bool WriteRegistryString(const std::string& key, const char* valueName, const std::string& text) override;
+    std::optional<std::string> SearchGame(const char* folder) override;
+    bool IsUsableFile(const std::string& path) override;
+    void ShowGameNotFound() override;
+    bool ConfirmChange(const std::string& currentFolder) override;
+    std::optional<std::string> AskForGameFile() override;
+    void SetCurrentFolder(const std::string& folder) override;
+};
