@@ -1,0 +1,27 @@
+// Files the launcher writes for the game, and the messages that report their failures.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+
+#include "handoff/file_error.h"
+
+// How replacing a file's contents ended.
+struct FileWriteResult {
+    enum class Stage { Done, Open, Write, Close };
+    Stage FailedAt = Stage::Done;
+    FileErrorCause Cause = FileErrorCause::None; // a short write is DiskFull
+    bool Ok() const { return FailedAt == Stage::Done; }
+};
+
+// Replaces the file at path with exactly these bytes, or leaves the previous file whole (or absent) when
+// anything fails: the new contents go to a temporary file in the same folder, which takes the file's
+// place only once it is complete and closed. No temporary file is left behind in any outcome. Failures
+// carry the cause of the failing step, as opening, writing or closing the file itself would have.
+FileWriteResult ReplaceFileContents(const std::string& path, const void* data, size_t size);
+
+// The file-error message of a cause with "%1" filled in ("an unnamed file" when name is empty), in a
+// message box with an OK button and the exclamation icon.
+void ReportFileError(FileErrorCause cause, const std::string& name);
