@@ -1,0 +1,104 @@
+// Replacing a file's contents without ever leaving it half-written, and the file-error message box.
+#include "framework/file_errors.h"
+
+#include "framework/application.h"
+#include "framework/handles.h"
+
+namespace {
+
+// The access the launcher asks for on the files it writes: read and write, others may only read.
+constexpr DWORD WriteAccess = GENERIC_READ | GENERIC_WRITE;
+constexpr DWORD ShareReaders = FILE_SHARE_READ;
+
+FileWriteResult Failed(FileWriteResult::Stage stage, FileErrorCause cause) {
+    FileWriteResult result;
+    result.FailedAt = stage;
+    result.Cause = cause;
+    return result;
+}
+
+FileWriteResult FailedWithLastError(FileWriteResult::Stage stage) {
+    return Failed(stage, CauseOfSystemError(GetLastError()));
+}
+
+// Opens the file that will be replaced the way a direct rewrite would, so that a read-only file, a
+// missing folder or a file another program holds without sharing fails here with its own cause.
+// A file that does not exist yet is fine: it will be created.
+bool TargetCanBeRewritten(const std::string& path, FileWriteResult& failure) {
+    FileHandle target(CreateFileA(path.c_str(), WriteAccess, ShareReaders, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (target)
+        return true;
+    if (GetLastError() == ERROR_FILE_NOT_FOUND)
+        return true;
+    failure = FailedWithLastError(FileWriteResult::Stage::Open);
+    return false;
+}
+
+// Creates a new, uniquely named file beside path; "" when none could be made (cause in failure).
+std::string CreateTemporarySibling(const std::string& path, FileHandle& file, FileWriteResult& failure) {
+    const std::string stem = path + "." + std::to_string(GetCurrentProcessId()) + "-";
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+        std::string candidate = stem + std::to_string(GetTickCount() + attempt) + ".tmp";
+        file.Reset(CreateFileA(candidate.c_str(), WriteAccess, ShareReaders, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file)
+            return candidate;
+        if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS)
+            break;
+    }
+    failure = FailedWithLastError(FileWriteResult::Stage::Open);
+    return "";
+}
+
+// Writes everything with one request; a short write means the disk is full.
+bool WriteAll(HANDLE file, const void* data, size_t size, FileWriteResult& failure) {
+    DWORD written = 0;
+    if (!WriteFile(file, data, static_cast<DWORD>(size), &written, nullptr) || !FlushFileBuffers(file)) {
+        failure = FailedWithLastError(FileWriteResult::Stage::Write);
+        return false;
+    }
+    if (written != size) {
+        failure = Failed(FileWriteResult::Stage::Write, FileErrorCause::DiskFull);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+FileWriteResult ReplaceFileContents(const std::string& path, const void* data, size_t size) {
+    FileWriteResult failure;
+    if (!TargetCanBeRewritten(path, failure))
+        return failure;
+
+    FileHandle file;
+    const std::string temporary = CreateTemporarySibling(path, file, failure);
+    if (temporary.empty())
+        return failure;
+
+    if (!WriteAll(file.Get(), data, size, failure)) {
+        file.Reset();
+        DeleteFileA(temporary.c_str());
+        return failure;
+    }
+    if (!CloseHandle(file.Release())) {
+        failure = FailedWithLastError(FileWriteResult::Stage::Close);
+        DeleteFileA(temporary.c_str());
+        return failure;
+    }
+    // The complete new file takes the old one's place in one step; a failure here is the target's
+    // (it could not be replaced), so it is reported as opening it would have been.
+    if (!MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        failure = FailedWithLastError(FileWriteResult::Stage::Open);
+        DeleteFileA(temporary.c_str());
+        return failure;
+    }
+    return FileWriteResult{};
+}
+
+void ReportFileError(FileErrorCause cause, const std::string& name) {
+    const std::string messageTemplate = LoadResourceString(FirstFileErrorMessage + static_cast<UINT>(cause));
+    const std::string shownName = name.empty() ? LoadResourceString(UnnamedFileText) : name;
+    AppMessageBox(FormatFileError(messageTemplate, shownName), MB_OK | MB_ICONEXCLAMATION);
+}
