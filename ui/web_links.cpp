@@ -1,5 +1,19 @@
-// The maker's web site and the bug-report mail. (Being written: placeholder behaviour.)
+// The maker's web site (the logo) and the bug-report mail ("Bug report..."): each address is handed to
+// the shell's default action and forgotten; if nothing can open it, nothing is said.
+#include <windows.h>
+#include <shellapi.h>
+
 #include "ui/launcher_dialog.h"
 
-void LauncherDialog::OpenWebSite() {}
-void LauncherDialog::OpenBugReport() {}
+namespace {
+const char WebSiteAddress[] = "http://www.harbeck-games.example/";
+const char BugReportAddress[] = "mailto:bugs@harbeck-games.example?Subject=Skv Launcher (Beta)";
+} // namespace
+
+void LauncherDialog::OpenWebSite() {
+    ShellExecuteA(nullptr, nullptr, WebSiteAddress, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void LauncherDialog::OpenBugReport() {
+    ShellExecuteA(nullptr, nullptr, BugReportAddress, nullptr, nullptr, SW_SHOWNORMAL);
+}

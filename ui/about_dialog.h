@@ -1,0 +1,21 @@
+// The About box: the launcher's title and maker, and a link to the maker's web site.
+#pragma once
+
+#include <windows.h>
+
+#include "framework/dialog.h"
+#include "ui/hyperlink_button.h"
+
+class AboutDialog : public Dialog {
+  public:
+    explicit AboutDialog(HWND parent = nullptr);
+    ~AboutDialog() override;
+
+    // The web-site link (control 1030); its address and cursor are set when the dialog initialises.
+    HyperlinkButton WebSiteLink;
+
+  protected:
+    const MessageMap* GetMessageMap() const override;
+    void DoDataExchange(DataExchange& exchange) override;
+    BOOL OnInitDialog() override;
+};

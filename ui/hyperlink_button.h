@@ -1,0 +1,54 @@
+// A link-style owner-drawn push button: underlined coloured text on the button face, a hand cursor and
+// hover colour while the pointer is over the text, and a click that hands its address to the shell.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "framework/control.h"
+
+class HyperlinkButton : public Control {
+  public:
+    explicit HyperlinkButton(std::string url = std::string(), std::string parameters = std::string());
+    ~HyperlinkButton() override;
+
+    // What a click opens, and the parameters passed with it.
+    std::string Url;
+    std::string Parameters;
+
+    COLORREF NormalColor = RGB(0, 0, 192);  // before the first click
+    COLORREF PressedColor = RGB(255, 0, 0); // while the button is down
+    COLORREF VisitedColor = RGB(0, 0, 192); // after a click: a visited link looks like a fresh one
+    COLORREF HoverColor = RGB(192, 0, 192); // while the pointer is over the text
+    COLORREF BackgroundColor;               // the button face, read once at construction
+
+    int Visited = 0;     // set at the first press, never cleared
+    int PressToggle = 0; // flips at every select redraw: press, then release
+    int HasFocus = 0;
+    int Hover = 0;
+    // Shown over the text; while it is null the link ignores the mouse.
+    HCURSOR HoverCursor = nullptr;
+
+    // The text colour for an owner-draw action (ODA_*); 0 for a plain redraw.
+    COLORREF PickColor(UINT action) const;
+    // Fills behind the text (2 px wider than the text rectangle), draws the caption at the rectangle's
+    // top-left corner and underlines it on the rectangle's last row, with the current colour and pen.
+    void PaintLink(HDC dc, const RECT& textRect) const;
+    // Paints the link in `color` outside a draw request, with the control's font.
+    void RepaintLink(HDC dc, const RECT& textRect, COLORREF color) const;
+    // True when `point` (client coordinates) lies on the text; `textRect` receives the text rectangle.
+    bool HitTestText(POINT point, RECT& textRect) const;
+
+    bool OnReflectedDrawItem(const DRAWITEMSTRUCT& item) override;
+    bool OnReflectedCommand(UINT notifyCode) override;
+
+  protected:
+    bool WantsOwnMessages() const override { return true; }
+    std::optional<LRESULT> OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    std::string Caption() const;
+    void TrackHover(POINT point);
+};
