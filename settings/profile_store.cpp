@@ -1,0 +1,61 @@
+#include "settings/profile_store.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "framework/application.h"
+#include "framework/handles.h"
+
+namespace {
+
+constexpr REGSAM ProfileAccess = KEY_READ | KEY_WRITE;
+
+// Opens or creates `part` below `parent`; an empty part is the parent itself, so it adds no level.
+RegistryKey CreateLevel(RegistryKey parent, const std::string& part) {
+    if (!parent || part.empty())
+        return parent;
+    RegistryKey child;
+    if (RegCreateKeyExA(parent.Get(), part.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, ProfileAccess,
+                        nullptr, child.Receive(), nullptr) != ERROR_SUCCESS)
+        return RegistryKey();
+    return child;
+}
+
+// The section's key, created on the way down (so merely reading makes the empty key on a first run);
+// empty when any level cannot be opened or created.
+RegistryKey OpenSection(const char* section) {
+    RegistryKey software;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, ProfileAccess, software.Receive()) != ERROR_SUCCESS)
+        return RegistryKey();
+    const Application& application = Application::Current();
+    RegistryKey key = CreateLevel(std::move(software), application.RegistryKey());
+    key = CreateLevel(std::move(key), application.ProfileName());
+    return CreateLevel(std::move(key), section ? section : "");
+}
+
+} // namespace
+
+int32_t GetProfileInt(const char* section, const char* valueName, int32_t defaultValue) {
+    RegistryKey key = OpenSection(section);
+    if (!key)
+        return defaultValue;
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    if (RegQueryValueExA(key.Get(), valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) !=
+        ERROR_SUCCESS)
+        return defaultValue; // absent, or longer than four bytes (ERROR_MORE_DATA)
+    // Shorter data would leave part of the number unwritten: rather the default than a made-up number.
+    if (size != sizeof value)
+        return defaultValue;
+    return static_cast<int32_t>(value);
+}
+
+bool WriteProfileInt(const char* section, const char* valueName, int32_t value) {
+    RegistryKey key = OpenSection(section);
+    if (!key)
+        return false;
+    DWORD data = static_cast<DWORD>(value);
+    return RegSetValueExA(key.Get(), valueName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
+                          sizeof data) == ERROR_SUCCESS;
+}
