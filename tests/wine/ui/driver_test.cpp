@@ -248,3 +248,21 @@ TEST_F(DriverOnLauncher, ScreenshotAndPixelsShowTheDialog) {
     EXPECT_EQ(header.biBitCount, 24);
     EXPECT_EQ(bytes->size(), 54u + ((header.biWidth * 3 + 3) & ~3) * header.biHeight);
 }
+
+// A click whose handler runs a modal box returns as soon as the box is up; the box is answered
+// and the dialog goes on.
+TEST_F(DriverOnLauncher, ClickReturnsWhileTheBoxItOpenedRuns) {
+    Launcher launcher(LaunchOptions::ForGame(game));
+    DialogWindow dialog = launcher.WaitForMainWindow();
+    ASSERT_TRUE(dialog.IsOpen());
+    const DWORD start = GetTickCount();
+    ASSERT_TRUE(dialog.Click(SKV_ID_LOCATION, 3000));
+    EXPECT_LT(GetTickCount() - start, 2000u);
+    MessageBoxInfo box = launcher.WaitForMessageBox();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box.title, kAppTitle);
+    EXPECT_STREQ(IconKindName(box.icon), "question");
+    ASSERT_TRUE(Answer(box.hwnd, IDNO));
+    EXPECT_TRUE(dialog.IsOpen());
+    EXPECT_TRUE(launcher.IsRunning());
+}
