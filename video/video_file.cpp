@@ -1,0 +1,51 @@
+#include "video/video_file.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/launcher_app.h"
+#include "framework/application.h"
+#include "framework/file_errors.h"
+#include "framework/handles.h"
+
+namespace {
+std::string VideoConfigPath() {
+    return GameFolder + VideoConfigName;
+}
+} // namespace
+
+std::optional<VideoConfig> ReadVideoConfig() {
+    FileHandle file(CreateFileA(VideoConfigPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        return std::nullopt;
+    // Read until 32 bytes are in or the file ends; a read error keeps what was read so far.
+    uint8_t bytes[VideoConfigSize] = {};
+    size_t size = 0;
+    while (size < VideoConfigSize) {
+        DWORD got = 0;
+        if (!ReadFile(file.Get(), bytes + size, static_cast<DWORD>(VideoConfigSize - size), &got, nullptr) ||
+            got == 0)
+            break;
+        size += got;
+    }
+    return DecodeVideoConfig(bytes, size);
+}
+
+bool WriteVideoConfig(const DeviceGuid& device, int32_t deviceIndex, const DisplayMode& mode) {
+    VideoConfig config;
+    config.Device = device;
+    config.DeviceIndex = deviceIndex;
+    config.Mode = mode;
+    const auto bytes = EncodeVideoConfig(config);
+    const std::string path = VideoConfigPath();
+    FileWriteResult result = ReplaceFileContents(path, bytes.data(), bytes.size());
+    if (result.Ok())
+        return true;
+    if (result.FailedAt == FileWriteResult::Stage::Open)
+        AppMessageBox("ERROR: Failed to open configuration file for writing!", MB_OK | MB_ICONERROR);
+    else
+        ReportFileError(result.Cause, path);
+    return false;
+}

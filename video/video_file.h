@@ -1,0 +1,16 @@
+// The game's video record on disk: "Skv_Video.cfg" in the game's folder.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "video/video_config.h"
+
+// The stored record, or nothing when there is no readable file. A short file leaves the missing bytes
+// zero; bytes after the 32nd are ignored. Never shows a message.
+std::optional<VideoConfig> ReadVideoConfig();
+
+// Replaces the file with the 32-byte record. A failure is reported to the user and leaves the previous
+// file whole: a file that can't be opened for writing gets its own message, a failed or short write the
+// file-error message with the file's full path.
+bool WriteVideoConfig(const DeviceGuid& device, int32_t deviceIndex, const DisplayMode& mode);
