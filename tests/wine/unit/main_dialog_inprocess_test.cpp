@@ -1,0 +1,205 @@
+// The main dialog seen from inside its own process, for what another process cannot read under Wine:
+// its window menu, the group boxes' font, the cursor over the logo, the caption colours and the icon.
+// The real dialog runs modally; a timer started from its initialisation runs the checks and ends it.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "framework/application.h"
+#include "res/resource.h"
+#include "ui/launcher_dialog.h"
+
+namespace {
+
+constexpr const char* ProfileKey = "Software\\Harbeck\\Skv Launcher";
+
+void DeleteProfile() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, ProfileKey, 0, KEY_READ, &key) == ERROR_SUCCESS) {
+        RegCloseKey(key);
+        RegDeleteKeyA(HKEY_CURRENT_USER, ProfileKey);
+    }
+}
+
+// The launcher's dialog, which hands itself to `checks` once it is open and then ends without saving.
+class CheckedLauncherDialog : public LauncherDialog {
+  public:
+    explicit CheckedLauncherDialog(std::function<void(CheckedLauncherDialog&)> checks)
+        : checks_(std::move(checks)) {}
+
+  protected:
+    BOOL OnInitDialog() override {
+        BOOL result = LauncherDialog::OnInitDialog();
+        current_ = this;
+        SetTimer(Handle(), 1, 0, &CheckedLauncherDialog::RunChecks);
+        return result;
+    }
+
+  private:
+    static void CALLBACK RunChecks(HWND window, UINT, UINT_PTR id, DWORD) {
+        KillTimer(window, id);
+        CheckedLauncherDialog* dialog = current_;
+        current_ = nullptr;
+        if (!dialog)
+            return;
+        dialog->checks_(*dialog);
+        dialog->EndDialog(IDABORT);
+    }
+
+    std::function<void(CheckedLauncherDialog&)> checks_;
+    static CheckedLauncherDialog* current_;
+};
+CheckedLauncherDialog* CheckedLauncherDialog::current_ = nullptr;
+
+class MainDialogInProcess : public ::testing::Test {
+  protected:
+    void SetUp() override { DeleteProfile(); }
+    void TearDown() override { DeleteProfile(); }
+
+    // Runs the dialog with `checks`; fails when it never opened or was ended some other way.
+    static void RunDialog(std::function<void(CheckedLauncherDialog&)> checks) {
+        bool ran = false;
+        CheckedLauncherDialog dialog([&](CheckedLauncherDialog& open) {
+            ran = true;
+            checks(open);
+        });
+        EXPECT_EQ(dialog.DoModal(), IDABORT);
+        EXPECT_TRUE(ran) << "the dialog never ran its checks";
+    }
+};
+
+struct MenuItem {
+    UINT type = 0;
+    UINT id = 0;
+    std::string text;
+};
+
+MenuItem ItemAt(HMENU menu, int position) {
+    char text[128] = {};
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_TYPE | MIIM_ID;
+    info.dwTypeData = text;
+    info.cch = sizeof text;
+    EXPECT_TRUE(GetMenuItemInfoA(menu, position, TRUE, &info)) << "item " << position;
+    return {info.fType, info.wID, (info.fType & MFT_SEPARATOR) ? "" : text};
+}
+
+LOGFONTA FontOf(HWND window) {
+    LOGFONTA description{};
+    auto font = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
+    EXPECT_NE(font, nullptr);
+    EXPECT_EQ(GetObjectA(font, sizeof description, &description), static_cast<int>(sizeof description));
+    return description;
+}
+
+constexpr int GroupBoxes[] = {
+    SKV_ID_GROUP_COMMANDLINE, SKV_ID_GROUP_RENDERING, SKV_ID_GROUP_GENERAL, SKV_ID_GROUP_MOTIONTRACKER,
+    SKV_ID_GROUP_SCALING,     SKV_ID_GROUP_CHEATING,  SKV_ID_GROUP_SKY};
+
+TEST_F(MainDialogInProcess, WindowMenuEndsWithASeparatorAndAbout) {
+    RunDialog([](CheckedLauncherDialog& dialog) {
+        HMENU menu = GetSystemMenu(dialog.Handle(), FALSE);
+        ASSERT_NE(menu, nullptr);
+        int count = GetMenuItemCount(menu);
+        ASSERT_GE(count, 3);
+        MenuItem last = ItemAt(menu, count - 1);
+        EXPECT_EQ(last.text, "&About...");
+        EXPECT_EQ(last.id, static_cast<UINT>(SKV_SYSCMD_ABOUT));
+        EXPECT_EQ(last.type & MFT_SEPARATOR, 0u);
+        EXPECT_NE(ItemAt(menu, count - 2).type & MFT_SEPARATOR, 0u);
+        // The system's own items are still there before ours (Close among them).
+        EXPECT_NE(GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND), static_cast<UINT>(-1));
+    });
+}
+
+TEST_F(MainDialogInProcess, GroupBoxesUseABoldCopyOfTheGuiFontAndNothingElseDoes) {
+    RunDialog([](CheckedLauncherDialog& dialog) {
+        LOGFONTA gui{};
+        ASSERT_NE(GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof gui, &gui), 0);
+        for (int id : GroupBoxes) {
+            SCOPED_TRACE(id);
+            LOGFONTA font = FontOf(dialog.Item(id));
+            EXPECT_EQ(font.lfWeight, 700);
+            EXPECT_STREQ(font.lfFaceName, gui.lfFaceName);
+            EXPECT_EQ(font.lfHeight, gui.lfHeight);
+        }
+        // Check boxes and labels keep the dialog's own font.
+        for (int id : {SKV_ID_DEBUG, SKV_ID_VERBOSE_TEXT, SKV_ID_SKY_RED_LABEL, IDOK}) {
+            SCOPED_TRACE(id);
+            EXPECT_NE(FontOf(dialog.Item(id)).lfWeight, 700);
+        }
+        LOGFONTA dialogFont = FontOf(dialog.Handle());
+        EXPECT_STREQ(dialogFont.lfFaceName, "MS Sans Serif");
+    });
+}
+
+TEST_F(MainDialogInProcess, PointerOverTheLogoIsTheLinkCursorAndElsewhereNot) {
+    RunDialog([](CheckedLauncherDialog& dialog) {
+        HCURSOR link = LoadCursorA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_CUR_LINK));
+        ASSERT_NE(link, nullptr);
+        HWND logo = dialog.Item(SKV_ID_LOGO);
+        ASSERT_NE(logo, nullptr);
+        struct Case {
+            UINT hitTest;
+            UINT mouseMessage;
+        };
+        // Whatever the hit-test code and the mouse message, the logo gets the hand.
+        for (Case c : {Case{HTCLIENT, WM_MOUSEMOVE}, Case{HTCLIENT, WM_LBUTTONDOWN}, Case{HTBORDER, 0}}) {
+            SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+            LRESULT handled = SendMessageA(dialog.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(logo),
+                                           MAKELPARAM(c.hitTest, c.mouseMessage));
+            EXPECT_TRUE(handled) << c.hitTest << "/" << c.mouseMessage;
+            EXPECT_EQ(GetCursor(), link) << c.hitTest << "/" << c.mouseMessage;
+        }
+        // Elsewhere: the usual pointer.
+        for (int id : {IDOK, SKV_ID_LOCATION, SKV_ID_GROUP_SKY}) {
+            SetCursor(link);
+            SendMessageA(dialog.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(dialog.Item(id)),
+                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+            EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW)) << id;
+        }
+    });
+}
+
+TEST_F(MainDialogInProcess, GroupBoxCaptionsAreNavyAndOtherControlsKeepTheirColour) {
+    RunDialog([](CheckedLauncherDialog& dialog) {
+        HDC dc = CreateCompatibleDC(nullptr);
+        ASSERT_NE(dc, nullptr);
+        auto colourFor = [&](UINT message, int id) {
+            SetTextColor(dc, RGB(1, 2, 3));
+            SendMessageA(dialog.Handle(), message, reinterpret_cast<WPARAM>(dc),
+                         reinterpret_cast<LPARAM>(dialog.Item(id)));
+            return GetTextColor(dc);
+        };
+        for (int id : GroupBoxes) {
+            EXPECT_EQ(colourFor(WM_CTLCOLORSTATIC, id), RGB(0, 0, 128)) << id;
+            EXPECT_EQ(colourFor(WM_CTLCOLORBTN, id), RGB(0, 0, 128)) << id;
+        }
+        for (int id : {SKV_ID_DEBUG, SKV_ID_SKY_RED_LABEL, SKV_ID_LOCATION})
+            EXPECT_NE(colourFor(WM_CTLCOLORSTATIC, id), RGB(0, 0, 128)) << id;
+        EXPECT_NE(colourFor(WM_CTLCOLOREDIT, SKV_ID_VOLUME_EDIT), RGB(0, 0, 128));
+        DeleteDC(dc);
+    });
+}
+
+TEST_F(MainDialogInProcess, WindowAndDragIconAreTheProgramIcon) {
+    RunDialog([](CheckedLauncherDialog& dialog) {
+        HICON icon = LoadIconA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_ICON_APP));
+        ASSERT_NE(icon, nullptr);
+        EXPECT_EQ(dialog.WindowIcon, icon);
+        EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(dialog.Handle(), WM_GETICON, ICON_BIG, 0)), icon);
+        EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(dialog.Handle(), WM_QUERYDRAGICON, 0, 0)), icon);
+    });
+}
+
+TEST_F(MainDialogInProcess, OpeningTheDialogMakesItTheMainWindow) {
+    RunDialog([](CheckedLauncherDialog& dialog) {
+        EXPECT_EQ(Application::Current().MainWindow(), dialog.Handle());
+    });
+}
+
+} // namespace
