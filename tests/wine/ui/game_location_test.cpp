@@ -129,6 +129,20 @@ TEST_F(GameLocation, FirstEntryFindsTheGameWithOneTrailingSeparatorAndNothingIsW
     }
 }
 
+TEST_F(GameLocation, GameFoundThroughTheRegistryIsStartedFromItsFolder) {
+    GameFolder game;
+    SetGamePathEntry(game.PathWithoutSeparator());
+    Launcher launcher(LaunchOptions::ForGame(game));
+    DialogWindow dialog = launcher.WaitForMainWindow();
+    ASSERT_TRUE(dialog.IsOpen());
+    ASSERT_TRUE(dialog.Click(IDOK));
+    std::optional<StandinReport> report = WaitForReport(game.ReportPath());
+    ASSERT_TRUE(report);
+    EXPECT_EQ(report->exe, game.File("Skv.exe"));
+    EXPECT_EQ(report->folder, game.PathWithoutSeparator());
+    EXPECT_TRUE(launcher.WaitForExit());
+}
+
 TEST_F(GameLocation, SecondEntryFindsTheGameWhenTheFirstIsAbsent) {
     GameFolder game;
     SetRegistryString(HKEY_LOCAL_MACHINE, kAppPathsKey, "Path", game.PathWithoutSeparator());

@@ -284,6 +284,22 @@ TEST_F(MainDialog, HelpButtonShowsTheNoHelpMessageAndTheDialogStays) {
     Answer(again.hwnd, IDOK);
 }
 
+TEST_F(MainDialog, WindowMenuAboutItemRunsTheSameAboutBoxAsTheButton) {
+    // Command 16 is the appended "&About..." item; the low four bits are not looked at.
+    for (WPARAM command : {WPARAM(16), WPARAM(16 | 0x9)}) {
+        SCOPED_TRACE(command);
+        dialog.PostSysCommand(command);
+        DialogWindow about = launcher->WaitForDialog("Program information");
+        ASSERT_TRUE(about.IsOpen());
+        ASSERT_TRUE(Answer(about, IDOK));
+    }
+    ASSERT_TRUE(dialog.Click(SKV_ID_ABOUT));
+    DialogWindow about = launcher->WaitForDialog("Program information");
+    ASSERT_TRUE(about.IsOpen());
+    ASSERT_TRUE(Answer(about, IDOK));
+    EXPECT_TRUE(dialog.IsOpen());
+}
+
 // Counts pixels of `colour` in the top `height` rows of a control, as shown on screen.
 int PixelsOfColour(const DialogWindow& dialog, int id, COLORREF colour, int height) {
     RECT area{};
