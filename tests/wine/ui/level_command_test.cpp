@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -44,41 +45,45 @@ const LevelCase Cases[] = {
     {"other command keeps the level", {Sent(32803), Sent(SKV_ID_DEBUG, 0xFFFF)}, "-n Orv-dm"},
 };
 
-TEST(LevelCommand, CommandsFromAnotherProgramChooseTheLevelStartHandsOn) {
-    for (const LevelCase& c : Cases) {
-        SCOPED_TRACE(c.What);
-        CleanRegistry registry;
-        GameFolder game;
-        SetGamePathEntry(game.PathWithoutSeparator());
-        Launcher launcher(LaunchOptions::ForGame(game));
-        DialogWindow dialog = launcher.WaitForMainWindow();
-        bool posted = false;
-        for (const Step& step : c.Steps) {
-            if (step.What == Step::Send) {
-                dialog.Send(WM_COMMAND, step.WParam, 0);
-            } else if (step.What == Step::Post) {
-                dialog.Post(WM_COMMAND, step.WParam, 0);
-                posted = true;
-            } else {
-                ASSERT_TRUE(dialog.Click(SKV_ID_RESET));
-            }
-        }
-        // A posted command is handled in queue order, so "Start" is posted behind it.
-        if (posted)
-            dialog.PostCommand(IDOK);
-        else
-            ASSERT_TRUE(dialog.Click(IDOK));
-        ASSERT_TRUE(launcher.WaitForExit());
-        std::optional<StandinReport> report = WaitForReport(game.ReportPath());
-        ASSERT_TRUE(report);
-        EXPECT_EQ(report->params, c.Params);
-        std::vector<std::string> args;
-        if (*c.Params) {
-            std::string params = c.Params;
-            args = {"-n", params.substr(3)};
-        }
-        EXPECT_EQ(report->args, args);
-    }
+void PrintTo(const LevelCase& c, std::ostream* out) {
+    *out << c.What;
 }
+
+class LevelCommand : public ::testing::TestWithParam<LevelCase> {};
+
+TEST_P(LevelCommand, FromAnotherProgramChoosesTheLevelStartHandsOn) {
+    const LevelCase& c = GetParam();
+    CleanRegistry registry;
+    GameFolder game;
+    SetGamePathEntry(game.PathWithoutSeparator());
+    Launcher launcher(LaunchOptions::ForGame(game));
+    DialogWindow dialog = launcher.WaitForMainWindow();
+    bool posted = false;
+    for (const Step& step : c.Steps) {
+        if (step.What == Step::Send) {
+            dialog.Send(WM_COMMAND, step.WParam, 0);
+        } else if (step.What == Step::Post) {
+            dialog.Post(WM_COMMAND, step.WParam, 0);
+            posted = true;
+        } else {
+            ASSERT_TRUE(dialog.Click(SKV_ID_RESET));
+        }
+    }
+    // A posted command is handled in queue order, so "Start" is posted behind it.
+    if (posted)
+        dialog.PostCommand(IDOK);
+    else
+        ASSERT_TRUE(dialog.Click(IDOK));
+    ASSERT_TRUE(launcher.WaitForExit());
+    std::optional<StandinReport> report = WaitForReport(game.ReportPath());
+    ASSERT_TRUE(report);
+    EXPECT_EQ(report->params, c.Params);
+    std::vector<std::string> args;
+    if (*c.Params)
+        args = {"-n", std::string(c.Params).substr(3)};
+    EXPECT_EQ(report->args, args);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LevelCommand, ::testing::ValuesIn(Cases));
 
 } // namespace
