@@ -196,6 +196,48 @@ TEST_F(MainDialogInProcess, WindowAndDragIconAreTheProgramIcon) {
     });
 }
 
+// Watches the dialog's messages from outside its message map.
+struct PaintSpy {
+    static WNDPROC original;
+    static int iconErases;
+    static bool iconEraseHadDc;
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_ICONERASEBKGND) {
+            ++iconErases;
+            iconEraseHadDc = wParam != 0;
+        }
+        return CallWindowProcA(original, window, message, wParam, lParam);
+    }
+};
+WNDPROC PaintSpy::original = nullptr;
+int PaintSpy::iconErases = 0;
+bool PaintSpy::iconEraseHadDc = false;
+
+TEST_F(MainDialogInProcess, MinimisedPaintingErasesTheIconBackgroundAndNormalPaintingDoesNot) {
+    RunDialog([](CheckedLauncherDialog& dialog) {
+        HWND window = dialog.Handle();
+        PaintSpy::original = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PaintSpy::Proc)));
+        ASSERT_NE(PaintSpy::original, nullptr);
+
+        PaintSpy::iconErases = 0;
+        SendMessageA(window, WM_PAINT, 0, 0);
+        EXPECT_EQ(PaintSpy::iconErases, 0) << "normal painting";
+
+        // A minimised window has no client area left to invalidate here, so the paint request is sent.
+        ShowWindow(window, SW_MINIMIZE);
+        ASSERT_TRUE(IsIconic(window));
+        PaintSpy::iconErases = 0;
+        PaintSpy::iconEraseHadDc = false;
+        SendMessageA(window, WM_PAINT, 0, 0);
+        EXPECT_GE(PaintSpy::iconErases, 1) << "minimised painting";
+        EXPECT_TRUE(PaintSpy::iconEraseHadDc);
+
+        ShowWindow(window, SW_RESTORE);
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PaintSpy::original));
+    });
+}
+
 TEST_F(MainDialogInProcess, OpeningTheDialogMakesItTheMainWindow) {
     RunDialog([](CheckedLauncherDialog& dialog) {
         EXPECT_EQ(Application::Current().MainWindow(), dialog.Handle());
