@@ -117,15 +117,30 @@ class MessageBoxAnswerer {
     std::vector<ShownBox> Boxes;
 
   private:
-    static BOOL CALLBACK FindBox(HWND window, LPARAM found) {
-        char className[16] = {};
-        GetClassNameA(window, className, sizeof className);
-        // A message box has its text in control 0xFFFF; the launcher's own dialogs don't.
-        if (std::string(className) == "#32770" && IsWindowVisible(window) && GetDlgItem(window, 0xFFFF)) {
-            *reinterpret_cast<HWND*>(found) = window;
-            return FALSE;
+    static std::string ClassOf(HWND window) {
+        char name[32] = {};
+        GetClassNameA(window, name, sizeof name);
+        return name;
+    }
+
+    // A message box: a dialog with its text in control 0xFFFF and nothing but texts, an icon and
+    // buttons. (The launcher's dialogs have unnamed labels too, but also lists.)
+    static bool IsMessageBox(HWND window) {
+        if (ClassOf(window) != "#32770" || !IsWindowVisible(window) || !GetDlgItem(window, 0xFFFF))
+            return false;
+        for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            const std::string name = ClassOf(child);
+            if (name != "Static" && name != "Button")
+                return false;
         }
-        return TRUE;
+        return true;
+    }
+
+    static BOOL CALLBACK FindBox(HWND window, LPARAM found) {
+        if (!IsMessageBox(window))
+            return TRUE;
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
     }
 
     static std::string IconOf(HWND box) {

@@ -1,0 +1,419 @@
+// The display settings dialog run for real, modally, over the platform's DirectDraw: a timer started
+// from its initialisation inspects the lists, changes them and presses its buttons. What the lists must
+// hold is taken from DirectDraw directly, through the older interface, so the platform is the judge.
+#include <windows.h>
+#include <ddraw.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "framework/application.h"
+#include "res/resource.h"
+#include "ui/display_settings_dialog.h"
+#include "video_test_support.h"
+
+using namespace video_test;
+
+namespace {
+
+const std::string Title = "Skarnvale Launcher (BETA 2)";
+
+// ---- What the platform reports ----
+
+struct ReportedDevice {
+    bool HasGuid = false;
+    GUID Guid{};
+    std::string Text; // "description (driver)"
+};
+
+BOOL WINAPI CollectDevice(GUID* guid, LPSTR description, LPSTR driver, LPVOID context) {
+    ReportedDevice device;
+    device.HasGuid = guid != nullptr;
+    if (guid)
+        device.Guid = *guid;
+    device.Text = std::string(description) + " (" + driver + ")";
+    static_cast<std::vector<ReportedDevice>*>(context)->push_back(device);
+    return TRUE;
+}
+
+std::vector<ReportedDevice> ReportedDevices() {
+    std::vector<ReportedDevice> devices;
+    EXPECT_EQ(DirectDrawEnumerateA(&CollectDevice, &devices), DD_OK);
+    return devices;
+}
+
+struct RawMode {
+    DWORD Width, Height, Bits;
+};
+
+HRESULT WINAPI CollectMode(LPDDSURFACEDESC description, LPVOID context) {
+    static_cast<std::vector<RawMode>*>(context)->push_back(
+        {description->dwWidth, description->dwHeight, description->ddpfPixelFormat.dwRGBBitCount});
+    return DDENUMRET_OK;
+}
+
+std::vector<RawMode> ReportedModes(const ReportedDevice& device) {
+    std::vector<RawMode> modes;
+    GUID guid = device.Guid;
+    IDirectDraw* draw = nullptr;
+    EXPECT_EQ(DirectDrawCreate(device.HasGuid ? &guid : nullptr, &draw, nullptr), DD_OK);
+    if (!draw)
+        return modes;
+    draw->EnumDisplayModes(0, nullptr, &modes, &CollectMode);
+    draw->Release();
+    return modes;
+}
+
+// The modes the game can use, as the dialog must list them: in the reported order, duplicates kept.
+std::vector<std::string> UsableModeTexts(const std::vector<RawMode>& modes) {
+    std::vector<std::string> texts;
+    for (const RawMode& mode : modes)
+        if ((mode.Bits == 16 || mode.Bits == 32) && mode.Width >= 512 && mode.Height >= 384) {
+            char text[64];
+            std::snprintf(text, sizeof text, "%lu * %lu (%lu bpp)", static_cast<unsigned long>(mode.Width),
+                          static_cast<unsigned long>(mode.Height), static_cast<unsigned long>(mode.Bits));
+            texts.push_back(text);
+        }
+    return texts;
+}
+
+std::vector<RawMode> UsableModes(const std::vector<RawMode>& modes) {
+    std::vector<RawMode> usable;
+    for (const RawMode& mode : modes)
+        if ((mode.Bits == 16 || mode.Bits == 32) && mode.Width >= 512 && mode.Height >= 384)
+            usable.push_back(mode);
+    return usable;
+}
+
+// ---- The dialog's state ----
+
+std::vector<std::string> ListTexts(HWND list) {
+    std::vector<std::string> texts;
+    int count = static_cast<int>(SendMessageA(list, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[256] = {};
+        SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+int Selected(HWND list) {
+    return static_cast<int>(SendMessageA(list, CB_GETCURSEL, 0, 0));
+}
+
+std::string Bytes(std::initializer_list<uint32_t> words) {
+    std::string bytes;
+    for (uint32_t word : words)
+        for (int shift = 0; shift < 32; shift += 8)
+            bytes.push_back(static_cast<char>((word >> shift) & 0xFF));
+    return bytes;
+}
+
+// The record as the game reads it: 16 identity bytes, then index, width, height, bits.
+std::string Record(const ReportedDevice& device, int32_t index, const RawMode& mode) {
+    std::string guid(16, '\0');
+    if (device.HasGuid)
+        guid.assign(reinterpret_cast<const char*>(&device.Guid), 16);
+    return guid + Bytes({static_cast<uint32_t>(index), mode.Width, mode.Height, mode.Bits});
+}
+
+// ---- Running the dialog ----
+
+// The real dialog, handing itself to `script` once it is open; ended with IDABORT if the script leaves it
+// open.
+class ScriptedDisplayDialog : public DisplaySettingsDialog {
+  public:
+    explicit ScriptedDisplayDialog(std::function<void(ScriptedDisplayDialog&)> script)
+        : DisplaySettingsDialog(nullptr), script_(std::move(script)) {}
+
+    bool ScriptRan = false;
+    HWND Devices() const { return Item(SKV_ID_DEVICE_LIST); }
+    HWND Modes() const { return Item(SKV_ID_MODE_LIST); }
+
+    void ChooseDevice(int index) {
+        SendMessageA(Devices(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(SKV_ID_DEVICE_LIST, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(Devices()));
+    }
+    void ChooseMode(int index) {
+        SendMessageA(Modes(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(SKV_ID_MODE_LIST, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(Modes()));
+    }
+    void Press(int id) {
+        ASSERT_TRUE(IsWindowEnabled(Item(id))) << "button " << id << " is disabled";
+        SendMessageA(Item(id), BM_CLICK, 0, 0);
+    }
+    // EndDialog hides the window at once.
+    bool IsOpen() const { return IsWindowVisible(Handle()) != FALSE; }
+
+  protected:
+    BOOL OnInitDialog() override {
+        BOOL result = DisplaySettingsDialog::OnInitDialog();
+        current_ = this;
+        SetTimer(Handle(), 1, 0, &ScriptedDisplayDialog::RunScript);
+        return result;
+    }
+
+  private:
+    static void CALLBACK RunScript(HWND window, UINT, UINT_PTR id, DWORD) {
+        KillTimer(window, id);
+        ScriptedDisplayDialog* dialog = current_;
+        current_ = nullptr;
+        if (!dialog)
+            return;
+        dialog->ScriptRan = true;
+        dialog->script_(*dialog);
+        if (dialog->IsOpen())
+            dialog->EndDialog(IDABORT);
+    }
+
+    std::function<void(ScriptedDisplayDialog&)> script_;
+    static ScriptedDisplayDialog* current_;
+};
+ScriptedDisplayDialog* ScriptedDisplayDialog::current_ = nullptr;
+
+// Runs the dialog over a scratch game folder and gives its result.
+INT_PTR RunDialog(std::function<void(ScriptedDisplayDialog&)> script) {
+    ScriptedDisplayDialog dialog(std::move(script));
+    INT_PTR result = dialog.DoModal();
+    EXPECT_TRUE(dialog.ScriptRan) << "the dialog never opened";
+    return result;
+}
+
+class DisplaySettingsDialogTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        devices_ = ReportedDevices();
+        ASSERT_FALSE(devices_.empty()) << "DirectDraw reports no device";
+        modes_ = ReportedModes(devices_[0]);
+        usable_ = UsableModes(modes_);
+        ASSERT_FALSE(usable_.empty()) << "the first device reports no usable mode";
+    }
+
+    ScratchGameFolder folder_{"display"};
+    std::vector<ReportedDevice> devices_;
+    std::vector<RawMode> modes_, usable_;
+};
+
+TEST_F(DisplaySettingsDialogTest, WithoutFileListsTheReportedDevicesAndUsableModesAndSelectsTheFirst) {
+    std::vector<std::string> deviceTexts;
+    for (const ReportedDevice& device : devices_)
+        deviceTexts.push_back(device.Text);
+    INT_PTR result = RunDialog([&](ScriptedDisplayDialog& dialog) {
+        EXPECT_EQ(ListTexts(dialog.Devices()), deviceTexts);
+        EXPECT_EQ(ListTexts(dialog.Modes()), UsableModeTexts(modes_));
+        EXPECT_EQ(Selected(dialog.Devices()), 0);
+        EXPECT_EQ(Selected(dialog.Modes()), 0);
+        EXPECT_TRUE(IsWindowEnabled(dialog.Modes()));
+        EXPECT_TRUE(IsWindowEnabled(dialog.Item(IDOK)));
+        EXPECT_EQ(Application::Current().WaitCursorCount(), 0);
+        EXPECT_EQ(LiveDisplayListBlocks(), devices_.size() + usable_.size());
+    });
+    EXPECT_EQ(result, IDABORT);
+    EXPECT_EQ(LiveDisplayListBlocks(), 0u);
+    EXPECT_EQ(ReadBytes(folder_.VideoFile()), "<absent>");
+}
+
+TEST_F(DisplaySettingsDialogTest, OkWritesTheChosenDeviceAndMode) {
+    const size_t chosen = usable_.size() - 1;
+    INT_PTR result = RunDialog([&](ScriptedDisplayDialog& dialog) {
+        dialog.ChooseMode(static_cast<int>(chosen));
+        dialog.Press(IDOK);
+        EXPECT_FALSE(dialog.IsOpen());
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(ReadBytes(folder_.VideoFile()), Record(devices_[0], 0, usable_[chosen]));
+    EXPECT_EQ(FolderEntries(folder_.Path()), std::vector<std::string>{"Skv_Video.cfg"});
+}
+
+TEST_F(DisplaySettingsDialogTest, StoredModeIsPreselectedOnTheStoredOrFirstDevice) {
+    const size_t stored = usable_.size() - 1;
+    GUID unknown = {0x12345678, 0x1234, 0x5678, {1, 2, 3, 4, 5, 6, 7, 8}};
+    ReportedDevice missing{true, unknown, ""};
+    const RawMode offered = usable_[stored];
+    struct Case {
+        const char* Name;
+        std::string File;
+        int Mode;
+    } cases[] = {
+        {"stored device and mode", Record(devices_[0], 0, offered), static_cast<int>(stored)},
+        {"device no longer reported", Record(missing, 5, offered), static_cast<int>(stored)},
+        {"mode no longer offered", Record(devices_[0], 0, RawMode{1234, 567, 16}), 0},
+        {"mode at 8 bpp", Record(devices_[0], 0, RawMode{offered.Width, offered.Height, 8}), 0},
+        {"empty file", "", devices_[0].HasGuid ? 0 : 0},
+    };
+    for (const Case& c : cases) {
+        WriteBytes(folder_.VideoFile(), c.File);
+        RunDialog([&](ScriptedDisplayDialog& dialog) {
+            EXPECT_EQ(Selected(dialog.Devices()), 0) << c.Name;
+            EXPECT_EQ(Selected(dialog.Modes()), c.Mode) << c.Name;
+        });
+        EXPECT_EQ(ReadBytes(folder_.VideoFile()), c.File) << c.Name << ": the file was touched";
+    }
+}
+
+TEST_F(DisplaySettingsDialogTest, ChoosingTheDeviceAgainKeepsTheChosenMode) {
+    ASSERT_GE(usable_.size(), 2u) << "needs a device with two usable modes";
+    RunDialog([&](ScriptedDisplayDialog& dialog) {
+        const int chosen = static_cast<int>(usable_.size() - 1);
+        dialog.ChooseMode(chosen);
+        dialog.ChooseDevice(0);
+        EXPECT_EQ(Selected(dialog.Modes()), chosen);
+        EXPECT_EQ(ListTexts(dialog.Modes()), UsableModeTexts(modes_))
+            << "the list was rebuilt once, not added to";
+        EXPECT_EQ(LiveDisplayListBlocks(), devices_.size() + usable_.size());
+        EXPECT_EQ(Application::Current().WaitCursorCount(), 0);
+    });
+}
+
+TEST_F(DisplaySettingsDialogTest, CancelAfterChangingBothListsLeavesTheFileUntouched) {
+    const std::string stored = Record(devices_[0], 0, usable_[0]) + "tail";
+    WriteBytes(folder_.VideoFile(), stored);
+    INT_PTR result = RunDialog([&](ScriptedDisplayDialog& dialog) {
+        dialog.ChooseDevice(static_cast<int>(devices_.size() - 1));
+        dialog.ChooseMode(static_cast<int>(SendMessageA(dialog.Modes(), CB_GETCOUNT, 0, 0) - 1));
+        dialog.Press(IDCANCEL);
+        EXPECT_FALSE(dialog.IsOpen());
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(ReadBytes(folder_.VideoFile()), stored);
+}
+
+TEST_F(DisplaySettingsDialogTest, OkWithoutAChoiceAsksForItAndStaysOpen) {
+    MessageBoxAnswerer answerer;
+    RunDialog([&](ScriptedDisplayDialog& dialog) {
+        SendMessageA(dialog.Modes(), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        dialog.Press(IDOK);
+        EXPECT_TRUE(dialog.IsOpen());
+        EXPECT_EQ(GetFocus(), dialog.Modes());
+
+        SendMessageA(dialog.Devices(), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        dialog.Press(IDOK);
+        EXPECT_TRUE(dialog.IsOpen());
+        EXPECT_EQ(GetFocus(), dialog.Devices());
+
+        // An entry whose block is gone.
+        SendMessageA(dialog.Devices(), CB_SETCURSEL, 0, 0);
+        SendMessageA(dialog.Modes(), CB_SETCURSEL, 0, 0);
+        LRESULT block = SendMessageA(dialog.Modes(), CB_GETITEMDATA, 0, 0);
+        SendMessageA(dialog.Modes(), CB_SETITEMDATA, 0, 0);
+        dialog.Press(IDOK);
+        SendMessageA(dialog.Modes(), CB_SETITEMDATA, 0, block);
+        EXPECT_TRUE(dialog.IsOpen());
+        EXPECT_EQ(Application::Current().WaitCursorCount(), 0);
+    });
+    EXPECT_EQ(answerer.Boxes, (std::vector<ShownBox>{
+                                  {Title, "Please select the Resolution!", "information"},
+                                  {Title, "Please select a rendering Device!", "information"},
+                                  {Title, "ERROR: Failed to get device GUID or Resolution!", "error"},
+                              }));
+    EXPECT_EQ(ReadBytes(folder_.VideoFile()), "<absent>");
+    EXPECT_EQ(LiveDisplayListBlocks(), 0u);
+}
+
+// A file that can't be replaced: the message, the previous file whole, the dialog open with its choice.
+void ExpectFailedOkKeepsEverything(const ScratchGameFolder& folder, const std::vector<RawMode>& usable,
+                                   const std::string& previous) {
+    MessageBoxAnswerer answerer;
+    const int chosen = static_cast<int>(usable.size() - 1);
+    RunDialog([&](ScriptedDisplayDialog& dialog) {
+        dialog.ChooseMode(chosen);
+        dialog.Press(IDOK);
+        EXPECT_TRUE(dialog.IsOpen());
+        EXPECT_EQ(Selected(dialog.Devices()), 0);
+        EXPECT_EQ(Selected(dialog.Modes()), chosen);
+    });
+    EXPECT_EQ(
+        answerer.Boxes,
+        (std::vector<ShownBox>{{Title, "ERROR: Failed to open configuration file for writing!", "error"}}));
+    EXPECT_EQ(ReadBytes(folder.VideoFile()), previous);
+    EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"Skv_Video.cfg"});
+}
+
+TEST_F(DisplaySettingsDialogTest, FileHeldByAnotherProgramShowsItsMessageAndStaysOpen) {
+    const std::string previous = Record(devices_[0], 0, usable_[0]);
+    WriteBytes(folder_.VideoFile(), previous);
+    HANDLE holder = CreateFileA(folder_.VideoFile().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    ExpectFailedOkKeepsEverything(folder_, usable_, previous);
+    CloseHandle(holder);
+}
+
+TEST_F(DisplaySettingsDialogTest, ReadOnlyFileShowsItsMessageAndStaysOpen) {
+    const std::string previous = Record(devices_[0], 0, usable_[0]);
+    WriteBytes(folder_.VideoFile(), previous);
+    ASSERT_TRUE(SetFileAttributesA(folder_.VideoFile().c_str(), FILE_ATTRIBUTE_READONLY));
+    HANDLE probe =
+        CreateFileA(folder_.VideoFile().c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (probe != INVALID_HANDLE_VALUE) {
+        CloseHandle(probe);
+        GTEST_SKIP() << "read-only files are writable with root's file capabilities; run this test under "
+                        "setpriv --bounding-set -dac_override,-dac_read_search,-fowner";
+    }
+    ExpectFailedOkKeepsEverything(folder_, usable_, previous);
+}
+
+// Busy blocks in every heap of the process.
+size_t BusyHeapBlocks() {
+    HANDLE heaps[64];
+    DWORD count = GetProcessHeaps(64, heaps);
+    size_t busy = 0;
+    for (DWORD i = 0; i < count && i < 64; ++i) {
+        PROCESS_HEAP_ENTRY entry{};
+        HeapLock(heaps[i]);
+        while (HeapWalk(heaps[i], &entry))
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
+                ++busy;
+        HeapUnlock(heaps[i]);
+    }
+    return busy;
+}
+
+// Opens and releases the first device the way the dialog does for each list of modes.
+void OpenFirstDevice(const ReportedDevice& device) {
+    GUID guid = device.Guid;
+    IDirectDraw* draw = nullptr;
+    ASSERT_EQ(DirectDrawCreate(device.HasGuid ? &guid : nullptr, &draw, nullptr), DD_OK);
+    draw->Release();
+}
+
+TEST_F(DisplaySettingsDialogTest, ManyOpeningsLeaveNoBlockBehind) {
+    // Each opening rebuilds the mode list twice, so it opens the device twice. The platform may keep
+    // something of its own per device opening: measured first, apart from the dialog.
+    constexpr int Openings = 8, DeviceOpeningsEach = 2, Probes = 2;
+    RunDialog([](ScriptedDisplayDialog&) {});
+    const size_t beforeProbes = BusyHeapBlocks();
+    for (int i = 0; i < Probes; ++i)
+        OpenFirstDevice(devices_[0]);
+    const size_t platformPerOpening = (BusyHeapBlocks() - beforeProbes) / Probes;
+
+    const size_t heapBefore = BusyHeapBlocks();
+    size_t mostAlive = 0;
+    for (int i = 0; i < Openings; ++i) {
+        RunDialog([&](ScriptedDisplayDialog& dialog) {
+            dialog.ChooseMode(static_cast<int>(usable_.size() - 1));
+            dialog.ChooseDevice(0);
+            mostAlive = std::max(mostAlive, LiveDisplayListBlocks());
+            if (i % 2)
+                dialog.Press(IDCANCEL);
+        });
+        ASSERT_EQ(LiveDisplayListBlocks(), 0u) << "opening " << i;
+    }
+    EXPECT_EQ(mostAlive, devices_.size() + usable_.size());
+    // Each opening allocates a block per entry, at least three: leaking any of them shows over what the
+    // platform keeps.
+    const size_t heapAfter = BusyHeapBlocks();
+    EXPECT_LE(heapAfter - heapBefore, Openings * DeviceOpeningsEach * platformPerOpening)
+        << "busy heap blocks " << heapBefore << " -> " << heapAfter << "; the platform keeps "
+        << platformPerOpening << " per device opening";
+}
+
+} // namespace
