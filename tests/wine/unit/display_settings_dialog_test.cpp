@@ -206,6 +206,8 @@ TEST_F(DisplaySettingsDialogTest, WithoutFileListsTheReportedDevicesAndUsableMod
     std::vector<std::string> deviceTexts;
     for (const ReportedDevice& device : devices_)
         deviceTexts.push_back(device.Text);
+    std::printf("the first device reports %zu modes, %zu usable\n", modes_.size(), usable_.size());
+    EXPECT_GT(modes_.size(), usable_.size()) << "no reported mode is filtered out: nothing checks the filter";
     INT_PTR result = RunDialog([&](ScriptedDisplayDialog& dialog) {
         EXPECT_EQ(ListTexts(dialog.Devices()), deviceTexts);
         EXPECT_EQ(ListTexts(dialog.Modes()), UsableModeTexts(modes_));
@@ -377,12 +379,22 @@ size_t BusyHeapBlocks() {
     return busy;
 }
 
-// Opens and releases the first device the way the dialog does for each list of modes.
-void OpenFirstDevice(const ReportedDevice& device) {
-    GUID guid = device.Guid;
+HRESULT WINAPI SkipMode(LPDDSURFACEDESC2, LPVOID) {
+    return DDENUMRET_OK;
+}
+
+// Lists the first device's modes the way the dialog does, without a dialog: the device is created from
+// its 16 identity bytes (all zero when it has no GUID), then asked for its modes through IDirectDraw4.
+void ListModesLikeTheDialog(const ReportedDevice& device) {
+    GUID guid = device.Guid; // all zero when the device has no GUID
     IDirectDraw* draw = nullptr;
-    ASSERT_EQ(DirectDrawCreate(device.HasGuid ? &guid : nullptr, &draw, nullptr), DD_OK);
+    ASSERT_EQ(DirectDrawCreate(&guid, &draw, nullptr), DD_OK);
+    IDirectDraw4* draw4 = nullptr;
+    draw->QueryInterface(IID_IDirectDraw4, reinterpret_cast<void**>(&draw4));
     draw->Release();
+    ASSERT_NE(draw4, nullptr);
+    draw4->EnumDisplayModes(0, nullptr, nullptr, &SkipMode);
+    draw4->Release();
 }
 
 TEST_F(DisplaySettingsDialogTest, ManyOpeningsLeaveNoBlockBehind) {
@@ -390,9 +402,10 @@ TEST_F(DisplaySettingsDialogTest, ManyOpeningsLeaveNoBlockBehind) {
     // something of its own per device opening: measured first, apart from the dialog.
     constexpr int Openings = 8, DeviceOpeningsEach = 2, Probes = 2;
     RunDialog([](ScriptedDisplayDialog&) {});
+    ListModesLikeTheDialog(devices_[0]);
     const size_t beforeProbes = BusyHeapBlocks();
     for (int i = 0; i < Probes; ++i)
-        OpenFirstDevice(devices_[0]);
+        ListModesLikeTheDialog(devices_[0]);
     const size_t platformPerOpening = (BusyHeapBlocks() - beforeProbes) / Probes;
 
     const size_t heapBefore = BusyHeapBlocks();
@@ -414,6 +427,65 @@ TEST_F(DisplaySettingsDialogTest, ManyOpeningsLeaveNoBlockBehind) {
     EXPECT_LE(heapAfter - heapBefore, Openings * DeviceOpeningsEach * platformPerOpening)
         << "busy heap blocks " << heapBefore << " -> " << heapAfter << "; the platform keeps "
         << platformPerOpening << " per device opening";
+}
+
+// The list and selection tests again, in a child process on a virtual desktop of its own: there the platform
+// reports a realistic list (several sizes from 320 x 200 up, at 8, 16 and 32 bpp) rather than the screen's
+// one size.
+TEST(DisplaySettingsOnVirtualDesktop, DialogTestsPassWithARealisticModeList) {
+    constexpr const char* DesktopsKey = "Software\\Wine\\Explorer\\Desktops";
+    constexpr const char* DesktopName = "skv-display-test";
+    HKEY desktops = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, DesktopsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                              &desktops, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(desktops, DesktopName, 0, REG_SZ, reinterpret_cast<const BYTE*>("1280x1024"), 10);
+
+    ScratchGameFolder scratch("display-desktop");
+    const std::string outputPath = scratch.Path() + "output.txt";
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE output =
+        CreateFileA(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(output, INVALID_HANDLE_VALUE);
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string commandLine =
+        std::string("\"") + self +
+        "\" --gtest_filter=DisplaySettingsDialogTest.WithoutFile*:DisplaySettingsDialogTest.OkWrites*:"
+        "DisplaySettingsDialogTest.StoredMode*:DisplaySettingsDialogTest.Choosing*:"
+        "DisplaySettingsDialogTest.Cancel*";
+    std::string desktop = DesktopName;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.lpDesktop = desktop.data();
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = startup.hStdError = output;
+    PROCESS_INFORMATION child{};
+    BOOL started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                                  &startup, &child);
+    CloseHandle(output);
+    DWORD exitCode = 1;
+    if (started) {
+        if (WaitForSingleObject(child.hProcess, 120000) != WAIT_OBJECT_0)
+            TerminateProcess(child.hProcess, 99);
+        GetExitCodeProcess(child.hProcess, &exitCode);
+        CloseHandle(child.hProcess);
+        CloseHandle(child.hThread);
+    }
+    RegDeleteValueA(desktops, DesktopName);
+    RegCloseKey(desktops);
+    ASSERT_TRUE(started);
+
+    const std::string text = ReadBytes(outputPath);
+    EXPECT_EQ(exitCode, 0u) << text;
+    unsigned reported = 0, usable = 0;
+    const size_t at = text.find("the first device reports ");
+    ASSERT_NE(at, std::string::npos) << text;
+    ASSERT_EQ(
+        std::sscanf(text.c_str() + at, "the first device reports %u modes, %u usable", &reported, &usable),
+        2);
+    EXPECT_GT(usable, 2u) << "the virtual desktop gave no realistic mode list";
+    EXPECT_GT(reported, usable);
 }
 
 } // namespace
