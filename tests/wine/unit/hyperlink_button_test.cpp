@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog_harness.h"
 #include "framework/application.h"
 #include "res/resource.h"
 #include "ui/about_dialog.h"
@@ -96,51 +97,32 @@ class ShellTarget {
     std::string report_;
 };
 
-// The real About box run modally; `body` runs once inside its message loop, then the box closes.
-class DrivenAbout : public AboutDialog {
+// The real About box, counting the clicks the link reports to it.
+class CountingAbout : public AboutDialog {
   public:
-    explicit DrivenAbout(std::function<void(DrivenAbout&)> body) : body_(std::move(body)) {}
-
     int Clicks = 0; // BN_CLICKED from the link, as the dialog receives them
 
     HWND Link() const { return Item(SKV_ID_LOGO); }
 
-    void Run() {
-        current_ = this;
-        DoModal();
-        current_ = nullptr;
-    }
-
   protected:
-    BOOL OnInitDialog() override {
-        BOOL result = AboutDialog::OnInitDialog();
-        SetTimer(Handle(), 1, 10, &DrivenAbout::OnTimer);
-        return result;
-    }
     bool OnCommand(WPARAM wParam, LPARAM lParam) override {
         if (LOWORD(wParam) == SKV_ID_LOGO && HIWORD(wParam) == BN_CLICKED)
             ++Clicks;
         return AboutDialog::OnCommand(wParam, lParam);
     }
-
-  private:
-    static void CALLBACK OnTimer(HWND window, UINT, UINT_PTR id, DWORD) {
-        // The box shows itself once its message loop first goes idle; drive it only then.
-        if (!IsWindowVisible(window))
-            return;
-        KillTimer(window, id);
-        DrivenAbout* self = current_;
-        // Park the real pointer away from the box so only the messages below reach the link.
-        SetCursorPos(0, 0);
-        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        self->body_(*self);
-        self->EndDialog(IDOK);
-    }
-
-    std::function<void(DrivenAbout&)> body_;
-    static DrivenAbout* current_;
 };
-DrivenAbout* DrivenAbout::current_ = nullptr;
+
+// Runs `body` inside the About box's modal loop, with the link freshly painted.
+void WithAbout(const std::function<void(CountingAbout&)>& body) {
+    CountingAbout about;
+    RunModally(about, [&](CountingAbout& box) {
+        // Park the real pointer away from the box so only the test's messages reach the link.
+        SetCursorPos(0, 0);
+        RedrawWindow(box.Handle(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        body(box);
+    });
+}
 
 // The link's text extent in its own font, measured here.
 SIZE TextExtent(HWND link) {
@@ -234,7 +216,7 @@ int GlyphPixels(HWND link, COLORREF color) {
 }
 
 TEST(HyperlinkButton, AboutBoxGivesTheLinkItsAddressCursorAndTabStop) {
-    DrivenAbout about([](DrivenAbout& box) {
+    WithAbout([](CountingAbout& box) {
         char title[64] = {};
         GetWindowTextA(box.Handle(), title, sizeof title);
         EXPECT_STREQ(title, "Program information");
@@ -249,11 +231,10 @@ TEST(HyperlinkButton, AboutBoxGivesTheLinkItsAddressCursorAndTabStop) {
         EXPECT_EQ(GetNextDlgTabItem(box.Handle(), box.Item(IDOK), FALSE), box.Link());
         EXPECT_EQ(box.WebSiteLink.BackgroundColor, GetSysColor(COLOR_BTNFACE));
     });
-    about.Run();
 }
 
 TEST(HyperlinkButton, FreshLinkIsNavyWithAnUnderlineTwoPixelsWiderThanTheText) {
-    DrivenAbout about([](DrivenAbout& box) {
+    WithAbout([](CountingAbout& box) {
         ExpectUnderline(box.Link(), Navy, "fresh");
         EXPECT_GT(GlyphPixels(box.Link(), Navy), 50);
         EXPECT_EQ(GlyphPixels(box.Link(), Magenta), 0);
@@ -262,11 +243,10 @@ TEST(HyperlinkButton, FreshLinkIsNavyWithAnUnderlineTwoPixelsWiderThanTheText) {
         Pixels pixels(box.Link());
         EXPECT_EQ(pixels.Count(Navy, RECT{extent.cx + 2, 0, pixels.Width(), pixels.Height()}), 0);
     });
-    about.Run();
 }
 
 TEST(HyperlinkButton, HoverTakesCaptureShowsTheHandAndHoverColourUntilThePointerLeaves) {
-    DrivenAbout about([](DrivenAbout& box) {
+    WithAbout([](CountingAbout& box) {
         HWND link = box.Link();
         SIZE extent = TextExtent(link);
         Move(link, 3, 3);
@@ -293,12 +273,11 @@ TEST(HyperlinkButton, HoverTakesCaptureShowsTheHandAndHoverColourUntilThePointer
         ExpectUnderline(link, Navy, "left downwards");
         EXPECT_EQ(box.Clicks, 0);
     });
-    about.Run();
 }
 
 TEST(HyperlinkButton, ClickShowsPressedThenVisitedEvenWhileStillHovering) {
     ShellTarget shell;
-    DrivenAbout about([](DrivenAbout& box) {
+    WithAbout([](CountingAbout& box) {
         HWND link = box.Link();
         SIZE extent = TextExtent(link);
         // A distinct visited colour tells "visited" from "fresh" in the pixels.
@@ -333,13 +312,12 @@ TEST(HyperlinkButton, ClickShowsPressedThenVisitedEvenWhileStillHovering) {
         ExpectUnderline(link, Magenta, "visited, hovering again");
         Move(link, extent.cx + 10, 5);
     });
-    about.Run();
     EXPECT_EQ(shell.WaitForParams(), "\"skvlinktest:visited\"");
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
 TEST(HyperlinkButton, PressOutsideTheTextDoesNothing) {
-    DrivenAbout about([](DrivenAbout& box) {
+    WithAbout([](CountingAbout& box) {
         HWND link = box.Link();
         SIZE extent = TextExtent(link);
         RECT client{};
@@ -361,12 +339,11 @@ TEST(HyperlinkButton, PressOutsideTheTextDoesNothing) {
         EXPECT_EQ(GetCapture(), nullptr);
         ExpectUnderline(link, Navy, "after presses beside the text");
     });
-    about.Run();
 }
 
 TEST(HyperlinkButton, LinkWithoutHoverCursorIgnoresTheMouseButOpensFromTheKeyboard) {
     ShellTarget shell;
-    DrivenAbout about([](DrivenAbout& box) {
+    WithAbout([](CountingAbout& box) {
         HWND link = box.Link();
         box.WebSiteLink.HoverCursor = nullptr;
         box.WebSiteLink.Url = std::string(ShellTarget::Scheme) + ":keyboard";
@@ -388,12 +365,11 @@ TEST(HyperlinkButton, LinkWithoutHoverCursorIgnoresTheMouseButOpensFromTheKeyboa
         EXPECT_EQ(box.Clicks, 1);
         EXPECT_EQ(box.WebSiteLink.Visited, 1);
     });
-    about.Run();
     EXPECT_EQ(shell.WaitForParams(), "\"skvlinktest:keyboard\"");
 }
 
 TEST(HyperlinkButton, FocusRectangleSurroundsTheTextOnly) {
-    DrivenAbout about([](DrivenAbout& box) {
+    WithAbout([](CountingAbout& box) {
         HWND link = box.Link();
         SIZE extent = TextExtent(link);
         Pixels before(link);
@@ -414,7 +390,6 @@ TEST(HyperlinkButton, FocusRectangleSurroundsTheTextOnly) {
             }
         EXPECT_GT(changed, extent.cx / 2);
     });
-    about.Run();
 }
 
 BOOL CALLBACK CountVisible(HWND window, LPARAM count) {
@@ -424,7 +399,7 @@ BOOL CALLBACK CountVisible(HWND window, LPARAM count) {
 }
 
 TEST(HyperlinkButton, ShellThatCannotOpenTheAddressReportsNothing) {
-    DrivenAbout about([](DrivenAbout& box) {
+    WithAbout([](CountingAbout& box) {
         box.WebSiteLink.Url = "skv-no-such-scheme:nowhere";
         Move(box.Link(), 5, 5);
         Press(box.Link(), 5, 5);
@@ -437,7 +412,6 @@ TEST(HyperlinkButton, ShellThatCannotOpenTheAddressReportsNothing) {
         EXPECT_TRUE(IsWindow(box.Handle()));
         EXPECT_EQ(Application::Current().WaitCursorCount(), 0);
     });
-    about.Run();
 }
 
 } // namespace

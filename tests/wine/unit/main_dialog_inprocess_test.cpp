@@ -1,75 +1,17 @@
 // The main dialog seen from inside its own process, for what another process cannot read under Wine:
 // its window menu, the group boxes' font, the cursor over the logo, the caption colours and the icon.
-// The real dialog runs modally; a timer started from its initialisation runs the checks and ends it.
+// The real dialog runs modally and is checked from inside its message loop.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
-#include "framework/application.h"
-#include "res/resource.h"
-#include "ui/launcher_dialog.h"
+#include "dialog_harness.h"
 
 namespace {
 
-constexpr const char* ProfileKey = "Software\\Harbeck\\Skv Launcher";
-
-void DeleteProfile() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, ProfileKey, 0, KEY_READ, &key) == ERROR_SUCCESS) {
-        RegCloseKey(key);
-        RegDeleteKeyA(HKEY_CURRENT_USER, ProfileKey);
-    }
-}
-
-// The launcher's dialog, which hands itself to `checks` once it is open and then ends without saving.
-class CheckedLauncherDialog : public LauncherDialog {
-  public:
-    explicit CheckedLauncherDialog(std::function<void(CheckedLauncherDialog&)> checks)
-        : checks_(std::move(checks)) {}
-
-  protected:
-    BOOL OnInitDialog() override {
-        BOOL result = LauncherDialog::OnInitDialog();
-        current_ = this;
-        SetTimer(Handle(), 1, 0, &CheckedLauncherDialog::RunChecks);
-        return result;
-    }
-
-  private:
-    static void CALLBACK RunChecks(HWND window, UINT, UINT_PTR id, DWORD) {
-        KillTimer(window, id);
-        CheckedLauncherDialog* dialog = current_;
-        current_ = nullptr;
-        if (!dialog)
-            return;
-        dialog->checks_(*dialog);
-        dialog->EndDialog(IDABORT);
-    }
-
-    std::function<void(CheckedLauncherDialog&)> checks_;
-    static CheckedLauncherDialog* current_;
-};
-CheckedLauncherDialog* CheckedLauncherDialog::current_ = nullptr;
-
-class MainDialogInProcess : public ::testing::Test {
-  protected:
-    void SetUp() override { DeleteProfile(); }
-    void TearDown() override { DeleteProfile(); }
-
-    // Runs the dialog with `checks`; fails when it never opened or was ended some other way.
-    static void RunDialog(std::function<void(CheckedLauncherDialog&)> checks) {
-        bool ran = false;
-        CheckedLauncherDialog dialog([&](CheckedLauncherDialog& open) {
-            ran = true;
-            checks(open);
-        });
-        EXPECT_EQ(dialog.DoModal(), IDABORT);
-        EXPECT_TRUE(ran) << "the dialog never ran its checks";
-    }
-};
+using MainDialogInProcess = FreshMainDialog;
 
 struct MenuItem {
     UINT type = 0;
@@ -101,7 +43,7 @@ constexpr int GroupBoxes[] = {
     SKV_ID_GROUP_SCALING,     SKV_ID_GROUP_CHEATING,  SKV_ID_GROUP_SKY};
 
 TEST_F(MainDialogInProcess, WindowMenuEndsWithASeparatorAndAbout) {
-    RunDialog([](CheckedLauncherDialog& dialog) {
+    RunDialog([](LauncherDialog& dialog) {
         HMENU menu = GetSystemMenu(dialog.Handle(), FALSE);
         ASSERT_NE(menu, nullptr);
         int count = GetMenuItemCount(menu);
@@ -117,7 +59,7 @@ TEST_F(MainDialogInProcess, WindowMenuEndsWithASeparatorAndAbout) {
 }
 
 TEST_F(MainDialogInProcess, GroupBoxesUseABoldCopyOfTheGuiFontAndNothingElseDoes) {
-    RunDialog([](CheckedLauncherDialog& dialog) {
+    RunDialog([](LauncherDialog& dialog) {
         LOGFONTA gui{};
         ASSERT_NE(GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof gui, &gui), 0);
         for (int id : GroupBoxes) {
@@ -138,7 +80,7 @@ TEST_F(MainDialogInProcess, GroupBoxesUseABoldCopyOfTheGuiFontAndNothingElseDoes
 }
 
 TEST_F(MainDialogInProcess, PointerOverTheLogoIsTheLinkCursorAndElsewhereNot) {
-    RunDialog([](CheckedLauncherDialog& dialog) {
+    RunDialog([](LauncherDialog& dialog) {
         HCURSOR link = LoadCursorA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_CUR_LINK));
         ASSERT_NE(link, nullptr);
         HWND logo = dialog.Item(SKV_ID_LOGO);
@@ -166,7 +108,7 @@ TEST_F(MainDialogInProcess, PointerOverTheLogoIsTheLinkCursorAndElsewhereNot) {
 }
 
 TEST_F(MainDialogInProcess, GroupBoxCaptionsAreNavyAndOtherControlsKeepTheirColour) {
-    RunDialog([](CheckedLauncherDialog& dialog) {
+    RunDialog([](LauncherDialog& dialog) {
         HDC dc = CreateCompatibleDC(nullptr);
         ASSERT_NE(dc, nullptr);
         auto colourFor = [&](UINT message, int id) {
@@ -187,7 +129,7 @@ TEST_F(MainDialogInProcess, GroupBoxCaptionsAreNavyAndOtherControlsKeepTheirColo
 }
 
 TEST_F(MainDialogInProcess, WindowAndDragIconAreTheProgramIcon) {
-    RunDialog([](CheckedLauncherDialog& dialog) {
+    RunDialog([](LauncherDialog& dialog) {
         HICON icon = LoadIconA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_ICON_APP));
         ASSERT_NE(icon, nullptr);
         EXPECT_EQ(dialog.WindowIcon, icon);
@@ -214,7 +156,7 @@ int PaintSpy::iconErases = 0;
 bool PaintSpy::iconEraseHadDc = false;
 
 TEST_F(MainDialogInProcess, MinimisedPaintingErasesTheIconBackgroundAndNormalPaintingDoesNot) {
-    RunDialog([](CheckedLauncherDialog& dialog) {
+    RunDialog([](LauncherDialog& dialog) {
         HWND window = dialog.Handle();
         PaintSpy::original = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PaintSpy::Proc)));
@@ -239,9 +181,8 @@ TEST_F(MainDialogInProcess, MinimisedPaintingErasesTheIconBackgroundAndNormalPai
 }
 
 TEST_F(MainDialogInProcess, OpeningTheDialogMakesItTheMainWindow) {
-    RunDialog([](CheckedLauncherDialog& dialog) {
-        EXPECT_EQ(Application::Current().MainWindow(), dialog.Handle());
-    });
+    RunDialog(
+        [](LauncherDialog& dialog) { EXPECT_EQ(Application::Current().MainWindow(), dialog.Handle()); });
 }
 
 } // namespace
