@@ -5,47 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include "driver/ui_driver.h"
+
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace {
 
-std::string ThisExeFolder() {
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string text(path, length);
-    return text.substr(0, text.find_last_of('\\') + 1);
-}
-
-// The built stand-in: build/<dir>/standin/Skv.exe beside build/<dir>/tests/.
-std::string BuiltStandin() {
-    return ThisExeFolder() + "..\\standin\\Skv.exe";
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    HANDLE file =
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
-    DWORD written = 0;
-    BOOL ok = WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    ASSERT_TRUE(ok && written == bytes.size()) << path;
-}
-
-std::string ReadBytes(const std::string& path) {
-    std::string bytes;
-    HANDLE file =
-        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
-        bytes.append(buffer, got);
-    CloseHandle(file);
-    return bytes;
-}
+using namespace uidriver;
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -60,39 +28,24 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-// A scratch game folder holding a copy of Skv.exe and a "work" subfolder to start it in.
+// A scratch game folder (with a blank in its name) holding a copy of Skv.exe and a "work" subfolder
+// to start it in.
 class StandinTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        folder_ = std::string(temp) + "skv standin " + std::to_string(GetCurrentProcessId()) + "\\";
-        ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr)) << folder_;
-        ASSERT_TRUE(CreateDirectoryA(Work().c_str(), nullptr));
-        ASSERT_TRUE(CopyFileA(BuiltStandin().c_str(), Exe().c_str(), FALSE))
-            << "the stand-in is not built at " << BuiltStandin();
-    }
+    StandinTest() : game_("standin test " + CurrentTestName()) { game_.MakeFolder("work"); }
+    void TearDown() override { SetEnvironmentVariableA("SKV_STANDIN_REPORT", nullptr); }
 
-    void TearDown() override {
-        for (const char* name : {"Skv.exe", "startup.cfg", "Skv_Video.cfg", "report.txt"})
-            DeleteFileA((folder_ + name).c_str());
-        RemoveDirectoryA(Work().c_str());
-        RemoveDirectoryA(folder_.c_str());
-        SetEnvironmentVariableA("SKV_STANDIN_REPORT", nullptr);
-    }
+    std::string Exe() const { return game_.File("Skv.exe"); }
+    std::string Work() const { return game_.File("work"); }
 
-    std::string Exe() const { return folder_ + "Skv.exe"; }
-    std::string Work() const { return folder_ + "work"; }
-    std::string ReportPath() const { return folder_ + "report.txt"; }
-
-    DWORD Run(const std::string& commandLine) { return Run(commandLine, ReportPath()); }
+    DWORD Run(const std::string& commandLine) { return Run(commandLine, game_.ReportPath()); }
 
     // Starts the copy with the whole command line given and the report going to reportPath (no
     // report when empty) and waits for it; returns its exit code. whileRunning, when given, is
     // called once the process has started.
     DWORD Run(const std::string& commandLine, const std::string& reportPath,
               const std::function<void()>& whileRunning = nullptr) {
-        DeleteFileA(ReportPath().c_str());
+        game_.RemoveFile("standin-report.txt");
         SetEnvironmentVariableA("SKV_STANDIN_REPORT", reportPath.empty() ? nullptr : reportPath.c_str());
         std::vector<char> line(commandLine.begin(), commandLine.end());
         line.push_back('\0');
@@ -116,18 +69,11 @@ class StandinTest : public ::testing::Test {
         return code;
     }
 
-    static HWND WaitForWindow() {
-        for (int i = 0; i < 200; ++i) {
-            if (HWND window = FindWindowA("#32770", "Skarnvale (stand-in)"))
-                return window;
-            Sleep(50);
-        }
-        return nullptr;
+    std::vector<std::string> Report() const {
+        return Lines(game_.ReadFile("standin-report.txt").value_or(""));
     }
 
-    std::vector<std::string> Report() const { return Lines(ReadBytes(ReportPath())); }
-
-    std::string folder_;
+    GameFolder game_;
 };
 
 const char kStartupCfg[] = "EXPV 1\r\nCROUCHMODE 0\r\nEXTRAPOLATE_MOVEMENT 1\r\nMOTIONTRACKERVOLUME 0.07\r\n";
@@ -147,8 +93,8 @@ const char kVideoHex[] = "0102030405060708090a0b0c0d0e0f10"
                          "20000000";
 
 TEST_F(StandinTest, ReportsArgumentsFolderAndFileBytes) {
-    WriteBytes(folder_ + "startup.cfg", kStartupCfg);
-    WriteBytes(folder_ + "Skv_Video.cfg", kVideoCfg);
+    game_.WriteFile("startup.cfg", kStartupCfg);
+    game_.WriteFile("Skv_Video.cfg", kVideoCfg);
     ASSERT_EQ(Run("\"" + Exe() + "\" -debug -lacmprtx -n Quent03"), 0u);
     std::vector<std::string> expected = {
         "SKV-STANDIN-REPORT 1",
@@ -175,8 +121,8 @@ TEST_F(StandinTest, ReportsAbsentFilesAndNoArguments) {
 }
 
 TEST_F(StandinTest, EmptyFilesAreReportedEmptyNotAbsent) {
-    WriteBytes(folder_ + "startup.cfg", "");
-    WriteBytes(folder_ + "Skv_Video.cfg", "");
+    game_.WriteFile("startup.cfg", "");
+    game_.WriteFile("Skv_Video.cfg", "");
     ASSERT_EQ(Run("\"" + Exe() + "\" -n Ossary"), 0u);
     std::vector<std::string> report = Report();
     ASSERT_EQ(report.size(), 8u);
@@ -211,20 +157,20 @@ TEST_F(StandinTest, ParamsAreTheCommandLineAfterTheProgramName) {
 }
 
 TEST_F(StandinTest, FailsWhenTheReportCannotBeWritten) {
-    EXPECT_EQ(Run("\"" + Exe() + "\"", folder_ + "no such folder\\report.txt"), 2u);
+    EXPECT_EQ(Run("\"" + Exe() + "\"", game_.File("no such folder\\report.txt")), 2u);
 }
 
 TEST_F(StandinTest, WindowShowsWhatTheGameReceivedAndClosesOnEscape) {
-    WriteBytes(folder_ + "startup.cfg", "EXPV 0\r\nMOTIONTRACKERVOLUME 1.00\r\nWIREFRAMEMODE 3\nGOD");
-    WriteBytes(folder_ + "Skv_Video.cfg", std::string(16, '\0') + std::string("\x01\x00\x00\x00"
-                                                                              "\x20\x03\x00\x00"
-                                                                              "\x58\x02\x00\x00"
-                                                                              "\x10\x00\x00\x00",
-                                                                              16));
+    game_.WriteFile("startup.cfg", "EXPV 0\r\nMOTIONTRACKERVOLUME 1.00\r\nWIREFRAMEMODE 3\nGOD");
+    game_.WriteFile("Skv_Video.cfg", std::string(16, '\0') + std::string("\x01\x00\x00\x00"
+                                                                         "\x20\x03\x00\x00"
+                                                                         "\x58\x02\x00\x00"
+                                                                         "\x10\x00\x00\x00",
+                                                                         16));
     std::string text;
     HWND window = nullptr;
     auto readAndEscape = [&] {
-        window = WaitForWindow();
+        WaitUntil([&] { return (window = FindWindowA("#32770", "Skarnvale (stand-in)")) != nullptr; });
         if (!window)
             return;
         char buffer[8192] = {};
