@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -119,6 +121,7 @@ TEST(StartSecondAttempt, NeitherStartPossibleReportsTheFailureOnEveryPressAndRed
 
 // ---- Keys and the close box -----------------------------------------------------------------
 
+// The control that has the keyboard focus in the dialog's thread.
 HWND FocusOf(const DialogWindow& dialog) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
