@@ -14,7 +14,8 @@ void CopyDefault(const char* defaultText) {
 }
 } // namespace
 
-const char* ReadRegistryString(HKEY root, const char* keyPath, const char* valueName, const char* defaultText) {
+const char* ReadRegistryString(HKEY root, const char* keyPath, const char* valueName,
+                               const char* defaultText) {
     CopyDefault(defaultText);
     RegistryKey key;
     if (RegOpenKeyExA(root, keyPath, 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
@@ -31,9 +32,10 @@ const char* ReadRegistryString(HKEY root, const char* keyPath, const char* value
 
 bool WriteRegistryString(HKEY root, const char* keyPath, const char* valueName, const char* text) {
     RegistryKey key;
-    if (RegCreateKeyExA(root, keyPath, 0, nullptr, 0, KEY_WRITE, nullptr, key.Receive(), nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(root, keyPath, 0, nullptr, 0, KEY_WRITE, nullptr, key.Receive(), nullptr) !=
+        ERROR_SUCCESS)
         return false;
-    auto size = static_cast<DWORD>(std::strlen(text) + 1);
+    const DWORD size = static_cast<DWORD>(std::strlen(text)) + 1;
     return RegSetValueExA(key.Get(), valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), size) ==
            ERROR_SUCCESS;
 }

@@ -50,4 +50,6 @@ std::optional<std::string> WindowsLocationPlatform::AskForGameFile() {
     return ShowOpenFileDialog(request);
 }
 
-void WindowsLocationPlatform::SetCurrentFolder(const std::string& folder) { SetCurrentDirectoryA(folder.c_str()); }
+void WindowsLocationPlatform::SetCurrentFolder(const std::string& folder) {
+    SetCurrentDirectoryA(folder.c_str());
+}

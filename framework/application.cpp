@@ -22,7 +22,9 @@ Application::Application() {
     currentApplication = this;
 }
 
-Application::~Application() { currentApplication = nullptr; }
+Application::~Application() {
+    currentApplication = nullptr;
+}
 
 Application& Application::Current() {
     assert(currentApplication != nullptr);
@@ -64,7 +66,8 @@ std::string LoadResourceString(UINT id) {
 
 int AppMessageBox(const std::string& text, UINT type) {
     UINT buttons = type & MB_TYPEMASK;
-    bool plainButtons = buttons == MB_OK || buttons == MB_OKCANCEL || buttons == MB_YESNO || buttons == MB_YESNOCANCEL;
+    bool plainButtons =
+        buttons == MB_OK || buttons == MB_OKCANCEL || buttons == MB_YESNO || buttons == MB_YESNOCANCEL;
     if ((type & MB_ICONMASK) == 0 && plainButtons)
         type |= MB_ICONEXCLAMATION;
     return MessageBoxA(MessageBoxOwner(), text.c_str(), Application::Current().Title().c_str(), type);

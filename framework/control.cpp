@@ -7,7 +7,9 @@ namespace {
 const char ControlProperty[] = "SkvControlObject";
 }
 
-Control::~Control() { Detach(); }
+Control::~Control() {
+    Detach();
+}
 
 void Control::Attach(HWND window) {
     window_ = window;

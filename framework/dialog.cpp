@@ -35,7 +35,9 @@ bool ReturnsResultDirectly(UINT message) {
 
 // ---- DataExchange ----
 
-HWND DataExchange::Item(int id) const { return dialog_.Item(id); }
+HWND DataExchange::Item(int id) const {
+    return dialog_.Item(id);
+}
 
 void DataExchange::Check(int id, int32_t& field) {
     if (saving_) {
@@ -91,9 +93,13 @@ bool Dialog::UpdateData(bool save) {
     return true;
 }
 
-void Dialog::EndDialog(INT_PTR result) { ::EndDialog(window_, result); }
+void Dialog::EndDialog(INT_PTR result) {
+    ::EndDialog(window_, result);
+}
 
-void Dialog::FocusControl(HWND control) { SendMessageA(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE); }
+void Dialog::FocusControl(HWND control) {
+    SendMessageA(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+}
 
 BOOL Dialog::OnInitDialog() {
     SendInitialisationData();
@@ -108,9 +114,13 @@ void Dialog::OnOK() {
     EndDialog(IDOK);
 }
 
-void Dialog::OnCancel() { EndDialog(IDCANCEL); }
+void Dialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
-bool Dialog::OnCommand(WPARAM wParam, LPARAM lParam) { return RouteCommand(wParam, lParam); }
+bool Dialog::OnCommand(WPARAM wParam, LPARAM lParam) {
+    return RouteCommand(wParam, lParam);
+}
 
 const MessageMap* Dialog::GetMessageMap() const {
     static const MessageMap map{nullptr, nullptr, 0};
@@ -121,15 +131,15 @@ bool Dialog::RouteCommand(WPARAM wParam, LPARAM lParam) {
     UINT id = LOWORD(wParam);
     UINT code = HIWORD(wParam);
     HWND sender = reinterpret_cast<HWND>(lParam);
-    if (sender) {
-        for (Control* control : controls_)
-            if (control->Handle() == sender && control->OnReflectedCommand(code))
-                return true;
-    }
+    if (sender && std::any_of(controls_.begin(), controls_.end(), [&](Control* control) {
+            return control->Handle() == sender && control->OnReflectedCommand(code);
+        }))
+        return true;
     for (const MessageMap* map = GetMessageMap(); map; map = map->Base)
         for (size_t i = 0; i < map->Count; ++i) {
             const MessageMapEntry& entry = map->Entries[i];
-            if (entry.Message == WM_COMMAND && entry.CommandId == id && entry.NotifyCode == code && entry.OnCommand) {
+            if (entry.Message == WM_COMMAND && entry.CommandId == id && entry.NotifyCode == code &&
+                entry.OnCommand) {
                 (this->*entry.OnCommand)();
                 return true;
             }
@@ -184,8 +194,9 @@ void Dialog::SendInitialisationData() {
         offset += 8;
         if (offset + length > size)
             break;
-        std::string text(reinterpret_cast<const char*>(data + offset), length);
-        text = text.c_str(); // the stored text carries its terminating zero
+        // The stored text carries its terminating zero.
+        const char* stored = reinterpret_cast<const char*>(data + offset);
+        std::string text(stored, strnlen(stored, length));
         offset += length;
         UINT windowMessage = message == InitDataAddString       ? CB_ADDSTRING
                              : message == InitDataAddListString ? LB_ADDSTRING
@@ -242,9 +253,10 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         return OnCommand(wParam, lParam) ? TRUE : FALSE;
     case WM_DRAWITEM: {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        for (Control* control : controls_)
-            if (control->Handle() == item->hwndItem && control->OnReflectedDrawItem(*item))
-                return TRUE;
+        if (std::any_of(controls_.begin(), controls_.end(), [&](Control* control) {
+                return control->Handle() == item->hwndItem && control->OnReflectedDrawItem(*item);
+            }))
+            return TRUE;
         break;
     }
     case WM_SETCURSOR:

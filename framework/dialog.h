@@ -24,9 +24,9 @@ using MessageHandler = std::optional<LRESULT> (Dialog::*)(const Message&);
 using CommandHandler = void (Dialog::*)();
 
 struct MessageMapEntry {
-    UINT Message;       // a window message, or WM_COMMAND for a command entry
-    UINT CommandId;     // command entries: control or menu id
-    UINT NotifyCode;    // command entries: notification code (BN_CLICKED is 0)
+    UINT Message;    // a window message, or WM_COMMAND for a command entry
+    UINT CommandId;  // command entries: control or menu id
+    UINT NotifyCode; // command entries: notification code (BN_CLICKED is 0)
     MessageHandler OnMessage;
     CommandHandler OnCommand;
 };
@@ -37,9 +37,12 @@ struct MessageMap {
     size_t Count;
 };
 
-#define SKV_ON_MESSAGE(message, handler) {message, 0, 0, static_cast<MessageHandler>(&handler), nullptr}
-#define SKV_ON_COMMAND(id, handler) {WM_COMMAND, id, BN_CLICKED, nullptr, static_cast<CommandHandler>(&handler)}
-#define SKV_ON_NOTIFY(id, code, handler) {WM_COMMAND, id, code, nullptr, static_cast<CommandHandler>(&handler)}
+#define SKV_ON_MESSAGE(message, handler)                                                                     \
+    { message, 0, 0, static_cast<MessageHandler>(&handler), nullptr }
+#define SKV_ON_COMMAND(id, handler)                                                                          \
+    { WM_COMMAND, id, BN_CLICKED, nullptr, static_cast<CommandHandler>(&handler) }
+#define SKV_ON_NOTIFY(id, code, handler)                                                                     \
+    { WM_COMMAND, id, code, nullptr, static_cast<CommandHandler>(&handler) }
 
 // Moves values one way: from controls to fields while saving, from fields to controls otherwise.
 class DataExchange {

@@ -2,14 +2,13 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <vector>
 
 std::optional<std::string> ShowOpenFileDialog(const OpenFileRequest& request) {
     // The dialog wants the filter pairs separated by zero bytes and ended by two.
     std::string filter = request.Filter;
-    for (char& c : filter)
-        if (c == '|')
-            c = '\0';
+    std::replace(filter.begin(), filter.end(), '|', '\0');
     filter.append(2, '\0');
 
     std::vector<char> file(MAX_PATH, '\0');

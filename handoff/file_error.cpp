@@ -96,7 +96,7 @@ const CodeCause Causes[] = {
 
 FileErrorCause CauseOfSystemError(uint32_t code) {
     for (const CodeCause& entry : Causes)
-        if (entry.Code == code)
+        if (entry.Code == code) // cppcheck-suppress useStlAlgorithm
             return entry.Cause;
     return FileErrorCause::Generic;
 }

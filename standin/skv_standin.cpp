@@ -192,7 +192,7 @@ void DescribeCommandLine(const Received& r, std::vector<std::string>& out) {
     out.push_back("    bots: " + bots);
     out.push_back("    level: " + level);
     for (const std::string& arg : unknown)
-        out.push_back("    unrecognised argument: " + arg);
+        out.push_back("    unrecognised argument: " + arg); // cppcheck-suppress useStlAlgorithm
 }
 
 std::string OnOff(const std::string& what, const std::string& value) {
@@ -242,13 +242,13 @@ std::string Interpret(const std::string& line) {
         {"LIGHT", "extra light"},
     };
     for (const Named& n : valued)
-        if (command == n.command)
+        if (command == n.command) // cppcheck-suppress useStlAlgorithm
             return std::string(n.words) + " " + value;
     for (const Named& n : switches)
-        if (command == n.command)
+        if (command == n.command) // cppcheck-suppress useStlAlgorithm
             return OnOff(n.words, value);
     for (const Named& n : bare)
-        if (line == n.command)
+        if (line == n.command) // cppcheck-suppress useStlAlgorithm
             return n.words;
     if (command == "WIREFRAMEMODE")
         return TextureDrawing(value);

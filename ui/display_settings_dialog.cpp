@@ -45,6 +45,7 @@ template <typename T> T* EntryData(const ComboBoxControl& list, int index) {
 template <typename T> std::vector<const T*> EntryBlocks(const ComboBoxControl& list) {
     std::vector<const T*> blocks;
     int count = static_cast<int>(list.Send(CB_GETCOUNT));
+    blocks.reserve(count > 0 ? static_cast<size_t>(count) : 0);
     for (int i = 0; i < count; ++i)
         blocks.push_back(EntryData<T>(list, i));
     return blocks;
@@ -54,7 +55,7 @@ template <typename T> std::vector<const T*> EntryBlocks(const ComboBoxControl& l
 template <typename T> void FreeEntryBlocks(const ComboBoxControl& list) {
     int count = static_cast<int>(list.Send(CB_GETCOUNT));
     for (int i = 0; i < count; ++i) {
-        Block<T> owned(EntryData<T>(list, i));
+        Block<T>(EntryData<T>(list, i)).reset();
         list.Send(CB_SETITEMDATA, static_cast<WPARAM>(i), 0);
     }
 }
@@ -91,7 +92,7 @@ BOOL WINAPI AddDeviceEntry(GUID* guid, LPSTR description, LPSTR driverName, LPVO
         if (guid)
             std::memcpy(block->Bytes, guid, sizeof block->Bytes);
     }
-    return TRUE;
+    return TRUE; // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks): the entry owns the block until freed
 }
 
 // Called once per display mode from inside EnumDisplayModes; the context is the mode list.
@@ -105,7 +106,7 @@ HRESULT WINAPI AddModeEntry(LPDDSURFACEDESC2 description, LPVOID context) {
         if (DisplayMode* block = AddEntry<DisplayMode>(modes, ModeEntryText(mode)))
             *block = mode;
     }
-    return DDENUMRET_OK;
+    return DDENUMRET_OK; // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks): the entry owns the block
 }
 } // namespace
 

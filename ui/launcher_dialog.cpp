@@ -14,19 +14,21 @@
 namespace {
 // Controls usable only in debug mode, in the order they are switched.
 constexpr std::array<int, 17> DebugDependentControls = {
-    SKV_ID_LOAD_BOTS,  SKV_ID_SHOW_FPS,   SKV_ID_SHOW_POLYCOUNT, SKV_ID_WIREFRAME,   SKV_ID_SKY_RED,
-    SKV_ID_SKY_GREEN,  SKV_ID_SKY_BLUE,   SKV_ID_DOPPLERSHIFT,   SKV_ID_SPEED_SPIN,  SKV_ID_SPEED_EDIT,
-    SKV_ID_TIME_SPIN,  SKV_ID_TIME_EDIT,  SKV_ID_LEAN_SPIN,      SKV_ID_LEAN_EDIT,   SKV_ID_ALL_WEAPONS,
-    SKV_ID_GOD_MODE,   SKV_ID_ADD_LIGHT};
+    SKV_ID_LOAD_BOTS, SKV_ID_SHOW_FPS,  SKV_ID_SHOW_POLYCOUNT, SKV_ID_WIREFRAME,  SKV_ID_SKY_RED,
+    SKV_ID_SKY_GREEN, SKV_ID_SKY_BLUE,  SKV_ID_DOPPLERSHIFT,   SKV_ID_SPEED_SPIN, SKV_ID_SPEED_EDIT,
+    SKV_ID_TIME_SPIN, SKV_ID_TIME_EDIT, SKV_ID_LEAN_SPIN,      SKV_ID_LEAN_EDIT,  SKV_ID_ALL_WEAPONS,
+    SKV_ID_GOD_MODE,  SKV_ID_ADD_LIGHT};
 
 // Species check boxes, usable only with both debug mode and bot pre-loading.
-constexpr std::array<int, 7> SpeciesControls = {SKV_ID_LOAD_GRAX,    SKV_ID_LOAD_TOLMEN, SKV_ID_LOAD_VASTOR,
+constexpr std::array<int, 7> SpeciesControls = {SKV_ID_LOAD_GRAX,    SKV_ID_LOAD_TOLMEN,  SKV_ID_LOAD_VASTOR,
                                                 SKV_ID_LOAD_KOLVANE, SKV_ID_LOAD_HURGRAX, SKV_ID_LOAD_HUROK,
                                                 SKV_ID_LOAD_ZIMMIT};
 
 constexpr COLORREF GroupCaptionColor = RGB(0, 0, 128);
 
-bool IsGroupBox(int id) { return id >= SKV_ID_GROUP_COMMANDLINE && id <= SKV_ID_GROUP_SKY; }
+bool IsGroupBox(int id) {
+    return id >= SKV_ID_GROUP_COMMANDLINE && id <= SKV_ID_GROUP_SKY;
+}
 } // namespace
 
 LauncherDialog::LauncherDialog()
@@ -63,11 +65,17 @@ const MessageMap* LauncherDialog::GetMessageMap() const {
     return &map;
 }
 
-bool LauncherDialog::OnCommand(WPARAM wParam, LPARAM lParam) { return FilterLevelCommand(wParam, lParam); }
+bool LauncherDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
+    return FilterLevelCommand(wParam, lParam);
+}
 
-void LauncherDialog::OnOK() { StartGame(); }
+void LauncherDialog::OnOK() {
+    StartGame();
+}
 
-void LauncherDialog::OnCancel() { CloseLauncher(); }
+void LauncherDialog::OnCancel() {
+    CloseLauncher();
+}
 
 void LauncherDialog::DoDataExchange(DataExchange& exchange) {
     exchange.Attach(SKV_ID_SKY_RED, SkyRedSlider);
@@ -221,7 +229,8 @@ std::optional<LRESULT> LauncherDialog::OnSysCommand(const Message& message) {
         ShowAboutBox();
         return 0;
     case SC_CONTEXTHELP:
-        AppMessageBox("Sorry, there's no Help file available in this BETA version :)", MB_OK | MB_ICONINFORMATION);
+        AppMessageBox("Sorry, there's no Help file available in this BETA version :)",
+                      MB_OK | MB_ICONINFORMATION);
         return 0;
     default:
         return std::nullopt;
@@ -264,7 +273,8 @@ std::optional<LRESULT> LauncherDialog::OnCtlColor(const Message& message) {
 
 std::optional<LRESULT> LauncherDialog::OnHScroll(const Message& message) {
     auto source = reinterpret_cast<HWND>(message.LParam);
-    if (source == SkyRedSlider.Handle() || source == SkyGreenSlider.Handle() || source == SkyBlueSlider.Handle())
+    if (source == SkyRedSlider.Handle() || source == SkyGreenSlider.Handle() ||
+        source == SkyBlueSlider.Handle())
         UpdateSkyLabels();
     return 0;
 }
