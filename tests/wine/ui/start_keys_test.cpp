@@ -62,9 +62,9 @@ TEST(StartSecondAttempt, GamePathDeletedStartsSkvExeFromTheCurrentFolderWithoutA
 
     game.RemoveFile("Game.exe");
     dialog.SetCheck(SKV_ID_CROUCHMODE, true);
-    dialog.PostCommand(LevelVelmaro);
+    dialog.Send(WM_COMMAND, LevelVelmaro); // sent, so the press that follows cannot overtake it
     ASSERT_TRUE(dialog.Click(IDOK));
-    ASSERT_TRUE(launcher.WaitForExit(3000))
+    ASSERT_TRUE(launcher.WaitForExit())
         << "the launcher did not close; windows:" << DescribeWindows(launcher);
     EXPECT_EQ(launcher.ExitCode(), 0u);
 
@@ -94,7 +94,7 @@ TEST(StartSecondAttempt, NeitherStartPossibleReportsTheFailureOnEveryPressAndRed
         dialog.SetCheck(SKV_ID_CROUCHMODE, press.crouch);
         dialog.SetCheck(SKV_ID_EXTRAPOLATION, press.extrapolate);
         ASSERT_TRUE(dialog.Click(IDOK));
-        MessageBoxInfo failure = launcher.WaitForMessageBox(3000);
+        MessageBoxInfo failure = launcher.WaitForMessageBox();
         ASSERT_TRUE(failure);
         EXPECT_EQ(failure.title, kAppTitle);
         EXPECT_EQ(failure.text, StartFailure);
@@ -116,7 +116,7 @@ TEST(StartSecondAttempt, NeitherStartPossibleReportsTheFailureOnEveryPressAndRed
         DeleteRegistryValue(HKEY_CURRENT_USER, kProfileKey, "Extrapolation");
     }
     ASSERT_TRUE(dialog.Click(IDCANCEL));
-    EXPECT_TRUE(launcher.WaitForExit(3000));
+    EXPECT_TRUE(launcher.WaitForExit());
 }
 
 // ---- Keys and the close box -----------------------------------------------------------------
@@ -132,13 +132,13 @@ HWND FocusOf(const DialogWindow& dialog) {
 bool FocusControl(const DialogWindow& dialog, int id) {
     HWND control = dialog.Control(id);
     dialog.Post(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
-    return WaitUntil([&] { return FocusOf(dialog) == control; }, 2000);
+    return WaitUntil([&] { return FocusOf(dialog) == control; });
 }
 
 // A key pressed and released on the keyboard while the launcher's window is in front.
 bool PressKey(const DialogWindow& dialog, WORD key) {
     SetForegroundWindow(dialog);
-    if (!WaitUntil([&] { return GetForegroundWindow() == dialog.Handle(); }, 2000))
+    if (!WaitUntil([&] { return GetForegroundWindow() == dialog.Handle(); }))
         return false;
     INPUT strokes[2] = {};
     for (INPUT& stroke : strokes) {
@@ -150,21 +150,26 @@ bool PressKey(const DialogWindow& dialog, WORD key) {
 }
 
 // A left click with the mouse on the caption's close box, found by asking the window what each point
-// of its caption row is.
+// of its caption row is. Every event carries the position, so the press and the release both land there.
 bool ClickCloseBox(const DialogWindow& dialog) {
+    SetForegroundWindow(dialog);
+    if (!WaitUntil([&] { return GetForegroundWindow() == dialog.Handle(); }))
+        return false;
     RECT frame{};
     GetWindowRect(dialog, &frame);
     const int y = frame.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
     for (int x = frame.right - 1; x > frame.left; --x) {
         if (dialog.Send(WM_NCHITTEST, 0, MAKELPARAM(x, y)) != HTCLOSE)
             continue;
-        SetForegroundWindow(dialog);
-        SetCursorPos(x, y);
-        INPUT clicks[2] = {};
-        clicks[0].type = clicks[1].type = INPUT_MOUSE;
-        clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        return SendInput(2, clicks, sizeof(INPUT)) == 2;
+        INPUT events[3] = {};
+        const DWORD buttons[3] = {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+        for (int i = 0; i < 3; ++i) {
+            events[i].type = INPUT_MOUSE;
+            events[i].mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+            events[i].mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+            events[i].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons[i];
+        }
+        return SendInput(3, events, sizeof(INPUT)) == 3;
     }
     ADD_FAILURE() << "no point of the caption row is the close box";
     return false;
@@ -196,11 +201,11 @@ TEST_P(StartKeys, EnterPressesStartWhereverTheFocusIs) {
     const EnterCase& focus = GetParam();
     dialog.SetCheck(SKV_ID_DEBUG, focus.debug);
     dialog.SetCheck(SKV_ID_CROUCHMODE, true);
-    dialog.PostCommand(LevelVelmaro);
+    dialog.Send(WM_COMMAND, LevelVelmaro); // sent, so the press that follows cannot overtake it
     ASSERT_TRUE(dialog.IsEnabled(focus.id));
     ASSERT_TRUE(FocusControl(dialog, focus.id));
     ASSERT_TRUE(PressKey(dialog, VK_RETURN));
-    ASSERT_TRUE(launcher->WaitForExit(3000))
+    ASSERT_TRUE(launcher->WaitForExit())
         << "Enter did not start the game; windows:" << DescribeWindows(*launcher);
     std::optional<StandinReport> report = WaitForReport(game.ReportPath());
     ASSERT_TRUE(report);
@@ -241,7 +246,7 @@ TEST_P(CloseKeys, ClosesLikeCloseSavingAndStartingNothing) {
         dialog.PostSysCommand(SC_CLOSE);
         break;
     }
-    ASSERT_TRUE(launcher->WaitForExit(3000))
+    ASSERT_TRUE(launcher->WaitForExit())
         << "the launcher did not close; windows:" << DescribeWindows(*launcher);
     EXPECT_EQ(GetProfileDword("Crouchmode"), 1u);
     EXPECT_EQ(GetProfileDword("TrackerVolume"), 25u);
