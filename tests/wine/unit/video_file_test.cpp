@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "video/video_file.h"
-#include "video_test_support.h"
+#include "test_support.h"
 
-using namespace video_test;
+using namespace test_support;
 
 namespace {
 
@@ -129,25 +131,46 @@ TEST(VideoFileWrite, FileHeldByAnotherProgramWithoutSharingIsLeftWhole) {
     CloseHandle(holder);
 }
 
-// Whether a read-only file refuses writing here: running with root's file capabilities (as CI does), Wine
-// opens read-only files for writing all the same, so the case can only be seen with those dropped.
-bool ReadOnlyFilesRefuseWriting(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return true;
-    CloseHandle(file);
-    return false;
-}
-
 TEST(VideoFileWrite, ReadOnlyFileIsLeftWhole) {
     ScratchGameFolder folder("video-readonly");
     const std::string previous = CountingBytes(32);
     WriteBytes(folder.VideoFile(), previous);
-    ASSERT_TRUE(SetFileAttributesA(folder.VideoFile().c_str(), FILE_ATTRIBUTE_READONLY));
-    if (!ReadOnlyFilesRefuseWriting(folder.VideoFile()))
-        GTEST_SKIP() << "read-only files are writable with root's file capabilities; run this test under "
-                        "setpriv --bounding-set -dac_override,-dac_read_search,-fowner";
+    MakeReadOnly(folder.VideoFile());
     ExpectOpenFailureKeepsFile(folder, previous);
+}
+
+// A game folder on a disk with no room left: the 32 bytes can't be written, so the file-error message
+// names the file by its full path, and the previous record stays whole.
+TEST(VideoFileWrite, FullDiskShowsTheFileErrorWithTheFullPathAndKeepsThePreviousFile) {
+    ScratchFolder scratch("video-full-disk");
+    const std::string disk = scratch.File("disk");
+    ASSERT_TRUE(CreateDirectoryA(disk.c_str(), nullptr));
+    if (RunUnix("mount -t tmpfs -o size=64k skv-video-disk '" + UnixPath(disk) + "'") != 0)
+        GTEST_SKIP() << "this machine does not allow mounting a small file system for the test";
+    // The scratch folder unmounts the disk when it is removed.
+    const std::string previous = CountingBytes(32);
+    WriteBytes(disk + "\\Skv_Video.cfg", previous);
+    // Fill every block that is left; the last write stops short at the end of the space.
+    ASSERT_EQ(RunUnix("dd if=/dev/zero of='" + UnixPath(disk) +
+                      "/filler' bs=4k 2>/dev/null; "
+                      "[ $(df --output=avail -k '" +
+                      UnixPath(disk) + "' | tail -1) -eq 0 ]"),
+              0)
+        << "the disk could not be filled";
+
+    const std::string saved = GameFolder;
+    GameFolder = disk + "\\";
+    MessageBoxAnswerer answerer;
+    const bool written = WriteVideoConfig(SampleGuid(), 1, DisplayMode{800, 600, 16});
+    GameFolder = saved;
+    EXPECT_FALSE(written);
+    EXPECT_EQ(answerer.Boxes,
+              (std::vector<ShownBox>{
+                  {Title, "Disk full while accessing " + disk + "\\Skv_Video.cfg.", "exclamation"}}));
+    EXPECT_EQ(ReadBytes(disk + "\\Skv_Video.cfg"), previous);
+    std::vector<std::string> entries = FolderEntries(disk + "\\");
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, (std::vector<std::string>{"Skv_Video.cfg", "filler"}));
 }
 
 } // namespace
