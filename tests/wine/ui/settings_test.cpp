@@ -79,6 +79,17 @@ int ShownValue(const DialogWindow& dialog, const OptionControl& option) {
     return -1;
 }
 
+// Every option at its default, in the controls and in the texts the numbers show as.
+void ExpectDefaultsShown(const DialogWindow& dialog) {
+    for (const OptionControl& option : Options)
+        EXPECT_EQ(ShownValue(dialog, option), static_cast<int>(option.Default)) << option.Name;
+    for (int edit : {SKV_ID_VOLUME_EDIT, SKV_ID_SPEED_EDIT, SKV_ID_TIME_EDIT, SKV_ID_LEAN_EDIT})
+        EXPECT_EQ(dialog.Text(edit), "100") << edit;
+    EXPECT_EQ(dialog.Text(SKV_ID_SKY_RED_LABEL), "50");
+    EXPECT_EQ(dialog.Text(SKV_ID_SKY_GREEN_LABEL), "50");
+    EXPECT_EQ(dialog.Text(SKV_ID_SKY_BLUE_LABEL), "60");
+}
+
 std::string Dword(uint32_t value) {
     return std::string(reinterpret_cast<const char*>(&value), 4);
 }
@@ -117,13 +128,7 @@ TEST_F(Settings, FirstRunShowsTheDefaultsAndLeavesTheEmptyKey) {
     ASSERT_FALSE(KeyExists(HKEY_CURRENT_USER, kProfileKey));
     Launcher launcher(LaunchOptions::ForGame(game));
     DialogWindow dialog = launcher.WaitForMainWindow();
-    for (const OptionControl& option : Options)
-        EXPECT_EQ(ShownValue(dialog, option), static_cast<int>(option.Default)) << option.Name;
-    for (int edit : {SKV_ID_VOLUME_EDIT, SKV_ID_SPEED_EDIT, SKV_ID_TIME_EDIT, SKV_ID_LEAN_EDIT})
-        EXPECT_EQ(dialog.Text(edit), "100") << edit;
-    EXPECT_EQ(dialog.Text(SKV_ID_SKY_RED_LABEL), "50");
-    EXPECT_EQ(dialog.Text(SKV_ID_SKY_GREEN_LABEL), "50");
-    EXPECT_EQ(dialog.Text(SKV_ID_SKY_BLUE_LABEL), "60");
+    ExpectDefaultsShown(dialog);
 
     // Loading alone made the key, and stored nothing in it.
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kProfileKey));
@@ -290,13 +295,7 @@ TEST_F(Reset, ShowsTheDefaultsAndCloseStoresThem) {
         EXPECT_EQ(ShownValue(dialog, option), static_cast<int>(Changed.at(option.Name))) << option.Name;
     ASSERT_TRUE(dialog.Click(SKV_ID_RESET));
 
-    for (const OptionControl& option : Options)
-        EXPECT_EQ(ShownValue(dialog, option), static_cast<int>(option.Default)) << option.Name;
-    for (int edit : {SKV_ID_VOLUME_EDIT, SKV_ID_SPEED_EDIT, SKV_ID_TIME_EDIT, SKV_ID_LEAN_EDIT})
-        EXPECT_EQ(dialog.Text(edit), "100") << edit;
-    EXPECT_EQ(dialog.Text(SKV_ID_SKY_RED_LABEL), "50");
-    EXPECT_EQ(dialog.Text(SKV_ID_SKY_GREEN_LABEL), "50");
-    EXPECT_EQ(dialog.Text(SKV_ID_SKY_BLUE_LABEL), "60");
+    ExpectDefaultsShown(dialog);
     // Debug is off again, so what depends on it is disabled; the Volume pair stays enabled.
     EXPECT_FALSE(dialog.IsEnabled(SKV_ID_LOAD_BOTS));
     EXPECT_FALSE(dialog.IsEnabled(SKV_ID_SPEED_EDIT));

@@ -13,6 +13,7 @@
 
 #include "dialog_harness.h"
 #include "framework/application.h"
+#include "test_support.h"
 #include "res/resource.h"
 #include "ui/about_dialog.h"
 
@@ -22,26 +23,8 @@ constexpr COLORREF Navy = RGB(0, 0, 192);
 constexpr COLORREF Red = RGB(255, 0, 0);
 constexpr COLORREF Magenta = RGB(192, 0, 192);
 
-std::string ThisExeFolder() {
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string text(path, length);
-    return text.substr(0, text.find_last_of('\\') + 1);
-}
-
-std::string ReadWhole(const std::string& path) {
-    std::string bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
-        bytes.append(buffer, got);
-    CloseHandle(file);
-    return bytes;
-}
+using test_support::ReadBytes;
+using test_support::ThisExeFolder;
 
 // A URL scheme of our own whose "open" command is the stand-in game, which writes what it was given
 // to the report file named by SKV_STANDIN_REPORT (inherited from this process). Removed afterwards.
@@ -80,7 +63,7 @@ class ShellTarget {
     std::optional<std::string> WaitForParams(DWORD ms = 8000) const {
         DWORD start = GetTickCount();
         do {
-            std::string text = ReadWhole(report_);
+            std::string text = ReadBytes(report_);
             size_t at = text.find("\nparams=");
             if (at != std::string::npos && text.find("\nSkv_Video.cfg=") != std::string::npos &&
                 text.back() == '\n') {
