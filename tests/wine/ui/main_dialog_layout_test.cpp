@@ -7,6 +7,7 @@
 // size included, is checked with them. A launcher with another font fails the client-size check.
 #include "driver/ui_driver.h"
 #include "res/resource.h"
+#include "tests/main_dialog_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -51,91 +52,24 @@ std::string Describe(const RECT& rect) {
            "," + std::to_string(rect.bottom);
 }
 
-enum Kind {
-    PushButton,
-    DefPushButton,
-    GroupBox,
-    CheckBox,
-    ImageStatic,
-    TextStatic,
-    Combo,
-    Edit,
-    UpDown,
-    Trackbar
-};
+enum Kind { Button, ImageStatic, TextStatic, Combo, Edit, UpDown, Trackbar };
 
-constexpr DWORD G = WS_GROUP;
+Kind KindOf(const DialogControl& row) {
+    const std::string cls = row.cls;
+    if (cls == "static")
+        return (row.style & SS_TYPEMASK) == SS_BITMAP ? ImageStatic : TextStatic;
+    if (cls == "combobox")
+        return Combo;
+    if (cls == "edit")
+        return Edit;
+    if (cls == "msctls_updown32")
+        return UpDown;
+    if (cls == "msctls_trackbar32")
+        return Trackbar;
+    return Button;
+}
 
-struct ControlRow {
-    int id;
-    Kind kind;
-    const char* caption; // nullptr: not a text the user reads (bitmaps)
-    DWORD extra;         // WS_GROUP and the image statics' SS_NOTIFY / SS_RIGHTJUST / WS_BORDER
-    int x, y, width, height;
-};
-
-// The template, in order.
-const ControlRow kControls[] = {
-    {-1, ImageStatic, nullptr, SS_NOTIFY | WS_BORDER | G, 7, 7, 313, 38},
-    {IDOK, DefPushButton, "Start", G, 328, 7, 55, 16},
-    {IDCANCEL, PushButton, "Close", 0, 328, 26, 55, 16},
-    {SKV_ID_RESET, PushButton, "Reset", 0, 328, 45, 55, 16},
-    {SKV_ID_LEVEL, PushButton, "<--  Level", 0, 328, 64, 55, 16},
-    {SKV_ID_DISPLAY, PushButton, "Display...", 0, 328, 83, 55, 16},
-    {SKV_ID_LOCATION, PushButton, "Location...", 0, 328, 102, 55, 16},
-    {SKV_ID_ABOUT, PushButton, "About...", 0, 328, 121, 55, 16},
-    {SKV_ID_BUG_REPORT, PushButton, "Bug report...", 0, 328, 200, 55, 16},
-    {SKV_ID_LOGO, ImageStatic, nullptr, SS_NOTIFY | SS_RIGHTJUST | WS_BORDER | G, 327, 221, 55, 16},
-    {SKV_ID_GROUP_COMMANDLINE, GroupBox, "Commandline", G, 7, 50, 100, 128},
-    {SKV_ID_DEBUG, CheckBox, " Debug mode ", G, 14, 62, 61, 10},
-    {SKV_ID_LOAD_BOTS, CheckBox, " Pre-load Bots: ", 0, 14, 76, 64, 10},
-    {SKV_ID_LOAD_GRAX, CheckBox, " Grax ", 0, 26, 90, 35, 10},
-    {SKV_ID_LOAD_TOLMEN, CheckBox, " Tolmen ", 0, 26, 102, 42, 10},
-    {SKV_ID_LOAD_VASTOR, CheckBox, " Vastor ", 0, 26, 114, 41, 10},
-    {SKV_ID_LOAD_HUROK, CheckBox, " Hurok ", 0, 26, 126, 47, 10},
-    {SKV_ID_LOAD_HURGRAX, CheckBox, " Hurgrax ", 0, 26, 138, 49, 10},
-    {SKV_ID_LOAD_KOLVANE, CheckBox, " Kolvane ", 0, 26, 150, 52, 10},
-    {SKV_ID_LOAD_ZIMMIT, CheckBox, " Zimmit ", 0, 26, 162, 51, 10},
-    {SKV_ID_GROUP_RENDERING, GroupBox, "Rendering", G, 114, 50, 100, 72},
-    {SKV_ID_SHOW_FPS, CheckBox, " Show Frames/sec. ", G, 121, 62, 79, 10},
-    {SKV_ID_SHOW_POLYCOUNT, CheckBox, " Show Polygon count ", 0, 121, 76, 85, 10},
-    {-1, TextStatic, "Texture drawing: ", G, 121, 91, 56, 10},
-    {SKV_ID_WIREFRAME, Combo, nullptr, 0, 121, 102, 86, 64},
-    {SKV_ID_GROUP_GENERAL, GroupBox, "General", G, 220, 50, 100, 72},
-    {SKV_ID_VERBOSE_TEXT, CheckBox, " Verbose text reports ", G, 227, 62, 83, 10},
-    {SKV_ID_CROUCHMODE, CheckBox, " Toggle crouch ", 0, 227, 76, 66, 10},
-    {SKV_ID_EXTRAPOLATION, CheckBox, " Extrapolation ", 0, 227, 90, 61, 10},
-    {SKV_ID_DOPPLERSHIFT, CheckBox, " Dopplershift ", 0, 227, 104, 57, 10},
-    {SKV_ID_GROUP_MOTIONTRACKER, GroupBox, "Motiontracker", G, 114, 126, 100, 52},
-    {-1, TextStatic, "Volume: ", G, 121, 140, 32, 10},
-    {SKV_ID_VOLUME_EDIT, Edit, nullptr, 0, 156, 138, 48, 14},
-    {SKV_ID_VOLUME_SPIN, UpDown, "Spin3", 0, 202, 138, 12, 14},
-    {-1, TextStatic, "Speed: ", G, 121, 160, 32, 10},
-    {SKV_ID_SPEED_EDIT, Edit, nullptr, 0, 156, 158, 48, 14},
-    {SKV_ID_SPEED_SPIN, UpDown, "Spin4", 0, 202, 158, 12, 14},
-    {SKV_ID_GROUP_SCALING, GroupBox, "Scaling", G, 220, 126, 100, 52},
-    {-1, TextStatic, "Time: ", G, 227, 140, 32, 10},
-    {SKV_ID_TIME_EDIT, Edit, nullptr, 0, 262, 138, 48, 14},
-    {SKV_ID_TIME_SPIN, UpDown, "Spin1", 0, 308, 138, 12, 14},
-    {-1, TextStatic, "Lean: ", G, 227, 160, 32, 10},
-    {SKV_ID_LEAN_EDIT, Edit, nullptr, 0, 262, 158, 48, 14},
-    {SKV_ID_LEAN_SPIN, UpDown, "Spin2", 0, 308, 158, 12, 14},
-    {SKV_ID_GROUP_CHEATING, GroupBox, "Cheating", G, 7, 182, 100, 56},
-    {SKV_ID_ALL_WEAPONS, CheckBox, " All weapons ", G, 14, 194, 58, 10},
-    {SKV_ID_GOD_MODE, CheckBox, " God-mode ", 0, 14, 208, 53, 10},
-    {SKV_ID_ADD_LIGHT, CheckBox, " Add light ", 0, 14, 222, 47, 10},
-    {SKV_ID_GROUP_SKY, GroupBox, "Sky coloring", G, 114, 182, 206, 56},
-    {-1, TextStatic, "Red: ", G, 121, 194, 32, 10},
-    {SKV_ID_SKY_RED, Trackbar, "Slider1", 0, 156, 194, 120, 10},
-    {SKV_ID_SKY_RED_LABEL, TextStatic, "50", G, 282, 194, 32, 10},
-    {-1, TextStatic, "Green: ", G, 121, 208, 32, 10},
-    {SKV_ID_SKY_GREEN, Trackbar, "Slider2", 0, 156, 208, 120, 10},
-    {SKV_ID_SKY_GREEN_LABEL, TextStatic, "50", G, 282, 208, 32, 10},
-    {-1, TextStatic, "Blue: ", G, 121, 222, 32, 10},
-    {SKV_ID_SKY_BLUE, Trackbar, "Slider3", 0, 156, 222, 120, 10},
-    {SKV_ID_SKY_BLUE_LABEL, TextStatic, "60", G, 282, 222, 32, 10},
-};
-
+// The class name the running control reports.
 const char* ClassOf(Kind kind) {
     switch (kind) {
     case ImageStatic:
@@ -154,48 +88,53 @@ const char* ClassOf(Kind kind) {
     }
 }
 
-// The bits that matter for each kind of control, and the value they must have.
-struct StyleRule {
-    DWORD mask;
-    DWORD value;
-};
+// The text the user reads once the dialog is up, or nullptr where none is checked: pictures, the
+// edit boxes and the list hold no template text, and the sky labels show their slider's value.
+const char* ShownText(const DialogControl& row) {
+    switch (KindOf(row)) {
+    case ImageStatic:
+    case Edit:
+    case Combo:
+        return nullptr;
+    default:
+        break;
+    }
+    switch (row.id) {
+    case SKV_ID_SKY_RED_LABEL:
+    case SKV_ID_SKY_GREEN_LABEL:
+        return "50";
+    case SKV_ID_SKY_BLUE_LABEL:
+        return "60";
+    default:
+        return row.text;
+    }
+}
 
-StyleRule RuleFor(const ControlRow& row) {
+// The style bits that must read back as the template sets them, for each kind of control.
+DWORD StyleMask(Kind kind) {
     const DWORD common = WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | WS_BORDER;
-    const DWORD group = row.extra & WS_GROUP;
-    switch (row.kind) {
-    case PushButton:
-        return {common | BS_TYPEMASK, WS_CHILD | WS_VISIBLE | WS_TABSTOP | group | BS_PUSHBUTTON};
-    case DefPushButton:
-        return {common | BS_TYPEMASK, WS_CHILD | WS_VISIBLE | WS_TABSTOP | group | BS_DEFPUSHBUTTON};
-    case GroupBox:
-        return {common | BS_TYPEMASK, WS_CHILD | WS_VISIBLE | group | BS_GROUPBOX};
-    case CheckBox:
-        return {common | BS_TYPEMASK, WS_CHILD | WS_VISIBLE | WS_TABSTOP | group | BS_AUTOCHECKBOX};
+    switch (kind) {
+    case Button:
+        return common | BS_TYPEMASK;
     case ImageStatic:
         // The border is checked apart, as for edit boxes.
-        return {(common & ~WS_BORDER) | SS_TYPEMASK | SS_NOTIFY | SS_RIGHTJUST | SS_CENTERIMAGE |
-                    SS_REALSIZECONTROL,
-                WS_CHILD | WS_VISIBLE | SS_BITMAP | (row.extra & ~WS_BORDER)};
+        return (common & ~WS_BORDER) | SS_TYPEMASK | SS_NOTIFY | SS_RIGHTJUST | SS_CENTERIMAGE |
+               SS_REALSIZECONTROL;
     case TextStatic:
-        return {common | SS_TYPEMASK | SS_NOTIFY | SS_NOPREFIX, WS_CHILD | WS_VISIBLE | group | SS_LEFT};
+        return common | SS_TYPEMASK | SS_NOTIFY | SS_NOPREFIX;
     case Combo:
         // WS_VSCROLL passes on to the dropped list (checked apart).
-        return {common | 0xF | CBS_SORT | CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE,
-                WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST};
+        return common | 0xF | CBS_SORT | CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE;
     case Edit:
         // The border is checked apart: the dialog manager may turn it into a sunken edge.
-        return {(common & ~WS_BORDER) | ES_AUTOHSCROLL | ES_NUMBER | ES_MULTILINE | ES_READONLY | ES_PASSWORD,
-                WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL};
+        return (common & ~WS_BORDER) | ES_AUTOHSCROLL | ES_NUMBER | ES_MULTILINE | ES_READONLY | ES_PASSWORD;
     case UpDown:
-        return {common | UDS_WRAP | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ALIGNLEFT | UDS_AUTOBUDDY |
-                    UDS_ARROWKEYS | UDS_HORZ | UDS_NOTHOUSANDS,
-                WS_CHILD | WS_VISIBLE | UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS};
+        return common | UDS_WRAP | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ALIGNLEFT | UDS_AUTOBUDDY |
+               UDS_ARROWKEYS | UDS_HORZ | UDS_NOTHOUSANDS;
     case Trackbar:
-        return {common | TBS_VERT | TBS_TOP | TBS_BOTH | TBS_NOTICKS | TBS_AUTOTICKS | TBS_ENABLESELRANGE,
-                WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_BOTH | TBS_NOTICKS};
+        return common | TBS_VERT | TBS_TOP | TBS_BOTH | TBS_NOTICKS | TBS_AUTOTICKS | TBS_ENABLESELRANGE;
     }
-    return {0, 0};
+    return 0;
 }
 
 struct ListSearch {
@@ -288,22 +227,23 @@ TEST_F(MainDialogLayout, WindowHasItsCaptionStylesSizeAndStandsCentred) {
 
 TEST_F(MainDialogLayout, HoldsTheFiftyEightControlsInTemplateOrder) {
     const std::vector<HWND> children = dialog.Children();
-    ASSERT_EQ(children.size(), std::size(kControls));
+    ASSERT_EQ(children.size(), std::size(MainDialogControls));
     for (size_t i = 0; i < children.size(); ++i) {
-        const ControlRow& row = kControls[i];
+        const DialogControl& row = MainDialogControls[i];
+        const Kind kind = KindOf(row);
         HWND child = children[i];
         SCOPED_TRACE("control #" + std::to_string(i + 1) + " id " + std::to_string(row.id));
-        EXPECT_EQ(GetDlgCtrlID(child), row.id & 0xFFFF); // -1 reads back as a 16-bit id
-        char kind[64] = {};
-        GetClassNameA(child, kind, sizeof kind);
-        EXPECT_STREQ(kind, ClassOf(row.kind));
+        EXPECT_EQ(GetDlgCtrlID(child), int(row.id));
+        char className[64] = {};
+        GetClassNameA(child, className, sizeof className);
+        EXPECT_STREQ(className, ClassOf(kind));
         EXPECT_TRUE(IsWindowVisible(child));
 
-        if (row.caption) {
+        if (const char* caption = ShownText(row)) {
             // WM_GETTEXT through the driver: texts of another process's controls are not cached.
             DialogWindow one(dialog);
             std::string text;
-            if (row.id != -1) {
+            if (row.id != kNoId) {
                 text = one.Text(row.id);
             } else {
                 wchar_t buffer[256] = {};
@@ -314,22 +254,22 @@ TEST_F(MainDialogLayout, HoldsTheFiftyEightControlsInTemplateOrder) {
                 WideCharToMultiByte(CP_ACP, 0, buffer, -1, narrow, sizeof narrow, nullptr, nullptr);
                 text = narrow;
             }
-            EXPECT_EQ(text, row.caption);
+            EXPECT_EQ(text, caption);
         }
 
-        const StyleRule rule = RuleFor(row);
+        const DWORD mask = StyleMask(kind);
         const DWORD style = GetWindowLongA(child, GWL_STYLE);
-        EXPECT_EQ(style & rule.mask, rule.value)
-            << "style " << Hex(style) << ", bits that matter " << Hex(rule.mask) << ", extended style "
+        EXPECT_EQ(style & mask, row.style & mask)
+            << "style " << Hex(style) << ", bits that matter " << Hex(mask) << ", extended style "
             << Hex(GetWindowLongA(child, GWL_EXSTYLE));
-        if (row.kind == Edit || row.kind == ImageStatic) {
+        if (kind == Edit || kind == ImageStatic) {
             // The dialog manager turns WS_BORDER into a sunken client edge (measured under Wine).
             EXPECT_TRUE((style & WS_BORDER) || (GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_CLIENTEDGE))
                 << "no border";
         }
         // WS_VSCROLL of the combo box cannot be read back: the combo hands it to its list, and the
         // list clears the bit while its four items need no scroll bar (measured under Wine).
-        if (row.kind == Combo) {
+        if (kind == Combo) {
             EXPECT_TRUE(DroppedList(launcher->ProcessId())) << "no list window of the combo box";
         }
     }
@@ -337,13 +277,13 @@ TEST_F(MainDialogLayout, HoldsTheFiftyEightControlsInTemplateOrder) {
 
 TEST_F(MainDialogLayout, ControlsStandAtTheirTemplateRectangles) {
     const std::vector<HWND> children = dialog.Children();
-    ASSERT_EQ(children.size(), std::size(kControls));
+    ASSERT_EQ(children.size(), std::size(MainDialogControls));
     for (size_t i = 0; i < children.size(); ++i) {
-        const ControlRow& row = kControls[i];
+        const DialogControl& row = MainDialogControls[i];
         SCOPED_TRACE("control #" + std::to_string(i + 1) + " id " + std::to_string(row.id));
         const RECT shown = ClientRect(children[i]);
-        RECT expected = ToPixels(units, row.x, row.y, row.width, row.height);
-        switch (row.kind) {
+        RECT expected = ToPixels(units, row.x, row.y, row.cx, row.cy);
+        switch (KindOf(row)) {
         case ImageStatic: {
             // An image static takes the size of its bitmap (measured under Wine: exactly the bitmap,
             // its sunken edge drawn inside; a frame around it is accepted too). A right-justified one
@@ -357,7 +297,7 @@ TEST_F(MainDialogLayout, ControlsStandAtTheirTemplateRectangles) {
             const bool keepsUpperLeft = shown.left == expected.left && shown.top == expected.top;
             const bool keepsLowerRight = shown.right == expected.right && shown.bottom == expected.bottom;
             const bool keepsItsCorner =
-                (row.extra & SS_RIGHTJUST) ? keepsLowerRight || keepsUpperLeft : keepsUpperLeft;
+                (row.style & SS_RIGHTJUST) ? keepsLowerRight || keepsUpperLeft : keepsUpperLeft;
             EXPECT_TRUE(keepsItsCorner) << Describe(shown) << " from " << Describe(expected);
             continue;
         }
@@ -403,8 +343,8 @@ TEST_F(MainDialogLayout, ControlsStandAtTheirTemplateRectangles) {
             break;
         }
         EXPECT_EQ(Describe(shown), Describe(expected))
-            << "template " << row.x << ", " << row.y << ", " << row.width << ", " << row.height
-            << " in base units " << units.x << "x" << units.y;
+            << "template " << row.x << ", " << row.y << ", " << row.cx << ", " << row.cy << " in base units "
+            << units.x << "x" << units.y;
     }
 }
 

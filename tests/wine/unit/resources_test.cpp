@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "res/resource.h"
+#include "tests/main_dialog_controls.h"
 
 namespace {
 
@@ -174,89 +175,7 @@ DialogTemplate ParseDialog(const std::vector<unsigned char>& bytes) {
     return dialog;
 }
 
-constexpr unsigned long kChild = WS_CHILD | WS_VISIBLE;
-constexpr unsigned long kPush = kChild | BS_PUSHBUTTON | WS_TABSTOP;
-constexpr unsigned long kCheck = kChild | BS_AUTOCHECKBOX | WS_TABSTOP;
-constexpr unsigned long kGroupBox = kChild | BS_GROUPBOX | WS_GROUP;
-constexpr unsigned long kLabel = kChild | SS_LEFT | WS_GROUP;
-constexpr unsigned long kEdit = kChild | ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
-constexpr unsigned long kSpin = kChild | UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS;
-constexpr unsigned long kSlider = kChild | TBS_HORZ | TBS_BOTH | TBS_NOTICKS | WS_TABSTOP;
-constexpr unsigned long kDropList = kChild | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
-constexpr unsigned kNoId = 0xFFFF;
-
-struct ExpectedItem {
-    unsigned id;
-    const char* cls;
-    const char* text;
-    unsigned long style;
-    short x, y, cx, cy;
-};
-
-// The main dialog's controls in template order, which is also the tab order.
-const ExpectedItem kMainItems[] = {
-    {kNoId, "static", "#129", kChild | SS_BITMAP | SS_NOTIFY | WS_BORDER | WS_GROUP, 7, 7, 313, 38},
-    {IDOK, "button", "Start", kChild | BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 328, 7, 55, 16},
-    {IDCANCEL, "button", "Close", kPush, 328, 26, 55, 16},
-    {1031, "button", "Reset", kPush, 328, 45, 55, 16},
-    {1045, "button", "<--  Level", kPush, 328, 64, 55, 16},
-    {1046, "button", "Display...", kPush, 328, 83, 55, 16},
-    {1049, "button", "Location...", kPush, 328, 102, 55, 16},
-    {57664, "button", "About...", kPush, 328, 121, 55, 16},
-    {1043, "button", "Bug report...", kPush, 328, 200, 55, 16},
-    {1030, "static", "#130", kChild | SS_BITMAP | SS_NOTIFY | SS_RIGHTJUST | WS_BORDER | WS_GROUP, 327, 221,
-     55, 16},
-    {1036, "button", "Commandline", kGroupBox, 7, 50, 100, 128},
-    {1000, "button", " Debug mode ", kCheck | WS_GROUP, 14, 62, 61, 10},
-    {1001, "button", " Pre-load Bots: ", kCheck, 14, 76, 64, 10},
-    {1002, "button", " Grax ", kCheck, 26, 90, 35, 10},
-    {1004, "button", " Tolmen ", kCheck, 26, 102, 42, 10},
-    {1003, "button", " Vastor ", kCheck, 26, 114, 41, 10},
-    {1005, "button", " Hurok ", kCheck, 26, 126, 47, 10},
-    {1006, "button", " Hurgrax ", kCheck, 26, 138, 49, 10},
-    {1007, "button", " Kolvane ", kCheck, 26, 150, 52, 10},
-    {1008, "button", " Zimmit ", kCheck, 26, 162, 51, 10},
-    {1037, "button", "Rendering", kGroupBox, 114, 50, 100, 72},
-    {1010, "button", " Show Frames/sec. ", kCheck | WS_GROUP, 121, 62, 79, 10},
-    {1011, "button", " Show Polygon count ", kCheck, 121, 76, 85, 10},
-    {kNoId, "static", "Texture drawing: ", kLabel, 121, 91, 56, 10},
-    {1009, "combobox", "", kDropList, 121, 102, 86, 64},
-    {1038, "button", "General", kGroupBox, 220, 50, 100, 72},
-    {1015, "button", " Verbose text reports ", kCheck | WS_GROUP, 227, 62, 83, 10},
-    {1016, "button", " Toggle crouch ", kCheck, 227, 76, 66, 10},
-    {1018, "button", " Extrapolation ", kCheck, 227, 90, 61, 10},
-    {1017, "button", " Dopplershift ", kCheck, 227, 104, 57, 10},
-    {1039, "button", "Motiontracker", kGroupBox, 114, 126, 100, 52},
-    {kNoId, "static", "Volume: ", kLabel, 121, 140, 32, 10},
-    {1023, "edit", "", kEdit, 156, 138, 48, 14},
-    {1024, "msctls_updown32", "Spin3", kSpin, 202, 138, 12, 14},
-    {kNoId, "static", "Speed: ", kLabel, 121, 160, 32, 10},
-    {1025, "edit", "", kEdit, 156, 158, 48, 14},
-    {1026, "msctls_updown32", "Spin4", kSpin, 202, 158, 12, 14},
-    {1040, "button", "Scaling", kGroupBox, 220, 126, 100, 52},
-    {kNoId, "static", "Time: ", kLabel, 227, 140, 32, 10},
-    {1019, "edit", "", kEdit, 262, 138, 48, 14},
-    {1021, "msctls_updown32", "Spin1", kSpin, 308, 138, 12, 14},
-    {kNoId, "static", "Lean: ", kLabel, 227, 160, 32, 10},
-    {1020, "edit", "", kEdit, 262, 158, 48, 14},
-    {1022, "msctls_updown32", "Spin2", kSpin, 308, 158, 12, 14},
-    {1041, "button", "Cheating", kGroupBox, 7, 182, 100, 56},
-    {1012, "button", " All weapons ", kCheck | WS_GROUP, 14, 194, 58, 10},
-    {1013, "button", " God-mode ", kCheck, 14, 208, 53, 10},
-    {1014, "button", " Add light ", kCheck, 14, 222, 47, 10},
-    {1042, "button", "Sky coloring", kGroupBox, 114, 182, 206, 56},
-    {kNoId, "static", "Red: ", kLabel, 121, 194, 32, 10},
-    {1027, "msctls_trackbar32", "Slider1", kSlider, 156, 194, 120, 10},
-    {1033, "static", "Static", kLabel, 282, 194, 32, 10},
-    {kNoId, "static", "Green: ", kLabel, 121, 208, 32, 10},
-    {1028, "msctls_trackbar32", "Slider2", kSlider, 156, 208, 120, 10},
-    {1034, "static", "Static", kLabel, 282, 208, 32, 10},
-    {kNoId, "static", "Blue: ", kLabel, 121, 222, 32, 10},
-    {1029, "msctls_trackbar32", "Slider3", kSlider, 156, 222, 120, 10},
-    {1035, "static", "Static", kLabel, 282, 222, 32, 10},
-};
-
-const ExpectedItem kDisplayItems[] = {
+const DialogControl kDisplayItems[] = {
     {IDOK, "button", "OK", kChild | BS_DEFPUSHBUTTON | WS_TABSTOP, 177, 7, 50, 14},
     {IDCANCEL, "button", "Cancel", kPush, 177, 24, 50, 14},
     {kNoId, "static", "DirectDraw Device:", kChild | SS_LEFT, 7, 7, 80, 10},
@@ -265,7 +184,7 @@ const ExpectedItem kDisplayItems[] = {
     {1048, "combobox", "", kDropList, 7, 50, 160, 80},
 };
 
-const ExpectedItem kAboutItems[] = {
+const DialogControl kAboutItems[] = {
     {IDOK, "button", "OK", kChild | BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, 187, 7, 32, 14},
     {kNoId, "static", "#128", kChild | SS_ICON, 7, 7, 20, 20},
     {kNoId, "static",
@@ -281,7 +200,7 @@ struct ExpectedDialog {
     const char* caption;
     unsigned long style, exStyle;
     short cx, cy;
-    const ExpectedItem* items;
+    const DialogControl* items;
     size_t count;
 };
 
@@ -289,7 +208,7 @@ const ExpectedDialog kDialogs[] = {
     {SKV_DLG_MAIN, "Skarnvale Launcher (BETA 2)",
      WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK | DS_SETFONT |
          DS_SETFOREGROUND | DS_CONTEXTHELP,
-     WS_EX_APPWINDOW | WS_EX_CONTEXTHELP, 390, 245, kMainItems, std::size(kMainItems)},
+     WS_EX_APPWINDOW | WS_EX_CONTEXTHELP, 390, 245, MainDialogControls, std::size(MainDialogControls)},
     {SKV_DLG_DISPLAY, "Display settings", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0,
      234, 70, kDisplayItems, std::size(kDisplayItems)},
     {SKV_DLG_ABOUT, "Program information", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 0,
@@ -315,7 +234,7 @@ TEST_F(Resources, DialogTemplatesHoldExactlyTheirControls) {
         EXPECT_EQ(dialog.font, "MS Sans Serif");
         ASSERT_EQ(dialog.items.size(), expected.count);
         for (size_t i = 0; i < expected.count; ++i) {
-            const ExpectedItem& want = expected.items[i];
+            const DialogControl& want = expected.items[i];
             const DialogItem& got = dialog.items[i];
             SCOPED_TRACE("control #" + std::to_string(i + 1) + " \"" + want.text + "\"");
             EXPECT_EQ(got.id, want.id);
