@@ -206,4 +206,11 @@ void Launcher::Kill() {
     WaitForSingleObject(process_, 5000);
 }
 
+void LauncherOnGameTest::SetUp() {
+    SetGamePathEntry(game.PathWithoutSeparator());
+    launcher = std::make_unique<Launcher>(LaunchOptions::ForGame(game));
+    dialog = launcher->WaitForMainWindow();
+    ASSERT_TRUE(dialog.IsOpen());
+}
+
 } // namespace uidriver

@@ -18,8 +18,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -273,6 +276,26 @@ class Launcher {
 // Visible top-level windows of process `processId`.
 std::vector<HWND> TopLevelWindows(DWORD processId);
 bool IsMessageBox(HWND window);
+
+// ---- The "Open" dialog ------------------------------------------------------------------------
+
+// The id of the dialog's file-name field; 0 (and a test failure) when it has none.
+int FileNameField(const DialogWindow& open);
+// Waits for the launcher's "Open" dialog, types `path` into it and confirms; false (with a test
+// failure) when no dialog came or it did not close.
+bool ChooseFile(Launcher& launcher, const std::string& path);
+
+// A test with a clean registry, a fresh game folder that the installer's entry points to, and the
+// launcher started on it with its main dialog open; SetUp fails the test when the dialog does not come.
+class LauncherOnGameTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+
+    CleanRegistry registry;
+    GameFolder game;
+    std::unique_ptr<Launcher> launcher;
+    DialogWindow dialog;
+};
 
 // ---- The stand-in game's report -------------------------------------------------------------
 

@@ -30,23 +30,7 @@ std::string ModeBytes(const std::string& text) {
     return LittleEndian(width) + LittleEndian(height) + LittleEndian(bits);
 }
 
-struct DisplayFixture : ::testing::Test {
-    CleanRegistry registry;
-    uidriver::GameFolder game;
-    std::unique_ptr<Launcher> launcher;
-    DialogWindow dialog;
-
-    void SetUp() override {
-        SetGamePathEntry(game.PathWithoutSeparator());
-        launcher = std::make_unique<Launcher>(LaunchOptions::ForGame(game));
-        dialog = launcher->WaitForMainWindow();
-        ASSERT_TRUE(dialog.Handle());
-    }
-    void TearDown() override {
-        if (launcher)
-            launcher->Kill();
-    }
-
+struct DisplayFixture : LauncherOnGameTest {
     DialogWindow OpenDisplaySettings() {
         EXPECT_TRUE(dialog.Click(SKV_ID_DISPLAY));
         DialogWindow display = launcher->WaitForDialog(DisplayTitle);

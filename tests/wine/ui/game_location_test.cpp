@@ -39,25 +39,6 @@ std::string AskLocation(Launcher& launcher, const DialogWindow& dialog, int answ
     return folder;
 }
 
-// The file-name field of the "Open" dialog (a combo box in the explorer-style dialog, else an edit).
-int FileNameField(const DialogWindow& open) {
-    for (int id : {1148, 1152})
-        if (GetDlgItem(open, id))
-            return id;
-    ADD_FAILURE() << "the Open dialog has no file-name field";
-    return 0;
-}
-
-// Types `path` into the "Open" dialog and confirms it.
-void ChooseFile(Launcher& launcher, const std::string& path) {
-    DialogWindow open = launcher.WaitForDialog("Open");
-    ASSERT_TRUE(open.IsOpen());
-    int field = FileNameField(open);
-    ASSERT_NE(field, 0);
-    open.SetText(field, path);
-    ASSERT_TRUE(Answer(open, IDOK)) << "the Open dialog did not accept " << path;
-}
-
 void CancelFileDialog(Launcher& launcher) {
     DialogWindow open = launcher.WaitForDialog("Open");
     ASSERT_TRUE(open.IsOpen());
@@ -244,7 +225,7 @@ TEST_F(GameLocation, NothingFoundAndAFileOfAnotherNameChosenIsAccepted) {
     MessageBoxInfo box = launcher.WaitForMessageBox();
     ASSERT_TRUE(box);
     Answer(box.hwnd, IDOK);
-    ChooseFile(launcher, game.File("Game.exe"));
+    ASSERT_TRUE(ChooseFile(launcher, game.File("Game.exe")));
     DialogWindow dialog = launcher.WaitForMainWindow();
     ASSERT_TRUE(dialog.IsOpen());
     ExpectEntriesWritten(game.PathWithoutSeparator(), game.File("Game.exe"));
@@ -288,7 +269,7 @@ TEST_F(LocationButton, SameFileChosenAgainRewritesTheThreeValues) {
     ASSERT_TRUE(dialog.IsOpen());
     ASSERT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kAppPathsKey));
     AskLocation(launcher, dialog, IDYES);
-    ChooseFile(launcher, game.File("Skv.exe"));
+    ASSERT_TRUE(ChooseFile(launcher, game.File("Skv.exe")));
     // The next click is handled only once the handler has finished: then the writes are done.
     EXPECT_EQ(AskLocation(launcher, dialog, IDNO), game.Path());
     ExpectEntriesWritten(game.PathWithoutSeparator(), game.File("Skv.exe"));
@@ -300,7 +281,7 @@ TEST_F(LocationButton, FileOfAnotherNameInAnotherFolderIsAccepted) {
     DialogWindow dialog = launcher.WaitForMainWindow();
     ASSERT_TRUE(dialog.IsOpen());
     AskLocation(launcher, dialog, IDYES);
-    ChooseFile(launcher, other.File("Launch.exe"));
+    ASSERT_TRUE(ChooseFile(launcher, other.File("Launch.exe")));
     EXPECT_EQ(AskLocation(launcher, dialog, IDNO), other.Path());
     ExpectEntriesWritten(other.PathWithoutSeparator(), other.File("Launch.exe"));
 }

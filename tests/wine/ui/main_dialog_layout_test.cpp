@@ -166,13 +166,10 @@ std::string Hex(DWORD value) {
     return text;
 }
 
-class MainDialogLayout : public testing::Test {
+class MainDialogLayout : public LauncherOnGameTest {
   protected:
     void SetUp() override {
-        SetGamePathEntry(game.PathWithoutSeparator());
-        launcher = std::make_unique<Launcher>(LaunchOptions::ForGame(game));
-        dialog = launcher->WaitForMainWindow();
-        ASSERT_TRUE(dialog.IsOpen());
+        LauncherOnGameTest::SetUp();
         units = DialogFontBaseUnits();
     }
 
@@ -184,10 +181,6 @@ class MainDialogLayout : public testing::Test {
         return rect;
     }
 
-    CleanRegistry registry;
-    GameFolder game;
-    std::unique_ptr<Launcher> launcher;
-    DialogWindow dialog;
     BaseUnits units;
 };
 

@@ -52,20 +52,8 @@ constexpr int GroupBoxes[] = {
     SKV_ID_GROUP_SCALING,     SKV_ID_GROUP_CHEATING,  SKV_ID_GROUP_SKY};
 
 // A launcher on a first start: the game registered, no stored settings.
-class MainDialog : public ::testing::Test {
+class MainDialog : public LauncherOnGameTest {
   protected:
-    CleanRegistry registry;
-    GameFolder game;
-    std::optional<Launcher> launcher;
-    DialogWindow dialog;
-
-    void SetUp() override {
-        SetGamePathEntry(game.PathWithoutSeparator());
-        launcher.emplace(LaunchOptions::ForGame(game));
-        dialog = launcher->WaitForMainWindow();
-        ASSERT_TRUE(dialog.IsOpen());
-    }
-
     void ExpectEnabled(const int* ids, size_t count, bool enabled, const char* what) const {
         for (size_t i = 0; i < count; ++i)
             EXPECT_EQ(dialog.IsEnabled(ids[i]), enabled) << what << " " << ids[i];

@@ -3,6 +3,7 @@
 // to go on, and a game that cannot be started leaves the dialog open.
 #include "driver/ui_driver.h"
 #include "res/resource.h"
+#include "unix_shell.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,8 @@
 #include <string>
 
 using namespace uidriver;
+using unix_shell::RunUnix;
+using unix_shell::UnixPath;
 
 namespace {
 
@@ -18,50 +21,8 @@ const char* const StartFailure = "ERROR: Failed to start Skv.exe!";
 const std::string PreviousConfig =
     "EXPV 1\r\nCROUCHMODE 1\r\nEXTRAPOLATE_MOVEMENT 1\r\nMOTIONTRACKERVOLUME 0.50\r\n";
 
-// "Z:\a\b" -> "/a/b".
-std::string UnixPath(std::string path) {
-    if (path.size() >= 2 && path[1] == ':')
-        path.erase(0, 2);
-    for (char& c : path)
-        if (c == '\\')
-            c = '/';
-    return path;
-}
-
-// A shell command on the Unix side; its exit status (-1 when it did not finish in time). Wine does not
-// pass a Unix program's status back, so the shell leaves it in a file beside this program.
-int RunUnix(const std::string& command) {
-    const std::string statusFile = TestExeFolder() + "unix-status-" + std::to_string(GetCurrentProcessId());
-    DeleteFileA(statusFile.c_str());
-    const std::string status = UnixPath(statusFile);
-    std::string line = "/bin/sh -c \"export PATH=/usr/sbin:/usr/bin:/sbin:/bin; " + command +
-                       "; echo $? > '" + status + ".part'; mv '" + status + ".part' '" + status + "'\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return -1;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    std::optional<std::string> text;
-    WaitUntil([&] { return bool(text = ReadWholeFile(statusFile)); }, 10000);
-    DeleteFileA(statusFile.c_str());
-    return text ? std::atoi(text->c_str()) : -1;
-}
-
 // The stand-in in a fresh game folder, found through the installer's entry, and the launcher started on it.
-struct StartFixture : ::testing::Test {
-    CleanRegistry registry;
-    uidriver::GameFolder game;
-    std::unique_ptr<Launcher> launcher;
-    DialogWindow dialog;
-
-    void SetUp() override {
-        SetGamePathEntry(game.PathWithoutSeparator());
-        launcher = std::make_unique<Launcher>(LaunchOptions::ForGame(game));
-        dialog = launcher->WaitForMainWindow();
-        ASSERT_TRUE(dialog.Handle());
-    }
+struct StartFixture : LauncherOnGameTest {
     void TearDown() override {
         if (launcher)
             launcher->Kill();

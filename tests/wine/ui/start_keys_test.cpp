@@ -40,13 +40,8 @@ DialogWindow OpenOnChosenFile(Launcher& launcher, const std::string& chosen) {
         return DialogWindow();
     EXPECT_EQ(notFound.text.rfind(NotFoundStart, 0), 0u) << notFound.text;
     EXPECT_TRUE(Answer(notFound.hwnd, IDOK));
-    DialogWindow open = launcher.WaitForDialog("Open");
-    if (!open.IsOpen())
+    if (!ChooseFile(launcher, chosen))
         return DialogWindow();
-    // The explorer-style dialog names its file field 1148 (a combo box), the old style 1152 (an edit).
-    const int field = GetDlgItem(open, 1148) ? 1148 : 1152;
-    open.SetText(field, chosen);
-    EXPECT_TRUE(Answer(open, IDOK)) << "the Open dialog did not accept " << chosen;
     return launcher.WaitForMainWindow();
 }
 
@@ -175,19 +170,7 @@ bool ClickCloseBox(const DialogWindow& dialog) {
     return false;
 }
 
-struct KeysFixture : ::testing::Test {
-    CleanRegistry registry;
-    uidriver::GameFolder game;
-    std::unique_ptr<Launcher> launcher;
-    DialogWindow dialog;
-
-    void SetUp() override {
-        SetGamePathEntry(game.PathWithoutSeparator());
-        launcher = std::make_unique<Launcher>(LaunchOptions::ForGame(game));
-        dialog = launcher->WaitForMainWindow();
-        ASSERT_TRUE(dialog.IsOpen());
-    }
-};
+using KeysFixture = LauncherOnGameTest;
 
 struct EnterCase {
     const char* focus;

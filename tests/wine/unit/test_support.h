@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "unix_shell.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <ostream>
@@ -22,23 +24,8 @@ namespace test_support {
 
 // ---- Paths ----
 
-// Folder of this test program, with a trailing "\"; on the drive that maps the Unix root, so both sides
-// can name what lies there.
-inline std::string ThisExeFolder() {
-    char path[MAX_PATH];
-    const std::string exe(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
-    return exe.substr(0, exe.find_last_of('\\') + 1);
-}
-
-// "Z:\a\b" -> "/a/b": Wine maps the Unix root to drive Z:.
-inline std::string UnixPath(std::string path) {
-    if (path.size() >= 2 && (path[0] == 'Z' || path[0] == 'z') && path[1] == ':')
-        path.erase(0, 2);
-    for (char& c : path)
-        if (c == '\\')
-            c = '/';
-    return path;
-}
+using unix_shell::ThisExeFolder;
+using unix_shell::UnixPath;
 
 // ---- Files ----
 
@@ -89,31 +76,7 @@ inline bool Exists(const std::string& path) {
 
 // ---- The Unix side ----
 
-// Runs a shell command line on the Unix side and gives its exit status (-1 when it did not finish in
-// time). Wine starts Unix programs but does not pass their status back, so the shell writes it to a file.
-inline int RunUnix(const std::string& command, DWORD timeoutMs = 10000) {
-    const std::string statusFile = ThisExeFolder() + "unix-status-" + std::to_string(GetCurrentProcessId());
-    const std::string status = UnixPath(statusFile);
-    DeleteFileA(statusFile.c_str());
-    std::string line = "/bin/sh -c \"export PATH=/usr/sbin:/usr/bin:/sbin:/bin; " + command +
-                       "; echo $? > '" + status + ".part'; mv '" + status + ".part' '" + status + "'\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return -1;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    for (DWORD waited = 0; waited < timeoutMs; waited += 10) {
-        const std::string text = ReadBytes(statusFile);
-        if (text != "<absent>") {
-            DeleteFileA(statusFile.c_str());
-            return std::atoi(text.c_str());
-        }
-        Sleep(10);
-    }
-    return -1;
-}
+using unix_shell::RunUnix;
 
 // Makes a file or folder unchangeable for everyone, the super-user included, with the file system's
 // immutable flag: as root, Wine writes over files that merely lack write permission. Fails the test when
