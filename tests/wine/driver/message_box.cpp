@@ -16,36 +16,19 @@ namespace {
 
 // Draws `icon` at width x height over a solid background; pixels as 0x00RRGGBB.
 std::vector<uint32_t> RenderIcon(HICON icon, int width, int height, COLORREF background) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    std::vector<uint32_t> pixels;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (memory && bitmap) {
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        RECT all = {0, 0, width, height};
-        HBRUSH brush = CreateSolidBrush(background);
-        FillRect(memory, &all, brush);
-        DeleteObject(brush);
-        DrawIconEx(memory, 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
-        GdiFlush();
-        const uint32_t* first = static_cast<const uint32_t*>(bits);
-        pixels.assign(first, first + width * height);
-        SelectObject(memory, old);
-    }
-    if (bitmap)
-        DeleteObject(bitmap);
-    if (memory)
-        DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return pixels;
+    ScreenPixels pixels;
+    DrawPixels(
+        width, height,
+        [&](HDC memory, HDC) {
+            RECT all = {0, 0, width, height};
+            HBRUSH brush = CreateSolidBrush(background);
+            FillRect(memory, &all, brush);
+            DeleteObject(brush);
+            DrawIconEx(memory, 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
+            return true;
+        },
+        pixels);
+    return pixels.bgra;
 }
 
 bool ShowsIcon(const ScreenPixels& shown, HICON icon) {

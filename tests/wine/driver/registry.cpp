@@ -34,6 +34,18 @@ const char* NameOrDefault(const char* valueName) {
     return valueName ? valueName : "(default)";
 }
 
+// The names `read` gives for index 0, 1, ... (values or subkeys of one key), in stored order.
+std::vector<std::string> ListNames(const std::function<LONG(DWORD index, char* name, DWORD* size)>& read) {
+    std::vector<std::string> names;
+    for (DWORD index = 0;; ++index) {
+        char name[16384];
+        DWORD size = sizeof name;
+        if (read(index, name, &size) != ERROR_SUCCESS)
+            return names;
+        names.emplace_back(name, size);
+    }
+}
+
 } // namespace
 
 void SetRegistryRaw(HKEY root, const char* key, const char* valueName, DWORD type, const std::string& bytes) {
@@ -95,19 +107,12 @@ std::optional<DWORD> GetRegistryDword(HKEY root, const char* key, const char* va
 }
 
 std::vector<std::string> RegistryValueNames(HKEY root, const char* key) {
-    std::vector<std::string> names;
     Key opened;
     if (RegOpenKeyExA(root, key, 0, KEY_READ, opened.Out()) != ERROR_SUCCESS)
-        return names;
-    for (DWORD index = 0;; ++index) {
-        char name[16384];
-        DWORD size = sizeof name;
-        if (RegEnumValueA(opened.Get(), index, name, &size, nullptr, nullptr, nullptr, nullptr) !=
-            ERROR_SUCCESS)
-            break;
-        names.emplace_back(name, size);
-    }
-    return names;
+        return {};
+    return ListNames([&](DWORD index, char* name, DWORD* size) {
+        return RegEnumValueA(opened.Get(), index, name, size, nullptr, nullptr, nullptr, nullptr);
+    });
 }
 
 bool KeyExists(HKEY root, const char* key) {
@@ -127,15 +132,9 @@ void DeleteRegistryKey(HKEY root, const char* key) {
         if (RegOpenKeyExA(root, key, 0, KEY_READ, opened.Out()) != ERROR_SUCCESS)
             return;
         // Subkeys first: RegDeleteKey refuses a key that has any.
-        std::vector<std::string> subkeys;
-        for (DWORD index = 0;; ++index) {
-            char name[256];
-            DWORD size = sizeof name;
-            if (RegEnumKeyExA(opened.Get(), index, name, &size, nullptr, nullptr, nullptr, nullptr) !=
-                ERROR_SUCCESS)
-                break;
-            subkeys.emplace_back(name, size);
-        }
+        const std::vector<std::string> subkeys = ListNames([&](DWORD index, char* name, DWORD* size) {
+            return RegEnumKeyExA(opened.Get(), index, name, size, nullptr, nullptr, nullptr, nullptr);
+        });
         for (const std::string& subkey : subkeys)
             DeleteRegistryKey(root, (std::string(key) + "\\" + subkey).c_str());
     }

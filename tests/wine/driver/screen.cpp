@@ -9,17 +9,18 @@
 
 namespace uidriver {
 
-bool CaptureScreen(const RECT& area, ScreenPixels& pixels) {
-    pixels.width = area.right - area.left;
-    pixels.height = area.bottom - area.top;
+bool DrawPixels(int width, int height, const std::function<bool(HDC memory, HDC screen)>& draw,
+                ScreenPixels& pixels) {
+    pixels.width = width;
+    pixels.height = height;
     pixels.bgra.clear();
-    if (pixels.width <= 0 || pixels.height <= 0)
+    if (width <= 0 || height <= 0)
         return false;
 
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = pixels.width;
-    info.bmiHeader.biHeight = -pixels.height; // top-down rows
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top-down rows
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
@@ -28,14 +29,14 @@ bool CaptureScreen(const RECT& area, ScreenPixels& pixels) {
     HDC memory = CreateCompatibleDC(screen);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    bool copied = false;
+    bool drawn = false;
     if (memory && bitmap) {
         HGDIOBJ old = SelectObject(memory, bitmap);
-        copied = BitBlt(memory, 0, 0, pixels.width, pixels.height, screen, area.left, area.top, SRCCOPY) != 0;
+        drawn = draw(memory, screen);
         GdiFlush();
-        if (copied) {
+        if (drawn) {
             const uint32_t* first = static_cast<const uint32_t*>(bits);
-            pixels.bgra.assign(first, first + pixels.width * pixels.height);
+            pixels.bgra.assign(first, first + width * height);
         }
         SelectObject(memory, old);
     }
@@ -44,7 +45,18 @@ bool CaptureScreen(const RECT& area, ScreenPixels& pixels) {
     if (memory)
         DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    return copied;
+    return drawn;
+}
+
+bool CaptureScreen(const RECT& area, ScreenPixels& pixels) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    return DrawPixels(
+        width, height,
+        [&](HDC memory, HDC screen) {
+            return BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY) != 0;
+        },
+        pixels);
 }
 
 bool SaveScreenshot(HWND window, const std::string& bmpPath) {

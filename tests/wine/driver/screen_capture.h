@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace uidriver {
@@ -17,6 +18,11 @@ struct ScreenPixels {
         return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
     }
 };
+
+// Lets `draw` paint a width x height 32-bit picture (a memory DC, and the screen DC for copying from);
+// fills `pixels` when the drawing succeeded. False when the picture could not be made or drawn.
+bool DrawPixels(int width, int height, const std::function<bool(HDC memory, HDC screen)>& draw,
+                ScreenPixels& pixels);
 
 // Copies a rectangle of screen coordinates.
 bool CaptureScreen(const RECT& area, ScreenPixels& pixels);
