@@ -1,6 +1,7 @@
 // The options kept between runs, seen from outside the real launcher: what a stored profile makes the
 // next start show, what "Close" stores, text typed into the numeric edit boxes, and "Reset".
 #include "driver/ui_driver.h"
+#include "profile_view.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>
@@ -11,78 +12,14 @@
 #include <vector>
 
 using namespace uidriver;
+using namespace profile_view;
 
 namespace {
 
-enum class Shown { Check, Combo, Spin, Slider };
-
-struct OptionControl {
-    const char* Name;
-    Shown Kind;
-    int Id;
-    DWORD Default;
-};
-
-// The 26 stored options and the control that shows each, in load and save order.
-const OptionControl Options[] = {
-    {"Debug", Shown::Check, SKV_ID_DEBUG, 0},
-    {"LoadBots", Shown::Check, SKV_ID_LOAD_BOTS, 0},
-    {"LoadGrax", Shown::Check, SKV_ID_LOAD_GRAX, 0},
-    {"LoadTolmen", Shown::Check, SKV_ID_LOAD_TOLMEN, 0},
-    {"LoadVastor", Shown::Check, SKV_ID_LOAD_VASTOR, 0},
-    {"LoadKolvane", Shown::Check, SKV_ID_LOAD_KOLVANE, 0},
-    {"LoadHurgrax", Shown::Check, SKV_ID_LOAD_HURGRAX, 0},
-    {"LoadHurok", Shown::Check, SKV_ID_LOAD_HUROK, 0},
-    {"LoadZimmit", Shown::Check, SKV_ID_LOAD_ZIMMIT, 0},
-    {"ShowFPS", Shown::Check, SKV_ID_SHOW_FPS, 0},
-    {"ShowPolycount", Shown::Check, SKV_ID_SHOW_POLYCOUNT, 0},
-    {"WireFrame", Shown::Combo, SKV_ID_WIREFRAME, 0},
-    {"VerboseText", Shown::Check, SKV_ID_VERBOSE_TEXT, 0},
-    {"Crouchmode", Shown::Check, SKV_ID_CROUCHMODE, 0},
-    {"Dopplershift", Shown::Check, SKV_ID_DOPPLERSHIFT, 0},
-    {"Extrapolation", Shown::Check, SKV_ID_EXTRAPOLATION, 0},
-    {"AllWeapons", Shown::Check, SKV_ID_ALL_WEAPONS, 0},
-    {"GodMode", Shown::Check, SKV_ID_GOD_MODE, 0},
-    {"AddLight", Shown::Check, SKV_ID_ADD_LIGHT, 0},
-    {"TrackerVolume", Shown::Spin, SKV_ID_VOLUME_SPIN, 100},
-    {"TrackerSpeed", Shown::Spin, SKV_ID_SPEED_SPIN, 100},
-    {"TimeScale", Shown::Spin, SKV_ID_TIME_SPIN, 100},
-    {"LeanScale", Shown::Spin, SKV_ID_LEAN_SPIN, 100},
-    {"SkyRed", Shown::Slider, SKV_ID_SKY_RED, 50},
-    {"SkyGreen", Shown::Slider, SKV_ID_SKY_GREEN, 50},
-    {"SkyBlue", Shown::Slider, SKV_ID_SKY_BLUE, 60},
-};
-
-const OptionControl& Option(const std::string& name) {
-    for (const OptionControl& option : Options)
-        if (name == option.Name)
-            return option;
-    ADD_FAILURE() << "no option " << name;
-    return Options[0];
-}
-
-// What the dialog shows for an option, as the number that would be stored: 0/1 for a check box.
-int ShownValue(const DialogWindow& dialog, const OptionControl& option) {
-    switch (option.Kind) {
-    case Shown::Check:
-        return dialog.IsChecked(option.Id) ? 1 : 0;
-    case Shown::Combo:
-        return dialog.CurSel(option.Id);
-    case Shown::Spin: {
-        DialogWindow::SpinReply reply = dialog.SpinPos(option.Id);
-        EXPECT_FALSE(reply.error) << option.Name;
-        return reply.position;
-    }
-    case Shown::Slider:
-        return dialog.SliderPos(option.Id);
-    }
-    return -1;
-}
-
 // Every option at its default, in the controls and in the texts the numbers show as.
 void ExpectDefaultsShown(const DialogWindow& dialog) {
-    for (const OptionControl& option : Options)
-        EXPECT_EQ(ShownValue(dialog, option), static_cast<int>(option.Default)) << option.Name;
+    for (const ProfileOption& option : ProfileOptions)
+        EXPECT_EQ(ShownValue(dialog, option), option.Default) << option.Name;
     for (int edit : {SKV_ID_VOLUME_EDIT, SKV_ID_SPEED_EDIT, SKV_ID_TIME_EDIT, SKV_ID_LEAN_EDIT})
         EXPECT_EQ(dialog.Text(edit), "100") << edit;
     EXPECT_EQ(dialog.Text(SKV_ID_SKY_RED_LABEL), "50");
@@ -90,30 +27,9 @@ void ExpectDefaultsShown(const DialogWindow& dialog) {
     EXPECT_EQ(dialog.Text(SKV_ID_SKY_BLUE_LABEL), "60");
 }
 
-std::string Dword(uint32_t value) {
-    return std::string(reinterpret_cast<const char*>(&value), 4);
-}
-
 class Settings : public ::testing::Test {
   protected:
     void SetUp() override { SetGamePathEntry(game.PathWithoutSeparator()); }
-
-    // Every one of the 26 values is there as a four-byte REG_DWORD; gives them by name.
-    std::map<std::string, DWORD> StoredProfile() {
-        std::map<std::string, DWORD> stored;
-        for (const OptionControl& option : Options) {
-            std::optional<RegistryValue> value = GetRegistryRaw(HKEY_CURRENT_USER, kProfileKey, option.Name);
-            EXPECT_TRUE(value) << option.Name << " not stored";
-            if (!value)
-                continue;
-            EXPECT_EQ(value->type, static_cast<DWORD>(REG_DWORD)) << option.Name;
-            EXPECT_EQ(value->bytes.size(), 4u) << option.Name;
-            if (value->bytes.size() == 4)
-                stored[option.Name] = *reinterpret_cast<const DWORD*>(value->bytes.data());
-        }
-        EXPECT_EQ(RegistryValueNames(HKEY_CURRENT_USER, kProfileKey).size(), std::size(Options));
-        return stored;
-    }
 
     void Close(Launcher& launcher, const DialogWindow& dialog) {
         dialog.Click(IDCANCEL);
@@ -149,41 +65,41 @@ struct StoredCase {
 // One start per round: the values are stored, the launcher shows them, "Close" stores them back.
 const std::vector<std::vector<StoredCase>> StoredRounds = {
     {
-        {"Debug", REG_DWORD, Dword(5), 1, 1},
-        {"TimeScale", REG_DWORD, Dword(0), 100, 100},
-        {"LeanScale", REG_DWORD, Dword(1000), 1000, 1000},
-        {"TrackerVolume", REG_DWORD, Dword(0xFFFFFFFF), 100, 100},
-        {"SkyBlue", REG_DWORD, Dword(256), 60, 60},
-        {"SkyRed", REG_DWORD, Dword(255), 255, 255},
-        {"WireFrame", REG_DWORD, Dword(4), 0, 0},
-        {"TrackerSpeed", REG_DWORD, Dword(1601), 100, 100},
+        {"Debug", REG_DWORD, DwordBytes(5), 1, 1},
+        {"TimeScale", REG_DWORD, DwordBytes(0), 100, 100},
+        {"LeanScale", REG_DWORD, DwordBytes(1000), 1000, 1000},
+        {"TrackerVolume", REG_DWORD, DwordBytes(0xFFFFFFFF), 100, 100},
+        {"SkyBlue", REG_DWORD, DwordBytes(256), 60, 60},
+        {"SkyRed", REG_DWORD, DwordBytes(255), 255, 255},
+        {"WireFrame", REG_DWORD, DwordBytes(4), 0, 0},
+        {"TrackerSpeed", REG_DWORD, DwordBytes(1601), 100, 100},
         {"SkyGreen", REG_SZ, std::string("200\0", 4) + std::string("0\0", 2), 50, 50},
-        {"GodMode", REG_DWORD, Dword(0x80000000), 1, 1},
+        {"GodMode", REG_DWORD, DwordBytes(0x80000000), 1, 1},
     },
     {
-        {"TimeScale", REG_DWORD, Dword(1), 1, 1},
-        {"LeanScale", REG_DWORD, Dword(1001), 100, 100},
-        {"WireFrame", REG_DWORD, Dword(0xFFFFFFFF), 0, 0},
+        {"TimeScale", REG_DWORD, DwordBytes(1), 1, 1},
+        {"LeanScale", REG_DWORD, DwordBytes(1001), 100, 100},
+        {"WireFrame", REG_DWORD, DwordBytes(0xFFFFFFFF), 0, 0},
         {"SkyGreen", REG_BINARY, std::string("\x07\x00", 2), 50, 50},
         {"TrackerSpeed", REG_QWORD, std::string("\x40\x06\x00\x00\x00\x00\x00\x00", 8), 100, 100},
         {"Debug", REG_NONE, "", 0, 0},
-        {"ShowFPS", REG_DWORD, Dword(0), 0, 0},
-        {"SkyRed", REG_DWORD, Dword(0xFFFFFFFF), 50, 50},
+        {"ShowFPS", REG_DWORD, DwordBytes(0), 0, 0},
+        {"SkyRed", REG_DWORD, DwordBytes(0xFFFFFFFF), 50, 50},
     },
     {
-        {"TimeScale", REG_DWORD, Dword(400), 400, 400},
-        {"WireFrame", REG_DWORD, Dword(3), 3, 3},
-        {"LeanScale", REG_DWORD, Dword(0), 0, 0},
-        {"TrackerSpeed", REG_DWORD, Dword(1600), 1600, 1600},
-        {"TrackerVolume", REG_DWORD, Dword(0), 0, 0},
-        {"SkyBlue", REG_DWORD, Dword(0), 0, 0},
-        {"AddLight", REG_DWORD, Dword(1), 1, 1},
+        {"TimeScale", REG_DWORD, DwordBytes(400), 400, 400},
+        {"WireFrame", REG_DWORD, DwordBytes(3), 3, 3},
+        {"LeanScale", REG_DWORD, DwordBytes(0), 0, 0},
+        {"TrackerSpeed", REG_DWORD, DwordBytes(1600), 1600, 1600},
+        {"TrackerVolume", REG_DWORD, DwordBytes(0), 0, 0},
+        {"SkyBlue", REG_DWORD, DwordBytes(0), 0, 0},
+        {"AddLight", REG_DWORD, DwordBytes(1), 1, 1},
     },
     {
-        {"TimeScale", REG_DWORD, Dword(401), 100, 100},
-        {"TrackerVolume", REG_DWORD, Dword(101), 100, 100},
-        {"SkyGreen", REG_DWORD, Dword(255), 255, 255},
-        {"LoadZimmit", REG_DWORD, Dword(0xFFFFFFFF), 1, 1},
+        {"TimeScale", REG_DWORD, DwordBytes(401), 100, 100},
+        {"TrackerVolume", REG_DWORD, DwordBytes(101), 100, 100},
+        {"SkyGreen", REG_DWORD, DwordBytes(255), 255, 255},
+        {"LoadZimmit", REG_DWORD, DwordBytes(0xFFFFFFFF), 1, 1},
     },
 };
 
@@ -202,13 +118,52 @@ TEST_F(Settings, StoredValuesAndWhatTheNextStartShowsAndStores) {
         Close(launcher, dialog);
 
         std::map<std::string, DWORD> stored = StoredProfile();
-        for (const OptionControl& option : Options) {
-            DWORD expected = option.Default;
+        for (const ProfileOption& option : ProfileOptions) {
+            DWORD expected = static_cast<DWORD>(option.Default);
             for (const StoredCase& c : StoredRounds[round])
                 if (option.Name == std::string(c.Name))
                     expected = c.SavedBack;
             EXPECT_EQ(stored[option.Name], expected) << option.Name;
         }
+    }
+}
+
+// All 26 values hold the same data of one registry type: four bytes are read as they lie, whatever the
+// type; fewer or more give the defaults. "Close" then rewrites every value as a REG_DWORD.
+TEST_F(Settings, AllValuesOfOneRegistryTypeLoadByTheRulesAndCloseRewritesThemAsDwords) {
+    const struct {
+        const char* What;
+        DWORD Type;
+        std::string Bytes;
+    } cases[] = {
+        {"string \"d\" padded to four bytes (100)", REG_SZ, std::string("d\0\0\0", 4)},
+        {"multi-string \"\\3\" (four bytes, 3)", REG_MULTI_SZ, std::string("\x03\0\0\0", 4)},
+        {"binary of three bytes", REG_BINARY, std::string("\x02\0\0", 3)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        DeleteRegistryKey(HKEY_CURRENT_USER, kProfileKey);
+        for (const ProfileOption& option : ProfileOptions)
+            SetRegistryRaw(HKEY_CURRENT_USER, kProfileKey, option.Name, c.Type, c.Bytes);
+        const std::optional<int32_t> number = StoredNumber(c.Bytes);
+
+        Launcher launcher(LaunchOptions::ForGame(game));
+        DialogWindow dialog = launcher.WaitForMainWindow();
+        for (const ProfileOption& option : ProfileOptions) {
+            const int32_t loaded = LoadedOption(option, number);
+            EXPECT_EQ(ShownValue(dialog, option), loaded) << option.Name;
+            if (option.Kind == OptionKind::Spin) {
+                EXPECT_EQ(dialog.Text(option.TextId), BuddyText(loaded)) << option.Name;
+            } else if (option.Kind == OptionKind::Slider) {
+                EXPECT_EQ(dialog.Text(option.TextId), std::to_string(loaded)) << option.Name;
+            }
+        }
+        EXPECT_EQ(dialog.IsEnabled(SKV_ID_SPEED_EDIT), LoadedOption(Option("Debug"), number) != 0);
+        Close(launcher, dialog);
+
+        std::map<std::string, DWORD> stored = StoredProfile();
+        for (const ProfileOption& option : ProfileOptions)
+            EXPECT_EQ(stored[option.Name], static_cast<DWORD>(LoadedOption(option, number))) << option.Name;
     }
 }
 
@@ -291,7 +246,7 @@ TEST_F(Reset, ShowsTheDefaultsAndCloseStoresThem) {
         SetProfileDword(name.c_str(), value);
     Launcher launcher(LaunchOptions::ForGame(game));
     DialogWindow dialog = launcher.WaitForMainWindow();
-    for (const OptionControl& option : Options)
+    for (const ProfileOption& option : ProfileOptions)
         EXPECT_EQ(ShownValue(dialog, option), static_cast<int>(Changed.at(option.Name))) << option.Name;
     ASSERT_TRUE(dialog.Click(SKV_ID_RESET));
 
@@ -308,8 +263,8 @@ TEST_F(Reset, ShowsTheDefaultsAndCloseStoresThem) {
 
     Close(launcher, dialog);
     std::map<std::string, DWORD> stored = StoredProfile();
-    for (const OptionControl& option : Options)
-        EXPECT_EQ(stored[option.Name], option.Default) << option.Name;
+    for (const ProfileOption& option : ProfileOptions)
+        EXPECT_EQ(stored[option.Name], static_cast<DWORD>(option.Default)) << option.Name;
 }
 
 TEST_F(Reset, ThenEndingTheProcessLeavesTheProfileAsItWas) {
