@@ -110,6 +110,8 @@ void CheckEntry(const EntryCase& c, const LaunchOptions& options, const GameFold
     SCOPED_TRACE(c.what);
     ClearGameRegistry();
     beside.RemoveFile("standin-report.txt");
+    if (!c.foundIn.empty()) // a file of an earlier case must not pass for this one's
+        DeleteFileA((c.foundIn + "\\startup.cfg").c_str());
     for (const auto& [key, value] : others)
         SetRegistryRaw(HKEY_LOCAL_MACHINE, key, "Path", value.type, value.bytes);
     SetRegistryRaw(HKEY_LOCAL_MACHINE, c.key, "Path", c.value.type, c.value.bytes);
