@@ -239,6 +239,10 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LP
         for (Control* control : dialog->controls_)
             control->Attach(nullptr);
         dialog->controls_.clear();
+        // A message box shown later must not be owned by a window that is gone: it would not open.
+        Application& application = Application::Current();
+        if (application.MainWindow() == window)
+            application.SetMainWindow(nullptr);
         dialog->window_ = nullptr;
     }
     return result;

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "dialog_harness.h"
+#include "framework/file_errors.h"
+#include "test_support.h"
 
 namespace {
 
@@ -180,9 +182,15 @@ TEST_F(MainDialogInProcess, MinimisedPaintingErasesTheIconBackgroundAndNormalPai
     });
 }
 
-TEST_F(MainDialogInProcess, OpeningTheDialogMakesItTheMainWindow) {
+TEST_F(MainDialogInProcess, OpeningTheDialogMakesItTheMainWindowUntilItIsGone) {
     RunDialog(
         [](LauncherDialog& dialog) { EXPECT_EQ(Application::Current().MainWindow(), dialog.Handle()); });
+    EXPECT_EQ(Application::Current().MainWindow(), nullptr);
+    // A message box after the dialog has gone still opens (an owner that is gone would stop it).
+    test_support::MessageBoxAnswerer answerer;
+    ReportFileError(FileErrorCause::DiskFull, "later.cfg");
+    ASSERT_EQ(answerer.Boxes.size(), 1u);
+    EXPECT_EQ(answerer.Boxes[0].Text, "Disk full while accessing later.cfg.");
 }
 
 } // namespace
