@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/application.h"
+#include "framework/loaded_on_demand.h"
 #include "res/resource.h"
 #include "ui/launcher_dialog.h"
 #include "video/display_selection.h"
@@ -136,7 +137,7 @@ void DisplaySettingsDialog::DoDataExchange(DataExchange& exchange) {
 BOOL DisplaySettingsDialog::OnInitDialog() {
     Dialog::OnInitDialog();
     WaitCursor wait;
-    if (FAILED(DirectDrawEnumerateA(&AddDeviceEntry, &DeviceList))) {
+    if (FAILED(DirectDrawEnumerateOnDemand(&AddDeviceEntry, &DeviceList))) {
         AppMessageBox("ERROR: Failed to enumerate DirectDraw devices!", MB_OK | MB_ICONERROR);
         EnableWindow(DeviceList.Handle(), FALSE);
         EnableWindow(ModeList.Handle(), FALSE);
@@ -175,7 +176,7 @@ void DisplaySettingsDialog::FillModeList() {
         return;
     // A device that can't be opened leaves the list empty and the enabling as it was.
     IDirectDraw* created = nullptr;
-    if (FAILED(DirectDrawCreate(reinterpret_cast<GUID*>(guid->Bytes), &created, nullptr)) || !created)
+    if (FAILED(DirectDrawCreateOnDemand(reinterpret_cast<GUID*>(guid->Bytes), &created, nullptr)) || !created)
         return;
     ComPointer<IDirectDraw> draw(created);
     IDirectDraw4* queried = nullptr;
