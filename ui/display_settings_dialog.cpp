@@ -80,6 +80,10 @@ void EmptyModeList(const ComboBoxControl& modes) {
 
 // ---- DirectDraw ----
 
+// IID_IDirectDraw4, spelled out here so the launcher does not link the table of every DirectX identity.
+constexpr GUID DirectDraw4Interface = {
+    0x9c59509a, 0x39bd, 0x11d1, {0x8c, 0x4a, 0x00, 0xc0, 0x4f, 0xd9, 0x30, 0xc5}};
+
 struct ComReleaser {
     void operator()(IUnknown* object) const { object->Release(); }
 };
@@ -180,7 +184,7 @@ void DisplaySettingsDialog::FillModeList() {
         return;
     ComPointer<IDirectDraw> draw(created);
     IDirectDraw4* queried = nullptr;
-    draw->QueryInterface(IID_IDirectDraw4, reinterpret_cast<void**>(&queried));
+    draw->QueryInterface(DirectDraw4Interface, reinterpret_cast<void**>(&queried));
     draw.reset();
     if (!queried)
         return;
