@@ -1,6 +1,6 @@
 // Measures the launcher against bare programs in the same run, under the same conditions:
 //   bench_runner.exe [--runs N] [--scratch WINDOWS_FOLDER]
-// Each figure alternates launcher and baseline runs (after one discarded warm-up of each) and
+// Each figure alternates launcher and baseline runs (after one discarded warm-up round) and
 // prints a markdown table on stdout; progress and failures go to stderr. Exits non-zero when
 // anything could not be measured.
 #include <windows.h>
@@ -69,6 +69,7 @@ struct Setup {
     Program bareDialog;
     Program bareShellStart;
     Program bareDisplayLists;
+    Program bareLauncherTemplate;
     int devices = 0; // what the display lists hold when filled
     int modes = 0;
 };
@@ -300,18 +301,20 @@ std::optional<double> MeasureDisplayLists(const Setup& setup, const Program& pro
 
 // ---- Alternating runs ----
 
-// Runs `measure` for the launcher and the baseline by turns, launcher first on even rounds, after
-// one discarded warm-up of each. Gives false when any run fails.
-bool Alternate(int runs, const std::function<std::optional<double>(bool launcher)>& measure,
-               std::vector<double>& launcherSamples, std::vector<double>& baselineSamples) {
+// Runs `measure` for each program by turns, program 0 (the launcher) first in round 0, the next
+// one first in round 1 and so on, after one discarded warm-up round. `samples` gets one list per
+// program. Gives false when any run fails.
+bool Alternate(int runs, size_t programs, const std::function<std::optional<double>(size_t program)>& measure,
+               std::vector<std::vector<double>>& samples) {
+    samples.assign(programs, {});
     for (int round = -1; round < runs; ++round) {
-        for (int turn = 0; turn < 2; ++turn) {
-            const bool launcher = (turn == 0) == (round % 2 == 0);
-            std::optional<double> sample = measure(launcher);
+        for (size_t turn = 0; turn < programs; ++turn) {
+            const size_t program = (turn + static_cast<size_t>(round + 1)) % programs;
+            std::optional<double> sample = measure(program);
             if (!sample)
                 return false;
             if (round >= 0)
-                (launcher ? launcherSamples : baselineSamples).push_back(*sample);
+                samples[program].push_back(*sample);
         }
     }
     return true;
@@ -341,6 +344,8 @@ Setup MakeSetup(const std::string& scratch) {
     setup.bareShellStart = {"bare shell start", own + "bare_shell_start.exe", setup.gameFolder + "Skv.exe",
                             IDOK};
     setup.bareDisplayLists = {"bare display lists", own + "bare_display_lists.exe", "", BARE_ID_DISPLAY};
+    setup.bareLauncherTemplate = {"bare launcher template", own + "bare_launcher_template.exe", "",
+                                  SKV_ID_DISPLAY};
     return setup;
 }
 
@@ -363,56 +368,59 @@ int main(int argc, char** argv) {
     if (!LayOutGame(setup) || !CountDisplayLists(setup))
         return 1;
 
-    std::vector<double> startLauncher, startBaseline, memoryLauncher, memoryBaseline;
+    // Start-up: the launcher, the bare dialog, and the launcher's own dialog shown by a bare program.
+    const Program* starting[] = {&setup.launcher, &setup.bareDialog, &setup.bareLauncherTemplate};
+    std::vector<std::vector<double>> start, memory(3);
     std::fprintf(stderr, "bench: start until ready, %d runs each\n", runs);
     bool measured = Alternate(
-        runs,
-        [&](bool launcher) -> std::optional<double> {
-            std::optional<StartSample> sample =
-                MeasureStart(setup, launcher ? setup.launcher : setup.bareDialog);
+        runs, 3,
+        [&](size_t program) -> std::optional<double> {
+            std::optional<StartSample> sample = MeasureStart(setup, *starting[program]);
             if (!sample)
                 return std::nullopt;
-            (launcher ? memoryLauncher : memoryBaseline).push_back(sample->peakWorkingSetKiB);
+            memory[program].push_back(sample->peakWorkingSetKiB);
             return sample->ms;
         },
-        startLauncher, startBaseline);
+        start);
     // The warm-up's memory figures are dropped with its timings.
-    if (measured) {
-        memoryLauncher.erase(memoryLauncher.begin());
-        memoryBaseline.erase(memoryBaseline.begin());
-    }
+    for (std::vector<double>& figures : memory)
+        if (!figures.empty())
+            figures.erase(figures.begin());
 
-    std::vector<double> gameLauncher, gameBaseline;
+    std::vector<std::vector<double>> game;
     if (measured) {
         std::fprintf(stderr, "bench: Start until the game has reported, %d runs each\n", runs);
         measured = Alternate(
-            runs,
-            [&](bool launcher) {
-                return MeasureGameStart(setup, launcher ? setup.launcher : setup.bareShellStart);
+            runs, 2,
+            [&](size_t program) {
+                return MeasureGameStart(setup, program == 0 ? setup.launcher : setup.bareShellStart);
             },
-            gameLauncher, gameBaseline);
+            game);
     }
 
-    std::vector<double> listsLauncher, listsBaseline;
+    std::vector<std::vector<double>> lists;
     if (measured) {
         std::fprintf(stderr, "bench: Display... until both lists are filled, %d runs each\n", runs);
         measured = Alternate(
-            runs,
-            [&](bool launcher) {
-                return MeasureDisplayLists(setup, launcher ? setup.launcher : setup.bareDisplayLists);
+            runs, 2,
+            [&](size_t program) {
+                return MeasureDisplayLists(setup, program == 0 ? setup.launcher : setup.bareDisplayLists);
             },
-            listsLauncher, listsBaseline);
+            lists);
     }
     CleanState(setup);
     if (!measured)
         return 1;
 
     const bench::Comparison rows[] = {
-        Compare("Process start → main dialog ready for input", "ms", 1, startLauncher, startBaseline, 1.10),
-        Compare("\"Start\" → stand-in game has written its report", "ms", 1, gameLauncher, gameBaseline,
-                1.10),
-        Compare("\"Display...\" → both display lists filled", "ms", 1, listsLauncher, listsBaseline, 1.20),
-        Compare("Peak working set, main dialog ready", "KiB", 0, memoryLauncher, memoryBaseline, 1.20),
+        Compare("Process start → main dialog ready for input", "ms", 1, start[0], start[1], 1.10),
+        Compare("\"Start\" → stand-in game has written its report", "ms", 1, game[0], game[1], 1.10),
+        Compare("\"Display...\" → both display lists filled", "ms", 1, lists[0], lists[1], 1.20),
+        Compare("Peak working set, main dialog ready", "KiB", 0, memory[0], memory[1], 1.20),
+        Compare("Process start → ready, against the launcher's own dialog shown bare", "ms", 1, start[0],
+                start[2], 0),
+        Compare("Peak working set, against the launcher's own dialog shown bare", "KiB", 0, memory[0],
+                memory[2], 0),
     };
     std::printf("%s\n", bench::MarkdownHeader().c_str());
     bool allMet = true;
