@@ -429,7 +429,7 @@ int main(int argc, char** argv) {
         allMet = allMet && bench::GoalMet(row);
     }
     std::printf(
-        "\nRuns: %d of each program per measurement, alternating, after one discarded warm-up of each. "
+        "\nRuns: %d of each program per measurement, alternating, after one discarded warm-up round. "
         "Display lists when filled: %d device(s), %d mode(s).\n",
         runs, setup.devices, setup.modes);
     return allMet ? 0 : 3;
