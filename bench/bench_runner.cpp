@@ -1,5 +1,5 @@
 // Measures the launcher against bare programs in the same run, under the same conditions:
-//   bench_runner.exe [--runs N] [--scratch WINDOWS_FOLDER]
+//   bench_runner.exe [--runs N] [--scratch WINDOWS_FOLDER] [--launcher WINDOWS_PATH_OF_ANOTHER_BUILD]
 // Each figure alternates launcher and baseline runs (after one discarded warm-up round) and
 // prints a markdown table on stdout; progress and failures go to stderr. Exits non-zero when
 // anything could not be measured.
@@ -333,13 +333,13 @@ bench::Comparison Compare(const std::string& name, const std::string& unit, int 
     return comparison;
 }
 
-Setup MakeSetup(const std::string& scratch) {
+Setup MakeSetup(const std::string& scratch, const std::string& launcherExe) {
     Setup setup;
     setup.scratch = scratch.back() == '\\' ? scratch : scratch + "\\";
     setup.gameFolder = setup.scratch + "game\\";
     setup.reportPath = setup.gameFolder + "standin-report.txt";
     const std::string own = OwnFolder();
-    setup.launcher = {"launcher", WindowsPath(SKV_LAUNCHER_EXE), "", SKV_ID_DISPLAY};
+    setup.launcher = {"launcher", launcherExe, "", SKV_ID_DISPLAY};
     setup.bareDialog = {"bare dialog", own + "bare_dialog.exe", "", IDOK};
     setup.bareShellStart = {"bare shell start", own + "bare_shell_start.exe", setup.gameFolder + "Skv.exe",
                             IDOK};
@@ -354,17 +354,20 @@ Setup MakeSetup(const std::string& scratch) {
 int main(int argc, char** argv) {
     int runs = 15;
     std::string scratch = OwnFolder() + "bench-scratch";
+    std::string launcher = WindowsPath(SKV_LAUNCHER_EXE);
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
         if (option == "--runs")
             runs = std::atoi(argv[i + 1]);
         else if (option == "--scratch")
             scratch = argv[i + 1];
+        else if (option == "--launcher")
+            launcher = argv[i + 1];
     }
     if (runs < 1)
         return Fail("--runs needs a positive count"), 2;
 
-    Setup setup = MakeSetup(scratch);
+    Setup setup = MakeSetup(scratch, launcher);
     if (!LayOutGame(setup) || !CountDisplayLists(setup))
         return 1;
 
@@ -428,9 +431,8 @@ int main(int argc, char** argv) {
         std::printf("%s\n", bench::MarkdownRow(row).c_str());
         allMet = allMet && bench::GoalMet(row);
     }
-    std::printf(
-        "\nRuns: %d of each program per measurement, alternating, after one discarded warm-up round. "
-        "Display lists when filled: %d device(s), %d mode(s).\n",
-        runs, setup.devices, setup.modes);
+    std::printf("\nRuns: %d of each program per measurement, alternating, after one discarded warm-up round. "
+                "Display lists when filled: %d device(s), %d mode(s).\n",
+                runs, setup.devices, setup.modes);
     return allMet ? 0 : 3;
 }
