@@ -70,7 +70,8 @@ struct Setup {
     Program bareShellStart;
     Program bareDisplayLists;
     Program bareLauncherTemplate;
-    int devices = 0; // what the display lists hold when filled
+    Program bareLauncherTemplateStart; // the same, with "Start" handing the game to the shell
+    int devices = 0;                   // what the display lists hold when filled
     int modes = 0;
 };
 
@@ -344,6 +345,8 @@ Setup MakeSetup(const std::string& scratch, const std::string& launcherExe) {
     setup.bareShellStart = {"bare shell start", own + "bare_shell_start.exe", setup.gameFolder + "Skv.exe",
                             IDOK};
     setup.bareDisplayLists = {"bare display lists", own + "bare_display_lists.exe", "", BARE_ID_DISPLAY};
+    setup.bareLauncherTemplateStart = {"bare launcher template start", own + "bare_launcher_template.exe",
+                                       setup.gameFolder + "Skv.exe", SKV_ID_DISPLAY};
     setup.bareLauncherTemplate = {"bare launcher template", own + "bare_launcher_template.exe", "",
                                   SKV_ID_DISPLAY};
     return setup;
@@ -393,12 +396,10 @@ int main(int argc, char** argv) {
     std::vector<std::vector<double>> game;
     if (measured) {
         std::fprintf(stderr, "bench: Start until the game has reported, %d runs each\n", runs);
+        const Program* startingGame[] = {&setup.launcher, &setup.bareShellStart,
+                                         &setup.bareLauncherTemplateStart};
         measured = Alternate(
-            runs, 2,
-            [&](size_t program) {
-                return MeasureGameStart(setup, program == 0 ? setup.launcher : setup.bareShellStart);
-            },
-            game);
+            runs, 3, [&](size_t program) { return MeasureGameStart(setup, *startingGame[program]); }, game);
     }
 
     std::vector<std::vector<double>> lists;
@@ -424,6 +425,8 @@ int main(int argc, char** argv) {
                 start[2], 0),
         Compare("Peak working set, against the launcher's own dialog shown bare", "KiB", 0, memory[0],
                 memory[2], 0),
+        Compare("\"Start\" → report, against the launcher's own dialog shown bare", "ms", 1, game[0], game[2],
+                0),
     };
     std::printf("%s\n", bench::MarkdownHeader().c_str());
     bool allMet = true;
