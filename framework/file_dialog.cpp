@@ -1,4 +1,5 @@
 #include "framework/file_dialog.h"
+#include "framework/loaded_on_demand.h"
 
 #include <commdlg.h>
 
@@ -22,7 +23,7 @@ std::optional<std::string> ShowOpenFileDialog(const OpenFileRequest& request) {
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.Flags = request.Flags;
-    if (!GetOpenFileNameA(&dialog))
+    if (!GetOpenFileNameOnDemand(&dialog))
         return std::nullopt;
     return std::string(file.data());
 }

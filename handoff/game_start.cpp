@@ -1,12 +1,11 @@
 // "Start" hands the options to the game and starts it; "Close" only keeps the options.
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <string>
 
 #include "app/launcher_app.h"
 #include "framework/application.h"
+#include "framework/loaded_on_demand.h"
 #include "handoff/command_line.h"
 #include "ui/launcher_dialog.h"
 
@@ -14,7 +13,8 @@ namespace {
 
 // One start through the shell's default action; the shell reports success with a value above 32.
 bool ShellStarts(const char* file, const std::string& parameters, const char* directory) {
-    HINSTANCE result = ShellExecuteA(nullptr, nullptr, file, parameters.c_str(), directory, SW_SHOWNORMAL);
+    HINSTANCE result =
+        ShellExecuteOnDemand(nullptr, nullptr, file, parameters.c_str(), directory, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 

@@ -1,16 +1,30 @@
 #include "handoff/startup_config.h"
 
-#include <cstdio>
-
 namespace {
 
-// printf-style formatting of one line; the formats used here are plain integer conversions, which do
-// not depend on the locale.
-template <typename... Args> void AppendLine(std::string& out, const char* format, Args... args) {
-    char buffer[64];
-    const int length = std::snprintf(buffer, sizeof buffer, format, args...);
-    if (length > 0)
-        out.append(buffer, static_cast<size_t>(length) < sizeof buffer ? length : sizeof buffer - 1);
+// Decimal digits of a number, at least `minDigits` of them (zeros in front), with a minus sign when
+// negative: what "%d" and "%.2d" print, without pulling the C library's whole printf into the launcher.
+void AppendDecimal(std::string& out, int32_t value, int minDigits = 1) {
+    // Counted as unsigned so that the most negative number has its magnitude too.
+    uint32_t magnitude = value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
+    char digits[16];
+    int count = 0;
+    while (magnitude != 0 || count < minDigits) {
+        digits[count++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    }
+    if (value < 0)
+        out += '-';
+    while (count > 0)
+        out += digits[--count];
+}
+
+// "COMMAND <value>" and the line end.
+void AppendNumberLine(std::string& out, const char* command, int32_t value) {
+    out += command;
+    out += ' ';
+    AppendDecimal(out, value);
+    out += "\r\n";
 }
 
 void AppendFlag(std::string& out, const char* command, int32_t flag) {
@@ -23,9 +37,15 @@ void AppendIf(std::string& out, const char* line, int32_t flag) {
         out += line;
 }
 
-// Hundredths as a fixed-point number; the value has been sanitised and is never negative.
-void AppendHundredths(std::string& out, const char* format, int32_t value) {
-    AppendLine(out, format, static_cast<int>(value / 100), static_cast<int>(value % 100));
+// "COMMAND <whole>.<two digits>": hundredths as a fixed-point number; the value has been sanitised and is
+// never negative.
+void AppendHundredths(std::string& out, const char* command, int32_t value) {
+    out += command;
+    out += ' ';
+    AppendDecimal(out, value / 100);
+    out += '.';
+    AppendDecimal(out, value % 100, 2);
+    out += "\r\n";
 }
 
 int32_t SanitizedWireFrame(int32_t mode) {
@@ -39,22 +59,20 @@ std::string BuildStartupConfig(const LauncherSettings& settings, const ControlPo
     AppendFlag(out, "EXPV", settings.VerboseText);
     AppendFlag(out, "CROUCHMODE", settings.Crouchmode);
     AppendFlag(out, "EXTRAPOLATE_MOVEMENT", settings.Extrapolation);
-    AppendHundredths(out, "MOTIONTRACKERVOLUME %.1d.%.2d\r\n",
+    AppendHundredths(out, "MOTIONTRACKERVOLUME",
                      SanitizedValue(NumericOption::TrackerVolume, positions.TrackerVolume));
     if (settings.Debug == 0)
         return out;
 
     // Trackbar positions cannot leave their range, so they are written as they are.
-    AppendLine(out, "SKY_RED %d\r\n", static_cast<int>(positions.SkyRed));
-    AppendLine(out, "SKY_GREEN %d\r\n", static_cast<int>(positions.SkyGreen));
-    AppendLine(out, "SKY_BLUE %d\r\n", static_cast<int>(positions.SkyBlue));
-    AppendHundredths(out, "MOTIONTRACKERSPEED %d.%.2d\r\n",
+    AppendNumberLine(out, "SKY_RED", positions.SkyRed);
+    AppendNumberLine(out, "SKY_GREEN", positions.SkyGreen);
+    AppendNumberLine(out, "SKY_BLUE", positions.SkyBlue);
+    AppendHundredths(out, "MOTIONTRACKERSPEED",
                      SanitizedValue(NumericOption::TrackerSpeed, positions.TrackerSpeed));
-    AppendHundredths(out, "LEANSCALE %d.%.2d\r\n",
-                     SanitizedValue(NumericOption::LeanScale, positions.LeanScale));
-    AppendHundredths(out, "TIMESCALE %d.%.2d\r\n",
-                     SanitizedValue(NumericOption::TimeScale, positions.TimeScale));
-    AppendLine(out, "WIREFRAMEMODE %d\r\n", static_cast<int>(SanitizedWireFrame(settings.WireFrame)));
+    AppendHundredths(out, "LEANSCALE", SanitizedValue(NumericOption::LeanScale, positions.LeanScale));
+    AppendHundredths(out, "TIMESCALE", SanitizedValue(NumericOption::TimeScale, positions.TimeScale));
+    AppendNumberLine(out, "WIREFRAMEMODE", SanitizedWireFrame(settings.WireFrame));
     AppendIf(out, "SHOWFPS\r\n", settings.ShowFPS);
     AppendIf(out, "SHOWPOLYCOUNT\r\n", settings.ShowPolycount);
     AppendFlag(out, "DOPPLERSHIFT", settings.Dopplershift);

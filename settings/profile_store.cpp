@@ -36,13 +36,14 @@ RegistryKey OpenSection(const char* section) {
 
 } // namespace
 
-int32_t GetProfileInt(const char* section, const char* valueName, int32_t defaultValue) {
-    RegistryKey key = OpenSection(section);
-    if (!key)
+ProfileSectionKey::ProfileSectionKey(const char* section) : key_(OpenSection(section)) {}
+
+int32_t ProfileSectionKey::GetInt(const char* valueName, int32_t defaultValue) const {
+    if (!key_)
         return defaultValue;
     DWORD value = 0;
     DWORD size = sizeof value;
-    if (RegQueryValueExA(key.Get(), valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) !=
+    if (RegQueryValueExA(key_.Get(), valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) !=
         ERROR_SUCCESS)
         return defaultValue; // absent, or longer than four bytes (ERROR_MORE_DATA)
     // Shorter data would leave part of the number unwritten: rather the default than a made-up number.
@@ -51,11 +52,18 @@ int32_t GetProfileInt(const char* section, const char* valueName, int32_t defaul
     return static_cast<int32_t>(value);
 }
 
-bool WriteProfileInt(const char* section, const char* valueName, int32_t value) {
-    RegistryKey key = OpenSection(section);
-    if (!key)
+bool ProfileSectionKey::WriteInt(const char* valueName, int32_t value) const {
+    if (!key_)
         return false;
     DWORD data = static_cast<DWORD>(value);
-    return RegSetValueExA(key.Get(), valueName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
+    return RegSetValueExA(key_.Get(), valueName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
                           sizeof data) == ERROR_SUCCESS;
+}
+
+int32_t GetProfileInt(const char* section, const char* valueName, int32_t defaultValue) {
+    return ProfileSectionKey(section).GetInt(valueName, defaultValue);
+}
+
+bool WriteProfileInt(const char* section, const char* valueName, int32_t value) {
+    return ProfileSectionKey(section).WriteInt(valueName, value);
 }

@@ -9,9 +9,10 @@ constexpr const char* ProfileSection = "";
 
 void LauncherDialog::LoadSettings() {
     const ProfileValue* values = ProfileValues();
+    const ProfileSectionKey profile(ProfileSection); // opened once for all the values
     for (int i = 0; i < ProfileValueCount; ++i) {
         const ProfileValue& value = values[i];
-        int32_t stored = GetProfileInt(ProfileSection, value.Name, value.Default);
+        int32_t stored = profile.GetInt(value.Name, value.Default);
         if (value.Kind == ValueKind::Numeric)
             WriteNumericOption(value.Numeric, LoadedValue(value, stored, value.Default));
         else
@@ -21,13 +22,14 @@ void LauncherDialog::LoadSettings() {
 
 void LauncherDialog::SaveSettings() {
     const ProfileValue* values = ProfileValues();
+    const ProfileSectionKey profile(ProfileSection); // opened once for all the values
     for (int i = 0; i < ProfileValueCount; ++i) {
         const ProfileValue& value = values[i];
         // Up-downs give their whole reply: a text that is no number in range stores 65536 or more, which
         // the next load turns back into the default.
         int32_t held =
             value.Kind == ValueKind::Numeric ? ReadNumericOption(value.Numeric) : Settings.*value.Field;
-        WriteProfileInt(ProfileSection, value.Name, SavedValue(value, held));
+        profile.WriteInt(value.Name, SavedValue(value, held));
     }
 }
 

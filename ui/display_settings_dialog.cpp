@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/application.h"
+#include "framework/loaded_on_demand.h"
 #include "res/resource.h"
 #include "ui/launcher_dialog.h"
 #include "video/display_selection.h"
@@ -79,6 +80,10 @@ void EmptyModeList(const ComboBoxControl& modes) {
 
 // ---- DirectDraw ----
 
+// IID_IDirectDraw4, spelled out here so the launcher does not link the table of every DirectX identity.
+constexpr GUID DirectDraw4Interface = {
+    0x9c59509a, 0x39bd, 0x11d1, {0x8c, 0x4a, 0x00, 0xc0, 0x4f, 0xd9, 0x30, 0xc5}};
+
 struct ComReleaser {
     void operator()(IUnknown* object) const { object->Release(); }
 };
@@ -136,7 +141,7 @@ void DisplaySettingsDialog::DoDataExchange(DataExchange& exchange) {
 BOOL DisplaySettingsDialog::OnInitDialog() {
     Dialog::OnInitDialog();
     WaitCursor wait;
-    if (FAILED(DirectDrawEnumerateA(&AddDeviceEntry, &DeviceList))) {
+    if (FAILED(DirectDrawEnumerateOnDemand(&AddDeviceEntry, &DeviceList))) {
         AppMessageBox("ERROR: Failed to enumerate DirectDraw devices!", MB_OK | MB_ICONERROR);
         EnableWindow(DeviceList.Handle(), FALSE);
         EnableWindow(ModeList.Handle(), FALSE);
@@ -175,11 +180,11 @@ void DisplaySettingsDialog::FillModeList() {
         return;
     // A device that can't be opened leaves the list empty and the enabling as it was.
     IDirectDraw* created = nullptr;
-    if (FAILED(DirectDrawCreate(reinterpret_cast<GUID*>(guid->Bytes), &created, nullptr)) || !created)
+    if (FAILED(DirectDrawCreateOnDemand(reinterpret_cast<GUID*>(guid->Bytes), &created, nullptr)) || !created)
         return;
     ComPointer<IDirectDraw> draw(created);
     IDirectDraw4* queried = nullptr;
-    draw->QueryInterface(IID_IDirectDraw4, reinterpret_cast<void**>(&queried));
+    draw->QueryInterface(DirectDraw4Interface, reinterpret_cast<void**>(&queried));
     draw.reset();
     if (!queried)
         return;

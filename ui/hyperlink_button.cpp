@@ -1,12 +1,12 @@
 #include "ui/hyperlink_button.h"
 
 #include <windowsx.h>
-#include <shellapi.h>
 
 #include <utility>
 
 #include "framework/application.h"
 #include "framework/handles.h"
+#include "framework/loaded_on_demand.h"
 
 HyperlinkButton::HyperlinkButton(std::string url, std::string parameters)
     : Url(std::move(url)), Parameters(std::move(parameters)), BackgroundColor(GetSysColor(COLOR_BTNFACE)) {}
@@ -116,8 +116,8 @@ bool HyperlinkButton::OnReflectedCommand(UINT notifyCode) {
         return false;
     WaitCursor wait;
     // The shell's default action; whether it could open the address is not the link's concern.
-    ShellExecuteA(Handle(), nullptr, Url.c_str(), Parameters.empty() ? nullptr : Parameters.c_str(), nullptr,
-                  SW_SHOWNORMAL);
+    ShellExecuteOnDemand(Handle(), nullptr, Url.c_str(), Parameters.empty() ? nullptr : Parameters.c_str(),
+                         nullptr, SW_SHOWNORMAL);
     return true;
 }
 

@@ -1,8 +1,8 @@
 // The maker's web site (the logo) and the bug-report mail ("Bug report..."): each address is handed to
 // the shell's default action and forgotten; if nothing can open it, nothing is said.
 #include <windows.h>
-#include <shellapi.h>
 
+#include "framework/loaded_on_demand.h"
 #include "ui/launcher_dialog.h"
 
 namespace {
@@ -11,9 +11,9 @@ const char BugReportAddress[] = "mailto:bugs@harbeck-games.example?Subject=Skv L
 } // namespace
 
 void LauncherDialog::OpenWebSite() {
-    ShellExecuteA(nullptr, nullptr, WebSiteAddress, nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteOnDemand(nullptr, nullptr, WebSiteAddress, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void LauncherDialog::OpenBugReport() {
-    ShellExecuteA(nullptr, nullptr, BugReportAddress, nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteOnDemand(nullptr, nullptr, BugReportAddress, nullptr, nullptr, SW_SHOWNORMAL);
 }

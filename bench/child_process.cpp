@@ -1,0 +1,89 @@
+#include "bench/child_process.h"
+
+namespace bench {
+
+double NowMs() {
+    static const double ticksPerMs = [] {
+        LARGE_INTEGER frequency;
+        QueryPerformanceFrequency(&frequency);
+        return static_cast<double>(frequency.QuadPart) / 1000.0;
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) / ticksPerMs;
+}
+
+ChildProcess::ChildProcess(const std::string& exe, const std::string& arguments, const std::string& folder) {
+    std::string commandLine = "\"" + exe + "\"";
+    if (!arguments.empty())
+        commandLine += " " + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started = {};
+    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &started))
+        return;
+    CloseHandle(started.hThread);
+    process_.Reset(started.hProcess);
+    id_ = started.dwProcessId;
+}
+
+ChildProcess::~ChildProcess() {
+    Kill();
+}
+
+bool ChildProcess::Running() const {
+    return process_ && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT;
+}
+
+bool ChildProcess::WaitForExit(DWORD ms) const {
+    return !process_ || WaitForSingleObject(process_.Get(), ms) == WAIT_OBJECT_0;
+}
+
+void ChildProcess::Kill() const {
+    if (Running()) {
+        TerminateProcess(process_.Get(), 99);
+        WaitForSingleObject(process_.Get(), 5000);
+    }
+}
+
+namespace {
+struct DialogSearch {
+    DWORD processId;
+    HWND except;
+    HWND found;
+};
+
+BOOL CALLBACK CheckWindow(HWND window, LPARAM context) {
+    auto& search = *reinterpret_cast<DialogSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search.processId || window == search.except || !IsWindowVisible(window))
+        return TRUE;
+    char kind[16] = {};
+    GetClassNameA(window, kind, sizeof kind);
+    if (lstrcmpA(kind, "#32770") != 0)
+        return TRUE;
+    search.found = window;
+    return FALSE;
+}
+} // namespace
+
+HWND ChildProcess::VisibleDialog(HWND except) const {
+    DialogSearch search{id_, except, nullptr};
+    EnumWindows(CheckWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool Answers(HWND window, DWORD ms) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, ms, &result) != 0;
+}
+
+bool PostClick(HWND dialog, int id) {
+    HWND button = GetDlgItem(dialog, id);
+    return button &&
+           PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+} // namespace bench

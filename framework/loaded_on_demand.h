@@ -1,0 +1,23 @@
+// System functions whose DLL is loaded on the first call instead of at process start. DirectDraw is
+// needed only by the display settings, the file dialog only when the game has to be found by hand,
+// and the shell only on "Start" and the links; importing them made every start load them (and
+// DirectDraw's 3-D and OpenGL layers, the file dialog's printing support) before the main dialog
+// could open. A DLL loaded here stays loaded for the rest of the process. When the DLL or the
+// function can't be found, each call fails as the function itself reports failure.
+#pragma once
+
+#include <windows.h>
+
+#include <commdlg.h>
+#include <ddraw.h>
+
+// ShellExecuteA; gives 0 (a failure: not above 32) when the shell can't be loaded.
+HINSTANCE ShellExecuteOnDemand(HWND owner, const char* verb, const char* file, const char* parameters,
+                               const char* directory, int show);
+
+// GetOpenFileNameA; gives FALSE, as for a cancelled dialog, when the dialog can't be loaded.
+BOOL GetOpenFileNameOnDemand(OPENFILENAMEA* dialog);
+
+// DirectDrawEnumerateA and DirectDrawCreate; give DDERR_GENERIC when DirectDraw can't be loaded.
+HRESULT DirectDrawEnumerateOnDemand(LPDDENUMCALLBACKA callback, void* context);
+HRESULT DirectDrawCreateOnDemand(GUID* device, IDirectDraw** created, IUnknown* outer);
