@@ -118,13 +118,18 @@ class DisplayFileSweep : public ::testing::Test {
     double slowestMs_ = 0, totalMs_ = 0;
     int openings_ = 0;
 
-    // Opens the dialog over `file` (nothing when `absent`) and checks what it shows.
-    void OpenOver(const std::string& name, const std::string& file, bool absent = false) {
+    // Opens the dialog over `file` and checks what it shows.
+    void OpenOver(const std::string& name, const std::string& file) {
         SCOPED_TRACE(name);
-        if (absent)
-            DeleteFileA(folder_.VideoFile().c_str());
-        else
-            WriteBytes(folder_.VideoFile(), file);
+        WriteBytes(folder_.VideoFile(), file);
+        OpenAndCheck(file);
+        EXPECT_EQ(ReadBytes(folder_.VideoFile()), file) << "the file was touched";
+    }
+
+    // Opens the dialog over whatever lies in the file's place and checks what it shows: the selections
+    // that `file` names, or the first entries when nothing can be read (nullptr).
+    void OpenAndCheck(const std::string* file) {
+        const bool absent = file == nullptr;
         Shown shown;
         LARGE_INTEGER start, end;
         QueryPerformanceCounter(&start);
@@ -158,21 +163,23 @@ class DisplayFileSweep : public ::testing::Test {
 
         // The selections: the stored device where the list has it, else the first; the stored mode
         // among that device's modes where offered, else the first.
-        const int device = absent ? 0 : FirstOrZero(shown.Devices, GuidOf(file));
+        const int device = absent ? 0 : FirstOrZero(shown.Devices, GuidOf(*file));
         EXPECT_EQ(shown.Device, device);
         if (shown.Device == 0) {
             EXPECT_EQ(shown.Modes, firstDeviceModes_);
         }
-        EXPECT_EQ(shown.Mode, absent ? 0 : FirstOrZero(shown.Modes, ModeOf(file)));
-
-        EXPECT_EQ(ReadBytes(folder_.VideoFile()), absent ? "<absent>" : file) << "the file was touched";
+        EXPECT_EQ(shown.Mode, absent ? 0 : FirstOrZero(shown.Modes, ModeOf(*file)));
     }
+    void OpenAndCheck(const std::string& file) { OpenAndCheck(&file); }
 };
 
 TEST_F(DisplayFileSweep, EveryLengthOfRandomBytesOpensWithBothListsFilledAndSelected) {
     SKV_RUN_ON_QUICK_RENDERER();
     Watchdog watchdog(120000, "the sweep of the display settings dialog");
-    OpenOver("no file", "", true);
+    {
+        SCOPED_TRACE("no file");
+        OpenAndCheck(nullptr);
+    }
     ASSERT_FALSE(devices_.empty());
     const DeviceGuid first = devices_[0];
     const DisplayMode last = firstDeviceModes_.back();
@@ -210,6 +217,41 @@ TEST_F(DisplayFileSweep, EveryLengthOfRandomBytesOpensWithBothListsFilledAndSele
     };
     for (const auto& c : crafted)
         OpenOver(c.Name, c.File);
+
+    // Nothing readable in the file's place: the first entries, as without a file.
+    {
+        SCOPED_TRACE("held by another program without sharing");
+        const std::string stored = Record(first, 0, last);
+        WriteBytes(folder_.VideoFile(), stored);
+        HANDLE holder =
+            CreateFileA(folder_.VideoFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+        OpenAndCheck(nullptr);
+        CloseHandle(holder);
+        EXPECT_EQ(ReadBytes(folder_.VideoFile()), stored);
+    }
+    {
+        SCOPED_TRACE("a folder in the file's place");
+        DeleteFileA(folder_.VideoFile().c_str());
+        ASSERT_TRUE(CreateDirectoryA(folder_.VideoFile().c_str(), nullptr));
+        OpenAndCheck(nullptr);
+        EXPECT_TRUE(RemoveDirectoryA(folder_.VideoFile().c_str()));
+    }
+    {
+        // Opens, but reading fails: the memory of the reading process, at an address nothing is mapped at.
+        // Missing or read as far as it went (nothing), the first entries are selected either way.
+        SCOPED_TRACE("a file that opens but cannot be read");
+        ASSERT_EQ(RunUnix("ln -s /proc/self/mem '" + UnixPath(folder_.VideoFile()) + "'"), 0);
+        HANDLE probe = CreateFileA(folder_.VideoFile().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                   OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(probe, INVALID_HANDLE_VALUE) << "the unreadable file does not even open";
+        char byte = 0;
+        DWORD got = 0;
+        EXPECT_FALSE(ReadFile(probe, &byte, 1, &got, nullptr)) << "the unreadable file reads";
+        CloseHandle(probe);
+        OpenAndCheck(nullptr);
+        DeleteFileA(folder_.VideoFile().c_str());
+    }
 
     std::printf("%d openings of the display dialog: %.1f ms on average, the slowest %.1f ms\n", openings_,
                 totalMs_ / openings_, slowestMs_);
