@@ -157,12 +157,18 @@ class ScriptedDisplayDialog : public DisplaySettingsDialog {
     BOOL OnInitDialog() override {
         BOOL result = DisplaySettingsDialog::OnInitDialog();
         current_ = this;
-        SetTimer(Handle(), 1, 0, &ScriptedDisplayDialog::RunScript);
+        // Not a zero period: the modal loop shows the dialog only once its queue is empty, which a timer
+        // that is always due would never let happen.
+        SetTimer(Handle(), 1, 10, &ScriptedDisplayDialog::RunScript);
         return result;
     }
 
   private:
     static void CALLBACK RunScript(HWND window, UINT, UINT_PTR id, DWORD) {
+        // A tick that comes before the dialog is on screen waits: the script ends the dialog only while it
+        // shows, so running earlier would leave it open for good.
+        if (!IsWindowVisible(window))
+            return;
         KillTimer(window, id);
         ScriptedDisplayDialog* dialog = current_;
         current_ = nullptr;

@@ -10,119 +10,20 @@
 #include <vector>
 
 #include "dialog_harness.h"
+#include "level_menu_driver.h"
 #include "levels/level_table.h"
 #include "tests/level_rows.h"
 
+using namespace level_menu_driver;
+
 namespace {
 
-// ---- What one opening of the menu showed ---------------------------------------------------------
-
-struct MenuState {
-    bool Shown = false;
-    std::vector<UINT> Checked;  // commands with a check mark, anywhere in the popup and its submenus
-    std::vector<UINT> Defaults; // commands drawn as default items (bold)
-    RECT Window{};              // the popup's screen rectangle
-    HMENU Popup = nullptr;
-};
-
-void CollectStates(HMENU menu, MenuState& state) {
-    int count = GetMenuItemCount(menu);
-    for (int i = 0; i < count; ++i) {
-        MENUITEMINFOA info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU;
-        if (!GetMenuItemInfoA(menu, i, TRUE, &info))
-            continue;
-        if (info.hSubMenu) {
-            if (info.fState & MFS_CHECKED)
-                state.Checked.push_back(0xFFFF); // a submenu itself must never be marked
-            CollectStates(info.hSubMenu, state);
-            continue;
-        }
-        if (info.fState & MFS_CHECKED)
-            state.Checked.push_back(info.wID);
-        if (info.fState & MFS_DEFAULT)
-            state.Defaults.push_back(info.wID);
-    }
-}
-
-// ---- Running the dialog and its menu --------------------------------------------------------------
-
-// While a menu is tracked: the keys to post once it is idle on screen (the menu's own loop reads them).
-std::vector<WPARAM> pendingKeys;
-MenuState* currentState = nullptr;
-HMENU trackedPopup = nullptr;
-HHOOK hook = nullptr;
-
-LRESULT CALLBACK WatchMenu(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && currentState) {
-        if (message->message == WM_INITMENUPOPUP && !trackedPopup && !HIWORD(message->lParam))
-            trackedPopup = reinterpret_cast<HMENU>(message->wParam);
-        if (message->message == WM_ENTERIDLE && message->wParam == MSGF_MENU && trackedPopup &&
-            !currentState->Shown) {
-            currentState->Shown = true;
-            currentState->Popup = trackedPopup;
-            CollectStates(trackedPopup, *currentState);
-            GetWindowRect(reinterpret_cast<HWND>(message->lParam), &currentState->Window);
-            for (WPARAM key : pendingKeys)
-                PostMessageA(message->hwnd, WM_KEYDOWN, key, 1);
-        }
-    }
-    return CallNextHookEx(hook, code, wParam, lParam);
-}
-
-// Safety net: a menu that never became idle is closed rather than hanging the test run.
-void CALLBACK EndStuckMenu(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    EndMenu();
-}
-
-void PumpPending() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
-// Clicks "<--  Level", and once the menu is idle on screen presses `keys` in it. Returns what the menu
-// showed; the command a pick posts has been handled when this returns.
-MenuState OpenLevelMenu(LauncherDialog& dialog, std::vector<WPARAM> keys) {
-    MenuState state;
-    pendingKeys = std::move(keys);
-    currentState = &state;
-    trackedPopup = nullptr;
-    hook = SetWindowsHookExA(WH_CALLWNDPROC, WatchMenu, nullptr, GetCurrentThreadId());
-    UINT_PTR safety = SetTimer(nullptr, 0, 5000, EndStuckMenu);
-    SendMessageA(dialog.Handle(), WM_COMMAND, MAKEWPARAM(SKV_ID_LEVEL, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(dialog.Item(SKV_ID_LEVEL)));
-    KillTimer(nullptr, safety);
-    UnhookWindowsHookEx(hook);
-    currentState = nullptr;
-    PumpPending();
-    return state;
-}
-
 using LevelMenu = FreshMainDialog;
-
-// Keys that pick an item: Down moves through the top items (skipping separators), Right opens a submenu
-// on its first item, Return picks.
-std::vector<WPARAM> Pick(int topDowns, int subDowns) {
-    std::vector<WPARAM> keys(topDowns, VK_DOWN);
-    if (subDowns >= 0) {
-        keys.push_back(VK_RIGHT);
-        keys.insert(keys.end(), subDowns, VK_DOWN);
-    }
-    keys.push_back(VK_RETURN);
-    return keys;
-}
-const std::vector<WPARAM> Escape = {VK_ESCAPE};
 
 TEST_F(LevelMenu, FirstOpeningMarksNoLevelOnlyAndOpensLeftOfTheButton) {
     RunDialog([](LauncherDialog& dialog) {
         EXPECT_EQ(dialog.LevelCommand, NoLevelCommand);
-        MenuState shown = OpenLevelMenu(dialog, Escape);
+        MenuState shown = OpenLevelMenu(dialog, EscapeKey);
         ASSERT_TRUE(shown.Shown);
         EXPECT_EQ(shown.Checked, std::vector<UINT>{NoLevelCommand});
         EXPECT_EQ(shown.Defaults, std::vector<UINT>{NoLevelCommand});
@@ -145,7 +46,7 @@ TEST_F(LevelMenu, PickedLevelIsMarkedAtTheNextOpening) {
         ASSERT_NE(LevelIdentifier(dialog.LevelCommand), nullptr);
         EXPECT_STREQ(LevelIdentifier(dialog.LevelCommand), "Quent03");
 
-        MenuState next = OpenLevelMenu(dialog, Escape);
+        MenuState next = OpenLevelMenu(dialog, EscapeKey);
         ASSERT_TRUE(next.Shown);
         EXPECT_EQ(next.Checked, std::vector<UINT>{32773});
         EXPECT_EQ(next.Defaults, std::vector<UINT>{NoLevelCommand});
