@@ -7,7 +7,9 @@
 
 #include <cstdio>
 
+#include "bench/bare_dialog_proc.h"
 #include "bench/bare_ids.h"
+#include "bench/direct_draw4.h"
 
 namespace {
 GUID firstDevice;
@@ -43,12 +45,7 @@ void FillLists(HWND dialog) {
     if (FAILED(DirectDrawEnumerateA(AddDevice, devices)))
         return;
     SendMessageA(devices, CB_SETCURSEL, 0, 0);
-    IDirectDraw* draw = nullptr;
-    if (FAILED(DirectDrawCreate(firstDeviceHasGuid ? &firstDevice : nullptr, &draw, nullptr)) || !draw)
-        return;
-    IDirectDraw4* draw4 = nullptr;
-    draw->QueryInterface(IID_IDirectDraw4, reinterpret_cast<void**>(&draw4));
-    draw->Release();
+    IDirectDraw4* draw4 = bench::OpenDirectDraw4(firstDeviceHasGuid ? &firstDevice : nullptr);
     if (!draw4)
         return;
     draw4->EnumDisplayModes(0, nullptr, modes, AddMode);
@@ -56,37 +53,18 @@ void FillLists(HWND dialog) {
     SendMessageA(modes, CB_SETCURSEL, 0, 0);
 }
 
-INT_PTR CALLBACK ListsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_INITDIALOG) {
-        FillLists(dialog);
-        return TRUE;
-    }
-    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-        EndDialog(dialog, LOWORD(wParam));
-        return TRUE;
-    }
-    return FALSE;
-}
-
-INT_PTR CALLBACK MainProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_INITDIALOG)
-        return TRUE;
-    if (message != WM_COMMAND)
-        return FALSE;
-    if (LOWORD(wParam) == BARE_ID_DISPLAY) {
-        DialogBoxParamA(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE)),
-                        MAKEINTRESOURCEA(BARE_DLG_LISTS), dialog, ListsProc, 0);
-        return TRUE;
-    }
-    if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-        EndDialog(dialog, LOWORD(wParam));
-        return TRUE;
-    }
-    return FALSE;
+// "Display...": opens the dialog with the two lists.
+bool Pressed(HWND dialog, int id) {
+    if (id != BARE_ID_DISPLAY)
+        return false;
+    DialogBoxParamA(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE)),
+                    MAKEINTRESOURCEA(BARE_DLG_LISTS), dialog, bare::DialogProc<bare::NoOwnButton, FillLists>,
+                    0);
+    return true;
 }
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(BARE_DLG_MAIN), nullptr, MainProc, 0);
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(BARE_DLG_MAIN), nullptr, bare::DialogProc<Pressed>, 0);
     return 0;
 }

@@ -10,35 +10,27 @@
 
 #include <string>
 
+#include "bench/bare_dialog_proc.h"
+#include "bench/bare_game_start.h"
 #include "res/resource.h"
 
 namespace {
 std::string gameExe;
 
-INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_INITDIALOG)
-        return TRUE;
-    if (message != WM_COMMAND)
-        return FALSE;
-    if (LOWORD(wParam) == IDOK && !gameExe.empty()) {
-        const std::string folder = gameExe.substr(0, gameExe.find_last_of('\\') + 1);
-        using ShellExecuteFunction = HINSTANCE WINAPI(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
-        HMODULE shell = LoadLibraryA("shell32.dll");
-        auto* shellExecute = shell ? reinterpret_cast<ShellExecuteFunction*>(
-                                         reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteA")))
-                                   : nullptr;
-        HINSTANCE result =
-            shellExecute ? shellExecute(nullptr, nullptr, gameExe.c_str(), "", folder.c_str(), SW_SHOWNORMAL)
-                         : nullptr;
-        if (reinterpret_cast<INT_PTR>(result) > 32)
-            EndDialog(dialog, IDOK);
-        return TRUE;
-    }
-    if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-        EndDialog(dialog, LOWORD(wParam));
-        return TRUE;
-    }
-    return FALSE;
+// "Start", given the game: loads the shell, hands it the game and ends once the shell has taken it.
+bool Pressed(HWND dialog, int id) {
+    if (id != IDOK || gameExe.empty())
+        return false;
+    const std::string folder = bare::FolderOf(gameExe);
+    using ShellExecuteFunction = HINSTANCE WINAPI(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+    HMODULE shell = LoadLibraryA("shell32.dll");
+    auto* shellExecute = shell ? reinterpret_cast<ShellExecuteFunction*>(
+                                     reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteA")))
+                               : nullptr;
+    HINSTANCE result =
+        shellExecute ? shellExecute(nullptr, nullptr, gameExe.c_str(), "", folder.c_str(), SW_SHOWNORMAL)
+                     : nullptr;
+    return bare::EndOnceShellStartedGame(dialog, result);
 }
 } // namespace
 
@@ -46,6 +38,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     gameExe = commandLine;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(SKV_DLG_MAIN), nullptr, DialogProc, 0);
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(SKV_DLG_MAIN), nullptr, bare::DialogProc<Pressed>, 0);
     return 0;
 }

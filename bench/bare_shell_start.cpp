@@ -7,34 +7,28 @@
 
 #include <string>
 
+#include "bench/bare_dialog_proc.h"
+#include "bench/bare_game_start.h"
 #include "bench/bare_ids.h"
 
 namespace {
 std::string gameExe;
 std::string gameFolder;
 
-INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_INITDIALOG)
-        return TRUE;
-    if (message != WM_COMMAND)
-        return FALSE;
-    if (LOWORD(wParam) == IDOK) {
-        HINSTANCE result =
-            ShellExecuteA(nullptr, nullptr, gameExe.c_str(), "", gameFolder.c_str(), SW_SHOWNORMAL);
-        if (reinterpret_cast<INT_PTR>(result) > 32)
-            EndDialog(dialog, IDOK);
-        return TRUE;
-    }
-    if (LOWORD(wParam) == IDCANCEL) {
-        EndDialog(dialog, IDCANCEL);
-        return TRUE;
-    }
-    return FALSE;
+// "Start": hands the game to the shell and ends once the shell has taken it.
+bool Pressed(HWND dialog, int id) {
+    if (id != IDOK)
+        return false;
+    HINSTANCE result =
+        ShellExecuteA(nullptr, nullptr, gameExe.c_str(), "", gameFolder.c_str(), SW_SHOWNORMAL);
+    return bare::EndOnceShellStartedGame(dialog, result);
 }
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     gameExe = commandLine;
-    gameFolder = gameExe.substr(0, gameExe.find_last_of('\\') + 1);
-    return DialogBoxParamA(instance, MAKEINTRESOURCEA(BARE_DLG_MAIN), nullptr, DialogProc, 0) == IDOK ? 0 : 1;
+    gameFolder = bare::FolderOf(gameExe);
+    const INT_PTR ended =
+        DialogBoxParamA(instance, MAKEINTRESOURCEA(BARE_DLG_MAIN), nullptr, bare::DialogProc<Pressed>, 0);
+    return ended == IDOK ? 0 : 1;
 }
