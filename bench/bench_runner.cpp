@@ -13,10 +13,12 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bench/bare_ids.h"
 #include "bench/child_process.h"
+#include "bench/direct_draw4.h"
 #include "bench/sample_stats.h"
 #include "res/resource.h"
 
@@ -143,14 +145,9 @@ bool CountDisplayLists(Setup& setup) {
     DeviceCount count;
     if (FAILED(DirectDrawEnumerateA(CountDevice, &count)) || count.devices == 0)
         return Fail("DirectDraw reports no device here");
-    IDirectDraw* draw = nullptr;
-    if (FAILED(DirectDrawCreate(count.firstHasGuid ? &count.first : nullptr, &draw, nullptr)) || !draw)
-        return Fail("cannot open the first DirectDraw device");
-    IDirectDraw4* draw4 = nullptr;
-    draw->QueryInterface(IID_IDirectDraw4, reinterpret_cast<void**>(&draw4));
-    draw->Release();
+    IDirectDraw4* draw4 = bench::OpenDirectDraw4(count.firstHasGuid ? &count.first : nullptr);
     if (!draw4)
-        return Fail("the first DirectDraw device has no IDirectDraw4");
+        return Fail("cannot open the first DirectDraw device with IDirectDraw4");
     int modes = 0;
     draw4->EnumDisplayModes(0, nullptr, &modes, CountMode);
     draw4->Release();
@@ -185,6 +182,29 @@ HWND WaitUntilReady(const ChildProcess& child, const Program& program) {
     return dialog;
 }
 
+// Starts `program` from the clean state and, once its main dialog is ready for input, gives
+// `measure` the process, its dialog and when it was started; nullopt when it could not be started
+// or did not become ready.
+template <typename Measure>
+auto MeasureFromReady(const Setup& setup, const Program& program, Measure measure)
+    -> decltype(measure(std::declval<const ChildProcess&>(), HWND{}, 0.0)) {
+    CleanState(setup);
+    const double started = NowMs();
+    ChildProcess child(program.exe, program.arguments, setup.scratch);
+    if (!child.Started())
+        return Fail("cannot start " + program.exe), std::nullopt;
+    HWND dialog = WaitUntilReady(child, program);
+    if (!dialog)
+        return std::nullopt;
+    return measure(child, dialog, started);
+}
+
+bool Press(HWND dialog, const Program& program, int id, const std::string& button) {
+    if (!bench::PostClick(dialog, id))
+        return Fail(program.name + ": cannot press " + button);
+    return true;
+}
+
 bool CloseAndWait(const ChildProcess& child, HWND dialog, const Program& program) {
     bench::PostClick(dialog, IDCANCEL);
     if (!child.WaitForExit(kWaitMs))
@@ -198,24 +218,20 @@ struct StartSample {
 };
 
 std::optional<StartSample> MeasureStart(const Setup& setup, const Program& program) {
-    CleanState(setup);
-    const double started = NowMs();
-    ChildProcess child(program.exe, program.arguments, setup.scratch);
-    if (!child.Started())
-        return Fail("cannot start " + program.exe), std::nullopt;
-    HWND dialog = WaitUntilReady(child, program);
-    if (!dialog)
-        return std::nullopt;
-    StartSample sample;
-    sample.ms = NowMs() - started;
-    PROCESS_MEMORY_COUNTERS counters = {};
-    counters.cb = sizeof counters;
-    if (!GetProcessMemoryInfo(child.Handle(), &counters, sizeof counters))
-        return Fail(program.name + ": no memory counters"), std::nullopt;
-    sample.peakWorkingSetKiB = static_cast<double>(counters.PeakWorkingSetSize) / 1024.0;
-    if (!CloseAndWait(child, dialog, program))
-        return std::nullopt;
-    return sample;
+    return MeasureFromReady(
+        setup, program,
+        [&](const ChildProcess& child, HWND dialog, double started) -> std::optional<StartSample> {
+            StartSample sample;
+            sample.ms = NowMs() - started;
+            PROCESS_MEMORY_COUNTERS counters = {};
+            counters.cb = sizeof counters;
+            if (!GetProcessMemoryInfo(child.Handle(), &counters, sizeof counters))
+                return Fail(program.name + ": no memory counters"), std::nullopt;
+            sample.peakWorkingSetKiB = static_cast<double>(counters.PeakWorkingSetSize) / 1024.0;
+            if (!CloseAndWait(child, dialog, program))
+                return std::nullopt;
+            return sample;
+        });
 }
 
 // The stand-in has written its report and closed it: the same end point whoever started it.
@@ -236,22 +252,18 @@ bool ReportComplete(const std::string& path) {
 }
 
 std::optional<double> MeasureGameStart(const Setup& setup, const Program& program) {
-    CleanState(setup);
-    ChildProcess child(program.exe, program.arguments, setup.scratch);
-    if (!child.Started())
-        return Fail("cannot start " + program.exe), std::nullopt;
-    HWND dialog = WaitUntilReady(child, program);
-    if (!dialog)
-        return std::nullopt;
-    const double pressed = NowMs();
-    if (!bench::PostClick(dialog, IDOK))
-        return Fail(program.name + ": cannot press Start"), std::nullopt;
-    if (!PollUntil([&] { return ReportComplete(setup.reportPath); }, kWaitMs))
-        return Fail(program.name + ": the stand-in game wrote no report after Start"), std::nullopt;
-    const double ms = NowMs() - pressed;
-    if (!child.WaitForExit(kWaitMs))
-        return Fail(program.name + ": still open after starting the game"), std::nullopt;
-    return ms;
+    return MeasureFromReady(
+        setup, program, [&](const ChildProcess& child, HWND dialog, double) -> std::optional<double> {
+            const double pressed = NowMs();
+            if (!Press(dialog, program, IDOK, "Start"))
+                return std::nullopt;
+            if (!PollUntil([&] { return ReportComplete(setup.reportPath); }, kWaitMs))
+                return Fail(program.name + ": the stand-in game wrote no report after Start"), std::nullopt;
+            const double ms = NowMs() - pressed;
+            if (!child.WaitForExit(kWaitMs))
+                return Fail(program.name + ": still open after starting the game"), std::nullopt;
+            return ms;
+        });
 }
 
 int ListCount(HWND dialog, int id) {
@@ -263,41 +275,37 @@ int ListCount(HWND dialog, int id) {
 }
 
 std::optional<double> MeasureDisplayLists(const Setup& setup, const Program& program) {
-    CleanState(setup);
-    ChildProcess child(program.exe, program.arguments, setup.scratch);
-    if (!child.Started())
-        return Fail("cannot start " + program.exe), std::nullopt;
-    HWND dialog = WaitUntilReady(child, program);
-    if (!dialog)
-        return std::nullopt;
-    const double pressed = NowMs();
-    if (!bench::PostClick(dialog, SKV_ID_DISPLAY))
-        return Fail(program.name + ": cannot press Display..."), std::nullopt;
-    HWND lists = nullptr;
-    int devices = 0;
-    int modes = 0;
-    const bool filled = PollUntil(
-        [&] {
-            lists = child.VisibleDialog(dialog);
-            if (!lists || !GetDlgItem(lists, SKV_ID_MODE_LIST))
-                return false;
-            devices = ListCount(lists, SKV_ID_DEVICE_LIST);
-            modes = ListCount(lists, SKV_ID_MODE_LIST);
-            return devices == setup.devices && modes == setup.modes;
-        },
-        kWaitMs);
-    const double ms = NowMs() - pressed;
-    if (!filled)
-        return Fail(program.name + ": the display lists hold " + std::to_string(devices) + " devices and " +
-                    std::to_string(modes) + " modes, not " + std::to_string(setup.devices) + " and " +
-                    std::to_string(setup.modes)),
-               std::nullopt;
-    bench::PostClick(lists, IDCANCEL);
-    if (!PollUntil([&] { return !IsWindow(lists); }, kWaitMs))
-        return Fail(program.name + ": the display dialog did not close"), std::nullopt;
-    if (!CloseAndWait(child, dialog, program))
-        return std::nullopt;
-    return ms;
+    return MeasureFromReady(
+        setup, program, [&](const ChildProcess& child, HWND dialog, double) -> std::optional<double> {
+            const double pressed = NowMs();
+            if (!Press(dialog, program, SKV_ID_DISPLAY, "Display..."))
+                return std::nullopt;
+            HWND lists = nullptr;
+            int devices = 0;
+            int modes = 0;
+            const bool filled = PollUntil(
+                [&] {
+                    lists = child.VisibleDialog(dialog);
+                    if (!lists || !GetDlgItem(lists, SKV_ID_MODE_LIST))
+                        return false;
+                    devices = ListCount(lists, SKV_ID_DEVICE_LIST);
+                    modes = ListCount(lists, SKV_ID_MODE_LIST);
+                    return devices == setup.devices && modes == setup.modes;
+                },
+                kWaitMs);
+            const double ms = NowMs() - pressed;
+            if (!filled)
+                return Fail(program.name + ": the display lists hold " + std::to_string(devices) +
+                            " devices and " + std::to_string(modes) + " modes, not " +
+                            std::to_string(setup.devices) + " and " + std::to_string(setup.modes)),
+                       std::nullopt;
+            bench::PostClick(lists, IDCANCEL);
+            if (!PollUntil([&] { return !IsWindow(lists); }, kWaitMs))
+                return Fail(program.name + ": the display dialog did not close"), std::nullopt;
+            if (!CloseAndWait(child, dialog, program))
+                return std::nullopt;
+            return ms;
+        });
 }
 
 // ---- Alternating runs ----
