@@ -34,6 +34,12 @@ constexpr DWORD kDefaultWaitMs = 10000;
 
 // The launcher's own caption, also the caption of all its message boxes.
 constexpr const char* kAppTitle = "Skarnvale Launcher (BETA 2)";
+// The question after a "startup.cfg" that could not be written: start the game anyway?
+constexpr const char* kSaveQuestion =
+    "ERROR: Failed to save configuration file.\nDo you want to continue anyway?";
+// A "startup.cfg" an earlier start left, for tests that check it is kept whole or replaced.
+constexpr const char* kPreviousStartupCfg =
+    "EXPV 1\r\nCROUCHMODE 1\r\nEXTRAPOLATE_MOVEMENT 1\r\nMOTIONTRACKERVOLUME 0.50\r\n";
 
 // ---- Paths ----------------------------------------------------------------------------------
 
@@ -312,5 +318,12 @@ struct StandinReport {
 std::optional<StandinReport> ParseReport(const std::string& text);
 // Reads the report once the file exists and is complete.
 std::optional<StandinReport> WaitForReport(const std::string& path, DWORD ms = kDefaultWaitMs);
+
+// ---- The video record ------------------------------------------------------------------------
+
+// The 32 bytes "Display settings" -> OK writes to Skv_Video.cfg for the device listed without a GUID
+// (16 zero bytes, index 0) and the mode shown as e.g. "1280 * 1024 (16 bpp)"; a mode text that does
+// not read that way fails the test.
+std::string GuidlessVideoRecord(const std::string& modeText);
 
 } // namespace uidriver

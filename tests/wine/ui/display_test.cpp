@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -15,20 +14,6 @@ using namespace uidriver;
 namespace {
 
 const std::string DisplayTitle = "Display settings";
-
-std::string LittleEndian(uint32_t word) {
-    std::string bytes;
-    for (int shift = 0; shift < 32; shift += 8)
-        bytes.push_back(static_cast<char>((word >> shift) & 0xFF));
-    return bytes;
-}
-
-// "1280 * 1024 (16 bpp)" -> width, height and bits as the record stores them.
-std::string ModeBytes(const std::string& text) {
-    unsigned width = 0, height = 0, bits = 0;
-    EXPECT_EQ(std::sscanf(text.c_str(), "%u * %u (%u bpp)", &width, &height, &bits), 3) << text;
-    return LittleEndian(width) + LittleEndian(height) + LittleEndian(bits);
-}
 
 struct DisplayFixture : LauncherOnGameTest {
     DialogWindow OpenDisplaySettings() {
@@ -62,7 +47,7 @@ TEST_F(DisplayFixture, OkWritesTheVideoRecordThatTheStartedGameFinds) {
     ASSERT_TRUE(display.Click(IDOK));
     ExpectClosedBackToMain(display);
     // The platform reports its one device without a GUID: sixteen zero bytes, then index 0 and the mode.
-    const std::string expected = std::string(16, '\0') + LittleEndian(0) + ModeBytes(modes[chosen]);
+    const std::string expected = GuidlessVideoRecord(modes[chosen]);
     EXPECT_EQ(game.ReadFile("Skv_Video.cfg"), expected);
 
     ASSERT_TRUE(dialog.Click(IDOK));
@@ -80,8 +65,7 @@ TEST_F(DisplayFixture, CancelAfterChangingTheSelectionWritesNothing) {
         if (withFile) {
             DialogWindow probe = OpenDisplaySettings();
             ASSERT_TRUE(probe.Handle());
-            stored = std::string(16, '\0') + LittleEndian(0) +
-                     ModeBytes(probe.ComboItems(SKV_ID_MODE_LIST).at(0)) + "tail";
+            stored = GuidlessVideoRecord(probe.ComboItems(SKV_ID_MODE_LIST).at(0)) + "tail";
             ASSERT_TRUE(probe.Click(IDCANCEL));
             ExpectClosedBackToMain(probe);
             game.WriteFile("Skv_Video.cfg", stored);

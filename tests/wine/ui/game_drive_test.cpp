@@ -4,64 +4,29 @@
 // previous "startup.cfg" and "Skv_Video.cfg" stay whole with no temporary file beside them, and once the
 // drive or folder is back the same launcher writes both files and starts the game.
 #include "driver/ui_driver.h"
+#include "folder_entries.h"
 #include "res/resource.h"
 #include "unix_shell.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
 using namespace uidriver;
+using folder_entries::FolderEntries;
 using unix_shell::RunUnix;
 using unix_shell::UnixPath;
 
 namespace {
 
-const char* const SaveQuestion = "ERROR: Failed to save configuration file.\nDo you want to continue anyway?";
 const char* const VideoOpenFailure = "ERROR: Failed to open configuration file for writing!";
-const std::string PreviousConfig =
-    "EXPV 1\r\nCROUCHMODE 1\r\nEXTRAPOLATE_MOVEMENT 1\r\nMOTIONTRACKERVOLUME 0.50\r\n";
+const std::string PreviousConfig = kPreviousStartupCfg;
 const std::string PreviousVideo = std::string(16, '\x5A') + std::string(16, '\x01');
 // What "Start" writes once the extrapolation box is checked and nothing else changed.
 const std::string NewConfig =
     "EXPV 0\r\nCROUCHMODE 0\r\nEXTRAPOLATE_MOVEMENT 1\r\nMOTIONTRACKERVOLUME 1.00\r\n";
-
-std::string LittleEndian(uint32_t word) {
-    std::string bytes;
-    for (int shift = 0; shift < 32; shift += 8)
-        bytes.push_back(static_cast<char>((word >> shift) & 0xFF));
-    return bytes;
-}
-
-// The record OK writes for the device reported without a GUID (the only one here), first in the list,
-// and the mode shown as e.g. "1280 * 1024 (16 bpp)".
-std::string RecordFor(const std::string& modeText) {
-    unsigned width = 0, height = 0, bits = 0;
-    EXPECT_EQ(std::sscanf(modeText.c_str(), "%u * %u (%u bpp)", &width, &height, &bits), 3) << modeText;
-    return std::string(16, '\0') + LittleEndian(0) + LittleEndian(width) + LittleEndian(height) +
-           LittleEndian(bits);
-}
-
-// Names in a folder (given with its trailing "\"), sorted.
-std::vector<std::string> Entries(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        const std::string name = found.cFileName;
-        if (name != "." && name != "..")
-            names.push_back(name);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // The launcher on a game folder that is a small memory drive of its own, holding the stand-in and the
 // previous files. The stand-in reports into the folder above the drive, which stays writable.
@@ -131,7 +96,7 @@ class GameDrive : public ::testing::Test {
             EXPECT_TRUE(display.Click(IDCANCEL));
         }
         EXPECT_TRUE(WaitUntil([&] { return !display.IsOpen(); })) << "the display dialog stayed open";
-        return RecordFor(modes.back());
+        return GuidlessVideoRecord(modes.back());
     }
 
     // "Start" with the file error `text`, answered OK, then the question answered No: the dialog stays.
@@ -143,7 +108,7 @@ class GameDrive : public ::testing::Test {
         EXPECT_EQ(error.buttons.size(), 1u);
         ASSERT_TRUE(Answer(error.hwnd, IDOK));
         MessageBoxInfo question = launcher->WaitForMessageBox();
-        EXPECT_EQ(question.text, SaveQuestion);
+        EXPECT_EQ(question.text, kSaveQuestion);
         ASSERT_TRUE(Answer(question.hwnd, IDNO));
         EXPECT_TRUE(dialog.IsOpen());
         EXPECT_TRUE(launcher->IsRunning());
@@ -163,7 +128,7 @@ class GameDrive : public ::testing::Test {
     void ExpectPreviousFilesWhole(const std::vector<std::string>& entries) {
         EXPECT_EQ(ReadWholeFile(game + "startup.cfg"), PreviousConfig);
         EXPECT_EQ(ReadWholeFile(game + "Skv_Video.cfg"), PreviousVideo);
-        EXPECT_EQ(Entries(game), entries) << "no temporary file is left";
+        EXPECT_EQ(FolderEntries(game), entries) << "no temporary file is left";
     }
 
     CleanRegistry registry;
@@ -190,7 +155,7 @@ TEST_F(GameDrive, ReadOnlyDriveRefusesBothFilesKeepsThemAndWorksOnceWritable) {
     ASSERT_EQ(RunUnix("mount -o remount,rw '" + UnixPath(drive) + "'"), 0);
     const std::string record = DisplayOk("", IconKind::None);
     StartWorks(NewConfig, record);
-    EXPECT_EQ(Entries(game), (std::vector<std::string>{"Skv.exe", "Skv_Video.cfg", "startup.cfg"}));
+    EXPECT_EQ(FolderEntries(game), (std::vector<std::string>{"Skv.exe", "Skv_Video.cfg", "startup.cfg"}));
 }
 
 TEST_F(GameDrive, FullDriveReportsDiskFullKeepsBothFilesAndWorksOnceThereIsRoom) {
@@ -211,7 +176,7 @@ TEST_F(GameDrive, FullDriveReportsDiskFullKeepsBothFilesAndWorksOnceThereIsRoom)
     ASSERT_TRUE(DeleteFileA((game + "filler").c_str()));
     const std::string record = DisplayOk("", IconKind::None);
     StartWorks(NewConfig, record);
-    EXPECT_EQ(Entries(game), (std::vector<std::string>{"Skv.exe", "Skv_Video.cfg", "startup.cfg"}));
+    EXPECT_EQ(FolderEntries(game), (std::vector<std::string>{"Skv.exe", "Skv_Video.cfg", "startup.cfg"}));
 }
 
 // The folder moved away behind Wine's back while the display dialog is open: OK cannot open the file
@@ -243,10 +208,10 @@ TEST_F(GameDrive, FolderVanishedUnderTheDisplayDialogRefusesOkUntilItIsBack) {
     ASSERT_EQ(RunUnix("mount --move '" + UnixPath(away) + "' '" + UnixPath(drive) + "'"), 0);
     ASSERT_TRUE(display.Click(IDOK));
     ASSERT_TRUE(WaitUntil([&] { return !display.IsOpen(); })) << "the display dialog stayed open";
-    const std::string record = RecordFor(modes.back());
+    const std::string record = GuidlessVideoRecord(modes.back());
     EXPECT_EQ(ReadWholeFile(game + "Skv_Video.cfg"), record);
     StartWorks("EXPV 0\r\nCROUCHMODE 0\r\nEXTRAPOLATE_MOVEMENT 0\r\nMOTIONTRACKERVOLUME 1.00\r\n", record);
-    EXPECT_EQ(Entries(game), (std::vector<std::string>{"Skv.exe", "Skv_Video.cfg", "startup.cfg"}));
+    EXPECT_EQ(FolderEntries(game), (std::vector<std::string>{"Skv.exe", "Skv_Video.cfg", "startup.cfg"}));
 }
 
 } // namespace

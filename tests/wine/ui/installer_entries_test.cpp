@@ -244,7 +244,7 @@ TEST_F(InstallerEntryValues, FolderTextLongerThanAPathFindsTheGameButNoFileCanBe
     EXPECT_EQ(error.icon, IconKind::Exclamation);
     ASSERT_TRUE(Answer(error.hwnd, IDOK));
     MessageBoxInfo question = launcher.WaitForMessageBox();
-    EXPECT_EQ(question.text, "ERROR: Failed to save configuration file.\nDo you want to continue anyway?");
+    EXPECT_EQ(question.text, kSaveQuestion);
     ASSERT_TRUE(Answer(question.hwnd, IDYES));
     ASSERT_TRUE(launcher.WaitForExit());
     std::optional<StandinReport> report = WaitForReport(game.ReportPath());

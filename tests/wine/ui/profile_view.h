@@ -78,4 +78,15 @@ inline std::map<std::string, DWORD> StoredProfile() {
     return stored;
 }
 
+// Every option away from its default and inside its accepted range, with Debug mode and Pre-load Bots on
+// so that every control they govern is enabled.
+inline const std::map<std::string, int> EveryOptionChanged = {
+    {"Debug", 1},          {"LoadBots", 1},    {"LoadGrax", 1},    {"LoadTolmen", 1}, {"LoadVastor", 1},
+    {"LoadKolvane", 1},    {"LoadHurgrax", 1}, {"LoadHurok", 1},   {"LoadZimmit", 1}, {"ShowFPS", 1},
+    {"ShowPolycount", 1},  {"WireFrame", 2},   {"VerboseText", 1}, {"Crouchmode", 1}, {"Dopplershift", 1},
+    {"Extrapolation", 1},  {"AllWeapons", 1},  {"GodMode", 1},     {"AddLight", 1},   {"TrackerVolume", 30},
+    {"TrackerSpeed", 900}, {"TimeScale", 250}, {"LeanScale", 700}, {"SkyRed", 10},    {"SkyGreen", 20},
+    {"SkyBlue", 30},
+};
+
 } // namespace profile_view

@@ -16,10 +16,8 @@ using unix_shell::UnixPath;
 
 namespace {
 
-const char* const SaveQuestion = "ERROR: Failed to save configuration file.\nDo you want to continue anyway?";
 const char* const StartFailure = "ERROR: Failed to start Skv.exe!";
-const std::string PreviousConfig =
-    "EXPV 1\r\nCROUCHMODE 1\r\nEXTRAPOLATE_MOVEMENT 1\r\nMOTIONTRACKERVOLUME 0.50\r\n";
+const std::string PreviousConfig = kPreviousStartupCfg;
 
 // The stand-in in a fresh game folder, found through the installer's entry, and the launcher started on it.
 struct StartFixture : LauncherOnGameTest {
@@ -38,7 +36,7 @@ struct StartFixture : LauncherOnGameTest {
         EXPECT_EQ(error.buttons.size(), 1u);
         EXPECT_TRUE(Answer(error.hwnd, IDOK));
         MessageBoxInfo question = launcher->WaitForMessageBox();
-        EXPECT_EQ(question.text, SaveQuestion);
+        EXPECT_EQ(question.text, kSaveQuestion);
         EXPECT_EQ(question.icon, IconKind::Question);
         EXPECT_EQ(question.buttons.size(), 2u);
         EXPECT_EQ(question.title, kAppTitle);

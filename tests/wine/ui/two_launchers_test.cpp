@@ -21,14 +21,7 @@ using Values = std::map<std::string, int>;
 
 // Both sets have Debug mode and Pre-load Bots on, so every control they set is enabled; they differ in
 // every other value.
-const Values First = {
-    {"Debug", 1},          {"LoadBots", 1},    {"LoadGrax", 1},    {"LoadTolmen", 1}, {"LoadVastor", 1},
-    {"LoadKolvane", 1},    {"LoadHurgrax", 1}, {"LoadHurok", 1},   {"LoadZimmit", 1}, {"ShowFPS", 1},
-    {"ShowPolycount", 1},  {"WireFrame", 2},   {"VerboseText", 1}, {"Crouchmode", 1}, {"Dopplershift", 1},
-    {"Extrapolation", 1},  {"AllWeapons", 1},  {"GodMode", 1},     {"AddLight", 1},   {"TrackerVolume", 30},
-    {"TrackerSpeed", 900}, {"TimeScale", 250}, {"LeanScale", 700}, {"SkyRed", 10},    {"SkyGreen", 20},
-    {"SkyBlue", 30},
-};
+const Values& First = EveryOptionChanged;
 const Values Second = {
     {"Debug", 1},           {"LoadBots", 1},    {"LoadGrax", 0},    {"LoadTolmen", 0}, {"LoadVastor", 0},
     {"LoadKolvane", 0},     {"LoadHurgrax", 0}, {"LoadHurok", 0},   {"LoadZimmit", 0}, {"ShowFPS", 0},

@@ -47,17 +47,9 @@ DisplayMode ModeOf(const std::string& file) {
     return {WordAt(file, 20), WordAt(file, 24), WordAt(file, 28)};
 }
 
-std::string Words(std::initializer_list<uint32_t> words) {
-    std::string bytes;
-    for (uint32_t word : words)
-        for (int shift = 0; shift < 32; shift += 8)
-            bytes.push_back(static_cast<char>((word >> shift) & 0xFF));
-    return bytes;
-}
-
 std::string Record(const DeviceGuid& guid, int32_t index, const DisplayMode& mode) {
     return std::string(reinterpret_cast<const char*>(guid.Bytes), 16) +
-           Words({static_cast<uint32_t>(index), mode.Width, mode.Height, mode.BitsPerPixel});
+           LittleEndianWords({static_cast<uint32_t>(index), mode.Width, mode.Height, mode.BitsPerPixel});
 }
 
 // ---- What the open dialog shows ----

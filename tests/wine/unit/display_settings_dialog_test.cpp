@@ -12,8 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "child_run.h"
 #include "framework/application.h"
 #include "res/resource.h"
+#include "resource_counts.h"
 #include "ui/display_settings_dialog.h"
 #include "test_support.h"
 
@@ -107,20 +109,12 @@ int Selected(HWND list) {
     return static_cast<int>(SendMessageA(list, CB_GETCURSEL, 0, 0));
 }
 
-std::string Bytes(std::initializer_list<uint32_t> words) {
-    std::string bytes;
-    for (uint32_t word : words)
-        for (int shift = 0; shift < 32; shift += 8)
-            bytes.push_back(static_cast<char>((word >> shift) & 0xFF));
-    return bytes;
-}
-
 // The record as the game reads it: 16 identity bytes, then index, width, height, bits.
 std::string Record(const ReportedDevice& device, int32_t index, const RawMode& mode) {
     std::string guid(16, '\0');
     if (device.HasGuid)
         guid.assign(reinterpret_cast<const char*>(&device.Guid), 16);
-    return guid + Bytes({static_cast<uint32_t>(index), mode.Width, mode.Height, mode.Bits});
+    return guid + LittleEndianWords({static_cast<uint32_t>(index), mode.Width, mode.Height, mode.Bits});
 }
 
 // ---- Running the dialog ----
@@ -365,22 +359,6 @@ TEST_F(DisplaySettingsDialogTest, ReadOnlyFileShowsItsMessageAndStaysOpen) {
 
 // ---- Blocks left behind ----
 
-// Busy blocks in every heap of the process: the platform's allocations as well as the launcher's.
-size_t BusyHeapBlocks() {
-    HANDLE heaps[64];
-    DWORD count = GetProcessHeaps(64, heaps);
-    size_t busy = 0;
-    for (DWORD i = 0; i < count && i < 64; ++i) {
-        PROCESS_HEAP_ENTRY entry{};
-        HeapLock(heaps[i]);
-        while (HeapWalk(heaps[i], &entry))
-            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
-                ++busy;
-        HeapUnlock(heaps[i]);
-    }
-    return busy;
-}
-
 HRESULT WINAPI CollectMode4(LPDDSURFACEDESC2 description, LPVOID context) {
     static_cast<std::vector<RawMode>*>(context)->push_back(
         {description->dwWidth, description->dwHeight, description->ddpfPixelFormat.dwRGBBitCount});
@@ -459,9 +437,9 @@ TEST_F(DisplaySettingsDialogTest, ManyOpeningsLeaveNoBlockBehind) {
     // opening under Wine), which the bare dialog measures beside the launcher's.
     auto growthOfSecondRun = [](const std::function<void()>& batch) {
         batch();
-        const size_t before = BusyHeapBlocks();
+        const size_t before = resource_counts::BusyHeapBlocks();
         batch();
-        return static_cast<long>(BusyHeapBlocks()) - static_cast<long>(before);
+        return static_cast<long>(resource_counts::BusyHeapBlocks()) - static_cast<long>(before);
     };
     const long platformGrowth = growthOfSecondRun([&] {
         for (int i = 0; i < Openings; ++i)
@@ -496,65 +474,22 @@ TEST(DisplaySettingsOnVirtualDesktop, DialogTestsPassWithARealisticModeList) {
 
     ScratchGameFolder scratch("display-desktop");
     const std::string outputPath = scratch.Path() + "output.txt";
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE output =
-        CreateFileA(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(output, INVALID_HANDLE_VALUE);
-    char self[MAX_PATH];
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string commandLine =
-        std::string("\"") + self +
-        "\" --gtest_filter=DisplaySettingsDialogTest.WithoutFile*:DisplaySettingsDialogTest.OkWrites*:"
-        "DisplaySettingsDialogTest.StoredMode*:DisplaySettingsDialogTest.Choosing*:"
-        "DisplaySettingsDialogTest.Cancel*";
-    std::string desktop = DesktopName;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.lpDesktop = desktop.data();
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = startup.hStdError = output;
-    // Only the output file is handed down: were this program's own output handles inherited, the child
-    // and the desktop's window process that it starts could keep the test runner's pipe open after the
-    // test has ended, and the runner would wait for them.
-    const DWORD standard[] = {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE};
-    DWORD inheritFlags[3] = {};
-    for (int i = 0; i < 3; ++i) {
-        HANDLE handle = GetStdHandle(standard[i]);
-        if (handle && handle != INVALID_HANDLE_VALUE && GetHandleInformation(handle, &inheritFlags[i]))
-            SetHandleInformation(handle, HANDLE_FLAG_INHERIT, 0);
-    }
-    PROCESS_INFORMATION child{};
-    BOOL started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                  &startup, &child);
-    for (int i = 0; i < 3; ++i) {
-        HANDLE handle = GetStdHandle(standard[i]);
-        if (handle && handle != INVALID_HANDLE_VALUE)
-            SetHandleInformation(handle, HANDLE_FLAG_INHERIT, inheritFlags[i] & HANDLE_FLAG_INHERIT);
-    }
-    CloseHandle(output);
     // The cases take a few seconds; a child that has not finished well after that is stuck.
     constexpr DWORD LimitMs = 30000;
-    DWORD exitCode = 1;
-    bool finished = false;
-    if (started) {
-        finished = WaitForSingleObject(child.hProcess, LimitMs) == WAIT_OBJECT_0;
-        if (!finished) {
-            TerminateProcess(child.hProcess, 99);
-            WaitForSingleObject(child.hProcess, 5000);
-        }
-        GetExitCodeProcess(child.hProcess, &exitCode);
-        CloseHandle(child.hProcess);
-        CloseHandle(child.hThread);
-    }
+    const child_run::Result child = child_run::RunThisProgram(
+        "--gtest_filter=DisplaySettingsDialogTest.WithoutFile*:DisplaySettingsDialogTest.OkWrites*:"
+        "DisplaySettingsDialogTest.StoredMode*:DisplaySettingsDialogTest.Choosing*:"
+        "DisplaySettingsDialogTest.Cancel*",
+        outputPath, LimitMs, DesktopName);
     RegDeleteValueA(desktops, DesktopName);
     RegCloseKey(desktops);
-    ASSERT_TRUE(started);
+    ASSERT_TRUE(child.Started);
 
-    const std::string text = ReadBytes(outputPath);
-    ASSERT_TRUE(finished) << "the cases on the virtual desktop did not finish within " << LimitMs / 1000
-                          << " s; their output so far:\n"
-                          << text;
-    EXPECT_EQ(exitCode, 0u) << text;
+    const std::string& text = child.Output;
+    ASSERT_TRUE(child.Finished) << "the cases on the virtual desktop did not finish within " << LimitMs / 1000
+                                << " s; their output so far:\n"
+                                << text;
+    EXPECT_EQ(child.ExitCode, 0u) << text;
     unsigned reported = 0, usable = 0;
     const size_t at = text.find("the first device reports ");
     ASSERT_NE(at, std::string::npos) << text;

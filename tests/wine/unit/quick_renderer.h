@@ -16,6 +16,7 @@
 #include <cstring>
 #include <string>
 
+#include "child_run.h"
 #include "test_support.h"
 
 namespace quick_renderer {
@@ -36,56 +37,18 @@ inline void RunThisTestInChild(DWORD limitMs = 120000) {
     test_support::ScratchFolder scratch("quick-" + std::string(test->name()).substr(0, 40));
     const std::string outputPath = scratch.Path() + "output.txt";
 
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE output =
-        CreateFileA(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(output, INVALID_HANDLE_VALUE);
-    char self[MAX_PATH];
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string commandLine = std::string("\"") + self + "\" --gtest_filter=" + name;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = startup.hStdError = output;
-    // Only the output file is handed down: were this program's own output handles inherited, the child
-    // could keep the test runner's pipe open after the test has ended.
-    const DWORD standard[] = {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE};
-    DWORD inheritFlags[3] = {};
-    for (int i = 0; i < 3; ++i) {
-        HANDLE handle = GetStdHandle(standard[i]);
-        if (handle && handle != INVALID_HANDLE_VALUE && GetHandleInformation(handle, &inheritFlags[i]))
-            SetHandleInformation(handle, HANDLE_FLAG_INHERIT, 0);
-    }
+    // The renderer is read when the child starts; it inherits the setting and this process drops it.
     SetEnvironmentVariableA(Variable, Setting);
-    PROCESS_INFORMATION child{};
-    BOOL started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                  &startup, &child);
+    const child_run::Result child = child_run::RunThisProgram("--gtest_filter=" + name, outputPath, limitMs);
     SetEnvironmentVariableA(Variable, nullptr);
-    for (int i = 0; i < 3; ++i) {
-        HANDLE handle = GetStdHandle(standard[i]);
-        if (handle && handle != INVALID_HANDLE_VALUE)
-            SetHandleInformation(handle, HANDLE_FLAG_INHERIT, inheritFlags[i] & HANDLE_FLAG_INHERIT);
-    }
-    CloseHandle(output);
-    ASSERT_TRUE(started) << commandLine;
+    ASSERT_TRUE(child.Started);
 
-    const bool finished = WaitForSingleObject(child.hProcess, limitMs) == WAIT_OBJECT_0;
-    if (!finished) {
-        TerminateProcess(child.hProcess, 99);
-        WaitForSingleObject(child.hProcess, 5000);
-    }
-    DWORD exitCode = 1;
-    GetExitCodeProcess(child.hProcess, &exitCode);
-    CloseHandle(child.hProcess);
-    CloseHandle(child.hThread);
-
-    const std::string text = test_support::ReadBytes(outputPath);
     std::printf(
         "---- %s on the 2D renderer, in a child process ----\n%s---- end of the child's output ----\n",
-        name.c_str(), text.c_str());
-    ASSERT_TRUE(finished) << name << " did not finish within " << limitMs / 1000 << " s";
-    EXPECT_NE(text.find("[  PASSED  ] 1 test"), std::string::npos) << "the child ran no passing test";
-    EXPECT_EQ(exitCode, 0u);
+        name.c_str(), child.Output.c_str());
+    ASSERT_TRUE(child.Finished) << name << " did not finish within " << limitMs / 1000 << " s";
+    EXPECT_NE(child.Output.find("[  PASSED  ] 1 test"), std::string::npos) << "the child ran no passing test";
+    EXPECT_EQ(child.ExitCode, 0u);
 }
 
 } // namespace quick_renderer

@@ -71,11 +71,13 @@ inline RawValue GetRaw(const std::string& path, const char* name) {
     HKEY key = nullptr;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
         return value;
-    BYTE data[64];
-    DWORD size = sizeof data;
-    if (RegQueryValueExA(key, name, nullptr, &value.Type, data, &size) == ERROR_SUCCESS) {
-        value.Present = true;
-        value.Bytes.assign(reinterpret_cast<const char*>(data), size);
+    // Asked for its size first, so a value of any length is read whole.
+    DWORD size = 0;
+    if (RegQueryValueExA(key, name, nullptr, &value.Type, nullptr, &size) == ERROR_SUCCESS) {
+        value.Bytes.resize(size);
+        value.Present = RegQueryValueExA(key, name, nullptr, &value.Type,
+                                         reinterpret_cast<BYTE*>(value.Bytes.data()), &size) == ERROR_SUCCESS;
+        value.Bytes.resize(size);
     }
     RegCloseKey(key);
     return value;

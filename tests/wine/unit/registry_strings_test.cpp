@@ -8,64 +8,19 @@
 #include <string>
 
 #include "app/registry_strings.h"
+#include "raw_registry.h"
 
 namespace {
 
 constexpr const char* TestKey = "Software\\Harbeck\\Skv Launcher Registry Strings Test";
 constexpr const char* MissingKey = "Software\\Harbeck\\Skv Launcher Registry Strings Test\\Missing";
 
-void DeleteTree(HKEY root, const char* path) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(root, path, 0, KEY_READ | KEY_WRITE, &key) != ERROR_SUCCESS)
-        return;
-    char name[256];
-    DWORD size = sizeof name;
-    while (RegEnumKeyExA(key, 0, name, &size, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
-        DeleteTree(key, name);
-        size = sizeof name;
-    }
-    RegCloseKey(key);
-    RegDeleteKeyA(root, path);
-}
+using raw_registry::DeleteTree;
+using raw_registry::GetRaw;
+using raw_registry::KeyExists;
 
 void StoreRaw(const char* valueName, DWORD type, const std::string& bytes) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, TestKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    ASSERT_EQ(RegSetValueExA(key, valueName, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
-                             static_cast<DWORD>(bytes.size())),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
-}
-
-struct StoredValue {
-    bool found = false;
-    DWORD type = REG_NONE;
-    std::string bytes;
-};
-
-StoredValue ReadRaw(const char* keyPath, const char* valueName) {
-    StoredValue value;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return value;
-    DWORD size = 0;
-    if (RegQueryValueExA(key, valueName, nullptr, &value.type, nullptr, &size) == ERROR_SUCCESS) {
-        value.bytes.resize(size);
-        value.found = RegQueryValueExA(key, valueName, nullptr, &value.type,
-                                       reinterpret_cast<BYTE*>(value.bytes.data()), &size) == ERROR_SUCCESS;
-        value.bytes.resize(size);
-    }
-    RegCloseKey(key);
-    return value;
-}
-
-bool KeyExists(const char* keyPath) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
+    raw_registry::SetRaw(TestKey, valueName, type, bytes);
 }
 
 std::string Read(const char* valueName, const char* defaultText) {
@@ -144,25 +99,25 @@ TEST_F(RegistryStrings, WriteCreatesTheKeyAndStoresRegSzWithItsZero) {
     const char* nested = "Software\\Harbeck\\Skv Launcher Registry Strings Test\\App Paths\\skvprog.exe";
     ASSERT_FALSE(KeyExists(nested));
     EXPECT_TRUE(WriteRegistryString(HKEY_CURRENT_USER, nested, "Path", "Z:\\games\\skv"));
-    StoredValue path = ReadRaw(nested, "Path");
-    ASSERT_TRUE(path.found);
-    EXPECT_EQ(path.type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(path.bytes, std::string("Z:\\games\\skv\0", 13));
+    raw_registry::RawValue path = GetRaw(nested, "Path");
+    ASSERT_TRUE(path.Present);
+    EXPECT_EQ(path.Type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(path.Bytes, std::string("Z:\\games\\skv\0", 13));
 
     EXPECT_TRUE(WriteRegistryString(HKEY_CURRENT_USER, nested, nullptr, "Z:\\games\\skv\\Skv.exe"));
-    StoredValue exe = ReadRaw(nested, nullptr);
-    ASSERT_TRUE(exe.found);
-    EXPECT_EQ(exe.type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(exe.bytes, std::string("Z:\\games\\skv\\Skv.exe\0", 21));
-    EXPECT_EQ(ReadRaw(nested, "Path").bytes, std::string("Z:\\games\\skv\0", 13)) << "named value kept";
+    raw_registry::RawValue exe = GetRaw(nested, nullptr);
+    ASSERT_TRUE(exe.Present);
+    EXPECT_EQ(exe.Type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(exe.Bytes, std::string("Z:\\games\\skv\\Skv.exe\0", 21));
+    EXPECT_EQ(GetRaw(nested, "Path").Bytes, std::string("Z:\\games\\skv\0", 13)) << "named value kept";
 }
 
 TEST_F(RegistryStrings, WriteReplacesAValueOfAnotherType) {
     StoreRaw("Path", REG_DWORD, std::string("\1\0\0\0", 4));
     EXPECT_TRUE(WriteRegistryString(HKEY_CURRENT_USER, TestKey, "Path", ""));
-    StoredValue path = ReadRaw(TestKey, "Path");
-    EXPECT_EQ(path.type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(path.bytes, std::string("\0", 1));
+    raw_registry::RawValue path = GetRaw(TestKey, "Path");
+    EXPECT_EQ(path.Type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(path.Bytes, std::string("\0", 1));
 }
 
 TEST_F(RegistryStrings, WriteThatCannotOpenItsKeyGivesFalse) {

@@ -8,10 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include "folder_entries.h"
 #include "unix_shell.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <ostream>
 #include <string>
 #include <thread>
@@ -54,20 +57,15 @@ inline std::string ReadBytes(const std::string& path) {
     return bytes;
 }
 
-// Names in a folder (given with its trailing "\"), without "." and "..".
-inline std::vector<std::string> FolderEntries(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        std::string name = found.cFileName;
-        if (name != "." && name != "..")
-            names.push_back(name);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
+using folder_entries::FolderEntries;
+
+// Four-byte words as the files store them, least significant byte first.
+inline std::string LittleEndianWords(std::initializer_list<uint32_t> words) {
+    std::string bytes;
+    for (uint32_t word : words)
+        for (int shift = 0; shift < 32; shift += 8)
+            bytes.push_back(static_cast<char>((word >> shift) & 0xFF));
+    return bytes;
 }
 
 inline bool Exists(const std::string& path) {
