@@ -240,7 +240,9 @@ TEST_F(InstallerEntryValues, FolderTextLongerThanAPathFindsTheGameButNoFileCanBe
 
     ASSERT_TRUE(dialog.Click(IDOK));
     MessageBoxInfo error = launcher.WaitForMessageBox();
-    EXPECT_EQ(error.text, padded + "\\startup.cfg contains an invalid path.");
+    // The game folder is the text with one separator at its end (the padding may already end in one).
+    const std::string folder = padded.back() == '\\' ? padded : padded + "\\";
+    EXPECT_EQ(error.text, folder + "startup.cfg contains an invalid path.");
     EXPECT_EQ(error.icon, IconKind::Exclamation);
     ASSERT_TRUE(Answer(error.hwnd, IDOK));
     MessageBoxInfo question = launcher.WaitForMessageBox();
