@@ -55,4 +55,24 @@ inline int RunUnix(const std::string& command, DWORD timeoutMs = 10000) {
     return -1;
 }
 
+// Mounts a small memory file system of `size` (such as "64k") on the existing folder `folder`: the tests'
+// full and read-only drives. Needs root; false where the machine does not allow it.
+inline bool MountSmallDisk(const std::string& folder, const std::string& size) {
+    return RunUnix("mount -t tmpfs -o size=" + size + " skv-small-disk '" + UnixPath(folder) + "'") == 0;
+}
+
+// Fills every block left on the disk mounted on `folder` with a file "filler" there (the last write
+// stops short at the end of the space); true when no room is left.
+inline bool FillDisk(const std::string& folder) {
+    const std::string unix = UnixPath(folder);
+    return RunUnix("dd if=/dev/zero of='" + unix + "/filler' bs=4k 2>/dev/null; [ $(df --output=avail -k '" +
+                   unix + "' | tail -1) -eq 0 ]") == 0;
+}
+
+// Unmounts every file system mounted anywhere below `folder`, wherever a test has moved it there.
+inline void UnmountBelow(const std::string& folder) {
+    RunUnix("for m in $(awk '{print $2}' /proc/mounts | grep -F '" + UnixPath(folder) +
+            "'); do umount -l $m; done");
+}
+
 } // namespace unix_shell

@@ -16,8 +16,11 @@
 
 using namespace uidriver;
 using folder_entries::FolderEntries;
+using unix_shell::FillDisk;
+using unix_shell::MountSmallDisk;
 using unix_shell::RunUnix;
 using unix_shell::UnixPath;
+using unix_shell::UnmountBelow;
 
 namespace {
 
@@ -34,7 +37,7 @@ class GameDrive : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(CreateDirectoryA(drive.c_str(), nullptr));
-        if (RunUnix("mount -t tmpfs -o size=1m skv-game-drive '" + UnixPath(drive) + "'") != 0)
+        if (!MountSmallDisk(drive, "1m"))
             GTEST_SKIP() << "this machine does not allow mounting a small file system for the test";
         mounted = true;
         game = drive + "\\";
@@ -49,8 +52,7 @@ class GameDrive : public ::testing::Test {
             launcher->Kill();
         // Wherever a test left the drive (it may have moved it), it goes before the folders do.
         if (mounted)
-            RunUnix("for m in $(awk '{print $2}' /proc/mounts | grep -F '" + UnixPath(holder.Path()) +
-                    "'); do umount -l $m; done");
+            UnmountBelow(holder.Path());
     }
 
     void WriteFile(const std::string& name, const std::string& bytes) {
@@ -159,11 +161,7 @@ TEST_F(GameDrive, ReadOnlyDriveRefusesBothFilesKeepsThemAndWorksOnceWritable) {
 }
 
 TEST_F(GameDrive, FullDriveReportsDiskFullKeepsBothFilesAndWorksOnceThereIsRoom) {
-    // Fill every block that is left; the last write stops short at the end of the space.
-    ASSERT_EQ(RunUnix("dd if=/dev/zero of='" + UnixPath(drive) + "/filler' bs=4k 2>/dev/null; [ $(df " +
-                      "--output=avail -k '" + UnixPath(drive) + "' | tail -1) -eq 0 ]"),
-              0)
-        << "the drive could not be filled";
+    ASSERT_TRUE(FillDisk(drive)) << "the drive could not be filled";
     StartLauncher();
     dialog.SetCheck(SKV_ID_EXTRAPOLATION, true);
 

@@ -92,12 +92,9 @@ TEST(ReplaceFileContents, AFullDiskIsReportedAsSuchAndTheOldFileStaysWhole) {
     ScratchFolder folder("full-disk");
     const std::string mount = folder.File("disk");
     ASSERT_TRUE(CreateDirectoryA(mount.c_str(), nullptr));
-    if (RunUnix("mount -t tmpfs -o size=64k skv-full-disk '" + UnixPath(mount) + "'") != 0)
+    if (!MountSmallDisk(mount, "64k"))
         GTEST_SKIP() << "this machine does not allow mounting a small file system for the test";
-    struct Unmount {
-        std::string where;
-        ~Unmount() { RunUnix("umount '" + where + "'"); }
-    } unmount{UnixPath(mount)};
+    // The scratch folder unmounts the disk when it is removed.
 
     const std::string path = mount + "\\startup.cfg";
     WriteBytes(path, "previous\r\n");

@@ -74,7 +74,10 @@ inline bool Exists(const std::string& path) {
 
 // ---- The Unix side ----
 
+using unix_shell::FillDisk;
+using unix_shell::MountSmallDisk;
 using unix_shell::RunUnix;
+using unix_shell::UnmountBelow;
 
 // Makes a file or folder unchangeable for everyone, the super-user included, with the file system's
 // immutable flag: as root, Wine writes over files that merely lack write permission. Fails the test when
@@ -129,9 +132,9 @@ class ScratchFolder {
         RemoveDirectoryA(path_.c_str());
         if (!Exists(path_))
             return;
+        UnmountBelow(path_);
         const std::string unix = "'" + UnixPath(path_) + "'";
-        RunUnix("for m in $(awk '{print $2}' /proc/mounts | grep -F " + unix +
-                "); do umount $m; done; chattr -R -i " + unix + " 2>/dev/null; rm -rf " + unix);
+        RunUnix("chattr -R -i " + unix + " 2>/dev/null; rm -rf " + unix);
     }
 
     std::string path_;

@@ -145,18 +145,12 @@ TEST(VideoFileWrite, FullDiskShowsTheFileErrorWithTheFullPathAndKeepsThePrevious
     ScratchFolder scratch("video-full-disk");
     const std::string disk = scratch.File("disk");
     ASSERT_TRUE(CreateDirectoryA(disk.c_str(), nullptr));
-    if (RunUnix("mount -t tmpfs -o size=64k skv-video-disk '" + UnixPath(disk) + "'") != 0)
+    if (!MountSmallDisk(disk, "64k"))
         GTEST_SKIP() << "this machine does not allow mounting a small file system for the test";
     // The scratch folder unmounts the disk when it is removed.
     const std::string previous = CountingBytes(32);
     WriteBytes(disk + "\\Skv_Video.cfg", previous);
-    // Fill every block that is left; the last write stops short at the end of the space.
-    ASSERT_EQ(RunUnix("dd if=/dev/zero of='" + UnixPath(disk) +
-                      "/filler' bs=4k 2>/dev/null; "
-                      "[ $(df --output=avail -k '" +
-                      UnixPath(disk) + "' | tail -1) -eq 0 ]"),
-              0)
-        << "the disk could not be filled";
+    ASSERT_TRUE(FillDisk(disk)) << "the disk could not be filled";
 
     const std::string saved = GameFolder;
     GameFolder = disk + "\\";
