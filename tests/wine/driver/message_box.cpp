@@ -124,4 +124,34 @@ bool Answer(HWND box, int buttonId, DWORD ms) {
     return closed;
 }
 
+MessageBoxInfo WaitForOkBox(Launcher& launcher, const std::string& text, IconKind icon) {
+    MessageBoxInfo box = launcher.WaitForMessageBox();
+    if (!box) {
+        ADD_FAILURE() << "no message box \"" << text << "\" appeared";
+        return box;
+    }
+    EXPECT_EQ(box.title, kAppTitle);
+    EXPECT_EQ(box.text, text);
+    EXPECT_EQ(box.icon, icon) << IconKindName(box.icon);
+    EXPECT_EQ(box.buttons.size(), 1u);
+    EXPECT_TRUE(!box.buttons.empty() && box.buttons[0].id == IDOK);
+    return box;
+}
+
+HWND StartExpectingFileError(Launcher& launcher, DialogWindow& dialog, const std::string& text) {
+    if (!dialog.Click(IDOK)) {
+        ADD_FAILURE() << "\"Start\" could not be pressed";
+        return nullptr;
+    }
+    MessageBoxInfo error = WaitForOkBox(launcher, text, IconKind::Exclamation);
+    if (!error || !Answer(error.hwnd, IDOK))
+        return nullptr;
+    MessageBoxInfo question = launcher.WaitForMessageBox();
+    EXPECT_EQ(question.title, kAppTitle);
+    EXPECT_EQ(question.text, kSaveQuestion);
+    EXPECT_EQ(question.icon, IconKind::Question) << IconKindName(question.icon);
+    EXPECT_EQ(question.buttons.size(), 2u);
+    return question.hwnd;
+}
+
 } // namespace uidriver

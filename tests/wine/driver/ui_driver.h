@@ -279,6 +279,13 @@ class Launcher {
     HWND mainWindow_ = nullptr;
 };
 
+// Waits for `launcher`'s next message box and checks that it carries the launcher's title, `text`, `icon`
+// and an OK button alone; gives it (not yet answered) for the test to look further and answer.
+MessageBoxInfo WaitForOkBox(Launcher& launcher, const std::string& text, IconKind icon);
+// Presses "Start" on `dialog` and expects the file error `text` (answered OK), then the question whether
+// to go on anyway: gives the question's window, for the test to answer; nullptr when it did not come.
+HWND StartExpectingFileError(Launcher& launcher, DialogWindow& dialog, const std::string& text);
+
 // Visible top-level windows of process `processId`.
 std::vector<HWND> TopLevelWindows(DWORD processId);
 bool IsMessageBox(HWND window);

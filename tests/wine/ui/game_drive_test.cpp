@@ -89,10 +89,7 @@ class GameDrive : public ::testing::Test {
         display.SelectItem(SKV_ID_MODE_LIST, static_cast<int>(modes.size()) - 1);
         EXPECT_TRUE(display.Click(IDOK));
         if (!failure.empty()) {
-            MessageBoxInfo box = launcher->WaitForMessageBox();
-            EXPECT_EQ(box.text, failure);
-            EXPECT_EQ(box.icon, icon) << IconKindName(box.icon);
-            EXPECT_EQ(box.buttons.size(), 1u);
+            MessageBoxInfo box = WaitForOkBox(*launcher, failure, icon);
             EXPECT_TRUE(Answer(box.hwnd, IDOK));
             EXPECT_TRUE(display.IsOpen()) << "a failed write keeps the display dialog open";
             EXPECT_TRUE(display.Click(IDCANCEL));
@@ -103,15 +100,9 @@ class GameDrive : public ::testing::Test {
 
     // "Start" with the file error `text`, answered OK, then the question answered No: the dialog stays.
     void StartRefused(const std::string& text) {
-        ASSERT_TRUE(dialog.Click(IDOK));
-        MessageBoxInfo error = launcher->WaitForMessageBox();
-        EXPECT_EQ(error.text, text);
-        EXPECT_EQ(error.icon, IconKind::Exclamation) << IconKindName(error.icon);
-        EXPECT_EQ(error.buttons.size(), 1u);
-        ASSERT_TRUE(Answer(error.hwnd, IDOK));
-        MessageBoxInfo question = launcher->WaitForMessageBox();
-        EXPECT_EQ(question.text, kSaveQuestion);
-        ASSERT_TRUE(Answer(question.hwnd, IDNO));
+        HWND question = StartExpectingFileError(*launcher, dialog, text);
+        ASSERT_TRUE(question);
+        ASSERT_TRUE(Answer(question, IDNO));
         EXPECT_TRUE(dialog.IsOpen());
         EXPECT_TRUE(launcher->IsRunning());
     }

@@ -198,13 +198,7 @@ TEST_F(GameLocation, NoEntriesAndTheGameBesideTheLauncherWritesTheThreeValues) {
 
 TEST_F(GameLocation, NothingFoundShowsTheMessageThenTheFileDialogAndCancelEndsTheLauncher) {
     Launcher launcher;
-    MessageBoxInfo box = launcher.WaitForMessageBox();
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box.title, kAppTitle);
-    EXPECT_EQ(box.text, NotFoundText);
-    EXPECT_EQ(box.icon, IconKind::Information);
-    ASSERT_EQ(box.buttons.size(), 1u);
-    EXPECT_EQ(box.buttons[0].id, IDOK);
+    MessageBoxInfo box = WaitForOkBox(launcher, NotFoundText, IconKind::Information);
     ASSERT_TRUE(Answer(box.hwnd, IDOK));
 
     DialogWindow open = launcher.WaitForDialog("Open");

@@ -238,16 +238,12 @@ TEST_F(InstallerEntryValues, FolderTextLongerThanAPathFindsTheGameButNoFileCanBe
     EXPECT_EQ(ReadInstallerEntries().gamePath.value_or("<absent>"), padded);
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kAppPathsKey)) << "the registry is not written";
 
-    ASSERT_TRUE(dialog.Click(IDOK));
-    MessageBoxInfo error = launcher.WaitForMessageBox();
     // The game folder is the text with one separator at its end (the padding may already end in one).
     const std::string folder = padded.back() == '\\' ? padded : padded + "\\";
-    EXPECT_EQ(error.text, folder + "startup.cfg contains an invalid path.");
-    EXPECT_EQ(error.icon, IconKind::Exclamation);
-    ASSERT_TRUE(Answer(error.hwnd, IDOK));
-    MessageBoxInfo question = launcher.WaitForMessageBox();
-    EXPECT_EQ(question.text, kSaveQuestion);
-    ASSERT_TRUE(Answer(question.hwnd, IDYES));
+    HWND question =
+        StartExpectingFileError(launcher, dialog, folder + "startup.cfg contains an invalid path.");
+    ASSERT_TRUE(question);
+    ASSERT_TRUE(Answer(question, IDYES));
     ASSERT_TRUE(launcher.WaitForExit());
     std::optional<StandinReport> report = WaitForReport(game.ReportPath());
     ASSERT_TRUE(report);

@@ -27,20 +27,8 @@ struct StartFixture : LauncherOnGameTest {
         RunUnix("chattr -i '" + UnixPath(game.File("startup.cfg")) + "' 2>/dev/null");
     }
 
-    // Presses "Start" and expects the file error `text`, then the Yes/No question.
     HWND StartExpectingFileError(const std::string& text) {
-        EXPECT_TRUE(dialog.Click(IDOK));
-        MessageBoxInfo error = launcher->WaitForMessageBox();
-        EXPECT_EQ(error.text, text);
-        EXPECT_EQ(error.icon, IconKind::Exclamation);
-        EXPECT_EQ(error.buttons.size(), 1u);
-        EXPECT_TRUE(Answer(error.hwnd, IDOK));
-        MessageBoxInfo question = launcher->WaitForMessageBox();
-        EXPECT_EQ(question.text, kSaveQuestion);
-        EXPECT_EQ(question.icon, IconKind::Question);
-        EXPECT_EQ(question.buttons.size(), 2u);
-        EXPECT_EQ(question.title, kAppTitle);
-        return question.hwnd;
+        return uidriver::StartExpectingFileError(*launcher, dialog, text);
     }
 };
 
@@ -143,10 +131,7 @@ TEST_F(StartFixture, AVanishedFolderNamesThePathAndNeitherStartWorksUntilTheGame
     ASSERT_EQ(RunUnix(move), 0);
     HWND question = StartExpectingFileError(game.File("startup.cfg") + " contains an invalid path.");
     ASSERT_TRUE(Answer(question, IDYES));
-    MessageBoxInfo failure = launcher->WaitForMessageBox();
-    EXPECT_EQ(failure.text, StartFailure);
-    EXPECT_EQ(failure.icon, IconKind::Information);
-    EXPECT_EQ(failure.buttons.size(), 1u);
+    MessageBoxInfo failure = WaitForOkBox(*launcher, StartFailure, IconKind::Information);
     ASSERT_TRUE(Answer(failure.hwnd, IDOK));
     EXPECT_TRUE(dialog.IsOpen());
 
