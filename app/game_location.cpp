@@ -33,7 +33,7 @@ void ApplyTrailingSeparator(std::string& folder) {
         folder += '\\';
 }
 
-bool LocateGame(LocationPlatform& platform, std::string& gameExePath, std::string& gameFolder) {
+GameLocation LocateGame(LocationPlatform& platform, std::string& gameExePath, std::string& gameFolder) {
     std::string folder = platform.ReadRegistryString(GameRegistryKey, PathValue, "");
     if (folder.empty())
         folder = platform.ReadRegistryString(AppPathsKey, PathValue, "");
@@ -53,7 +53,7 @@ bool LocateGame(LocationPlatform& platform, std::string& gameExePath, std::strin
         platform.ShowGameNotFound();
         std::optional<std::string> chosen = platform.AskForGameFile();
         if (!chosen)
-            return false;
+            return GameLocation::Cancelled;
         exePath = *chosen;
         foundElsewhere = true;
     }
@@ -61,7 +61,7 @@ bool LocateGame(LocationPlatform& platform, std::string& gameExePath, std::strin
     if (foundElsewhere) {
         std::optional<std::string> exeFolder = FolderOf(exePath);
         if (!exeFolder)
-            return false;
+            return GameLocation::NoFolder;
         folder = *exeFolder;
         WriteGameEntries(platform, folder, exePath);
     }
@@ -70,7 +70,7 @@ bool LocateGame(LocationPlatform& platform, std::string& gameExePath, std::strin
     gameExePath = exePath;
     gameFolder = folder;
     platform.SetCurrentFolder(gameFolder);
-    return true;
+    return GameLocation::Found;
 }
 
 void ChangeGameLocation(LocationPlatform& platform, std::string& gameExePath, std::string& gameFolder) {

@@ -34,10 +34,16 @@ constexpr const char* GameRegistryKey = "Software\\Quillon\\Skarnvale";
 constexpr const char* AppPathsKey = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\skvprog.exe";
 constexpr const char* GameExeName = "Skv.exe";
 
-// Finds the game at start-up: registry entries, then the path search, then the user. True when both
-// strings are set and the current folder is the game folder; false when the user cancelled or the
-// chosen path has no folder part (the caller then ends the launcher).
-bool LocateGame(LocationPlatform& platform, std::string& gameExePath, std::string& gameFolder);
+// How looking for the game at start-up ended.
+enum class GameLocation {
+    Found,     // both strings are set and the current folder is the game folder
+    Cancelled, // the user cancelled the file dialog
+    NoFolder,  // the path found or chosen has no folder part to be the game's folder
+};
+
+// Finds the game at start-up: registry entries, then the path search, then the user. Unless the game was
+// found, nothing is written and the caller ends the launcher.
+GameLocation LocateGame(LocationPlatform& platform, std::string& gameExePath, std::string& gameFolder);
 
 // The "Location..." command: lets the user point the launcher at another copy of the game. Both strings,
 // the registry and the current folder change together or not at all.

@@ -20,10 +20,25 @@ bool LauncherApp::InitInstance() {
     GameFolder.clear();
 
     WindowsLocationPlatform platform;
-    if (!LocateGame(platform, GameExePath, GameFolder))
+    switch (LocateGame(platform, GameExePath, GameFolder)) {
+    case GameLocation::Found:
+        break;
+    case GameLocation::Cancelled:
         return false;
+    case GameLocation::NoFolder:
+        return EndWithError("ERROR: The location of 'SKV.EXE' names no folder.");
+    }
 
     LauncherDialog dialog;
-    dialog.DoModal();
+    if (dialog.DoModal() == -1)
+        return EndWithError("ERROR: Cannot open the launcher's window.");
+    return false;
+}
+
+// A start-up that cannot go on says why and ends with a failure status: ending without a word would look
+// to the player as if nothing happened, and to a caller as a success.
+bool LauncherApp::EndWithError(const std::string& text) {
+    AppMessageBox(text, MB_OK | MB_ICONERROR);
+    SetExitCode(1);
     return false;
 }

@@ -11,6 +11,9 @@ class LauncherApp : public Application {
     // The start-up sequence: profile place, game location, then the main dialog. Always false: the
     // process ends when the dialog has closed.
     bool InitInstance() override;
+
+  private:
+    bool EndWithError(const std::string& text);
 };
 
 extern LauncherApp TheLauncherApp;

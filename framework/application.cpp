@@ -35,7 +35,7 @@ int Application::Run(HINSTANCE instance) {
     instance_ = instance;
     title_ = LoadResourceString(57344);
     InitInstance();
-    return 0;
+    return exitCode_;
 }
 
 void Application::SetRegistryKey(UINT stringId) {

@@ -17,8 +17,9 @@ class Application {
     static Application& Current();
 
     // Called from WinMain: takes the title from the string table, then runs InitInstance.
-    // Gives the process's exit status.
+    // Gives the process's exit status: 0 unless start-up set another.
     int Run(HINSTANCE instance);
+    void SetExitCode(int code) { exitCode_ = code; }
 
     HINSTANCE Instance() const { return instance_; }
     const std::string& Title() const { return title_; }
@@ -51,6 +52,7 @@ class Application {
     std::string profileName_;
     HWND mainWindow_ = nullptr;
     int waitCount_ = 0;
+    int exitCode_ = 0;
     HCURSOR restoreCursor_ = nullptr;
 };
 

@@ -4,6 +4,8 @@
 #include "framework/application.h"
 #include "framework/handles.h"
 
+#include <algorithm>
+
 namespace {
 
 // The access the launcher asks for on the files it writes: read and write, others may only read.
@@ -35,11 +37,19 @@ bool TargetCanBeRewritten(const std::string& path, FileWriteResult& failure) {
     return false;
 }
 
-// Creates a new, uniquely named file beside path; "" when none could be made (cause in failure).
+// Creates a new, uniquely named file beside path; "" when none could be made (cause in failure). Its
+// name ("~" and hexadecimal digits) is no longer than the file's own, so a folder whose path leaves just
+// room for the file leaves room for its temporary too.
 std::string CreateTemporarySibling(const std::string& path, FileHandle& file, FileWriteResult& failure) {
-    const std::string stem = path + "." + std::to_string(GetCurrentProcessId()) + "-";
-    for (unsigned attempt = 0; attempt < 100; ++attempt) {
-        std::string candidate = stem + std::to_string(GetTickCount() + attempt) + ".tmp";
+    const std::string::size_type nameStart = path.find_last_of("\\/") + 1; // 0 when there is no folder
+    const std::string::size_type nameLength = path.size() - nameStart;
+    const DWORD seed = GetTickCount() ^ (GetCurrentProcessId() << 16);
+    for (DWORD attempt = 0; attempt < 100; ++attempt) {
+        std::string name = "~";
+        for (DWORD digits = seed + attempt * 0x9E3779B9u; name.size() < std::min<size_t>(nameLength, 9);
+             digits >>= 4)
+            name += "0123456789abcdef"[digits & 0xF];
+        std::string candidate = path.substr(0, nameStart) + name;
         file.Reset(CreateFileA(candidate.c_str(), WriteAccess, ShareReaders, nullptr, CREATE_NEW,
                                FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file)
