@@ -8,71 +8,40 @@
 
 namespace {
 
-LauncherSettings AllSpecies(LauncherSettings settings) {
-    settings.LoadGrax = settings.LoadTolmen = settings.LoadVastor = settings.LoadHurok =
-        settings.LoadHurgrax = settings.LoadKolvane = settings.LoadZimmit = 1;
-    return settings;
-}
-
-LauncherSettings With(int32_t debug, int32_t loadBots) {
-    LauncherSettings settings;
-    settings.Debug = debug;
-    settings.LoadBots = loadBots;
-    return settings;
-}
-
-constexpr uint32_t Ossary = 32771, Velmaro = 32773, CoopCulvara = 32808;
+constexpr uint32_t Ossary = 32771, Velmaro = 32773, CoopCulvara = 32808, Snarewood = 32812;
 
 TEST(BuildCommandLine, TypicalInputs) {
-    LauncherSettings zimmitAndGrax = With(1, 1);
-    zimmitAndGrax.LoadZimmit = zimmitAndGrax.LoadGrax = 1;
-
     const struct {
         const char* Case;
-        LauncherSettings Settings;
+        LauncherSettings
+            Settings; // Debug, LoadBots, then Grax, Tolmen, Vastor, Kolvane, Hurgrax, Hurok, Zimmit
         uint32_t Level;
         const char* Expected;
     } rows[] = {
-        {"nothing", With(0, 0), NoLevelCommand, ""},
-        {"level only", With(0, 0), Ossary, "-n Ossary"},
-        {"debug", With(1, 0), NoLevelCommand, "-debug"},
-        {"debug and a renamed level", With(1, 0), Velmaro, "-debug -n Quent03"},
-        {"bots without species", With(1, 1), NoLevelCommand, "-debug -l"},
-        {"bots without species, coop level", With(1, 1), CoopCulvara, "-debug -l -n Orv-dm-coop"},
-        {"every species", AllSpecies(With(1, 1)), NoLevelCommand, "-debug -lacmprtx"},
-        {"zimmit and grax", zimmitAndGrax, NoLevelCommand, "-debug -lax"},
-        {"species left over, bots off", AllSpecies(With(1, 0)), NoLevelCommand, "-debug"},
-        {"bots and species without debug", AllSpecies(With(0, 1)), Ossary, "-n Ossary"},
-        {"nonzero flags count as set", AllSpecies(With(7, -1)), 32812, "-debug -lacmprtx -n Snarewood"},
-        {"command outside the table", With(1, 0), 32814, "-debug"},
+        {"nothing", {}, NoLevelCommand, ""},
+        {"level only", {}, Ossary, "-n Ossary"},
+        {"debug", {1}, NoLevelCommand, "-debug"},
+        {"debug and a renamed level", {1}, Velmaro, "-debug -n Quent03"},
+        {"bots without species", {1, 1}, NoLevelCommand, "-debug -l"},
+        {"bots without species, coop level", {1, 1}, CoopCulvara, "-debug -l -n Orv-dm-coop"},
+        {"every species", {1, 1, 1, 1, 1, 1, 1, 1, 1}, NoLevelCommand, "-debug -lacmprtx"},
+        {"zimmit and grax", {1, 1, 1, 0, 0, 0, 0, 0, 1}, NoLevelCommand, "-debug -lax"},
+        {"grax", {1, 1, 1}, NoLevelCommand, "-debug -la"},
+        {"tolmen", {1, 1, 0, 1}, NoLevelCommand, "-debug -lc"},
+        {"vastor", {1, 1, 0, 0, 1}, NoLevelCommand, "-debug -lm"},
+        {"kolvane", {1, 1, 0, 0, 0, 1}, NoLevelCommand, "-debug -lt"},
+        {"hurgrax", {1, 1, 0, 0, 0, 0, 1}, NoLevelCommand, "-debug -lr"},
+        {"hurok", {1, 1, 0, 0, 0, 0, 0, 1}, NoLevelCommand, "-debug -lp"},
+        {"species left over, bots off", {1, 0, 1, 1, 1, 1, 1, 1, 1}, NoLevelCommand, "-debug"},
+        {"bots and species without debug", {0, 1, 1, 1, 1, 1, 1, 1, 1}, Ossary, "-n Ossary"},
+        {"nonzero flags count as set",
+         {7, -1, 2, 2, 2, 2, 2, 2, 2},
+         Snarewood,
+         "-debug -lacmprtx -n Snarewood"},
+        {"command outside the table", {1}, 32814, "-debug"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(BuildCommandLine(row.Settings, row.Level), row.Expected) << row.Case;
-}
-
-TEST(BuildCommandLine, EachSpeciesHasItsOwnLetter) {
-    const struct {
-        int32_t LauncherSettings::*Flag;
-        const char* Expected;
-    } rows[] = {
-        {&LauncherSettings::LoadGrax, "-debug -la"},    {&LauncherSettings::LoadTolmen, "-debug -lc"},
-        {&LauncherSettings::LoadVastor, "-debug -lm"},  {&LauncherSettings::LoadHurok, "-debug -lp"},
-        {&LauncherSettings::LoadHurgrax, "-debug -lr"}, {&LauncherSettings::LoadKolvane, "-debug -lt"},
-        {&LauncherSettings::LoadZimmit, "-debug -lx"},
-    };
-    for (const auto& row : rows) {
-        LauncherSettings settings = With(1, 1);
-        settings.*row.Flag = 1;
-        EXPECT_EQ(BuildCommandLine(settings, NoLevelCommand), row.Expected);
-    }
-}
-
-TEST(BuildCommandLine, NoLevelAfterALevelDropsTheLevelSwitch) {
-    uint32_t levelCommand = Velmaro;
-    const LauncherSettings settings = With(1, 0);
-    EXPECT_EQ(BuildCommandLine(settings, levelCommand), "-debug -n Quent03");
-    levelCommand = NoLevelCommand;
-    EXPECT_EQ(BuildCommandLine(settings, levelCommand), "-debug");
 }
 
 } // namespace

@@ -1,0 +1,193 @@
+// The real main dialog in this process: the enabling rules, the sky labels, "Reset", the level menu, the
+// window menu, the help button, the logo's cursor and the group captions.
+#include "harness.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "framework/application.h"
+#include "ui/launcher_dialog.h"
+
+using namespace harness;
+
+namespace {
+
+const int DebugDependent[] = {
+    SKV_ID_LOAD_BOTS, SKV_ID_SHOW_FPS,  SKV_ID_SHOW_POLYCOUNT, SKV_ID_WIREFRAME,  SKV_ID_SKY_RED,
+    SKV_ID_SKY_GREEN, SKV_ID_SKY_BLUE,  SKV_ID_DOPPLERSHIFT,   SKV_ID_SPEED_SPIN, SKV_ID_SPEED_EDIT,
+    SKV_ID_TIME_SPIN, SKV_ID_TIME_EDIT, SKV_ID_LEAN_SPIN,      SKV_ID_LEAN_EDIT,  SKV_ID_ALL_WEAPONS,
+    SKV_ID_GOD_MODE,  SKV_ID_ADD_LIGHT};
+const int Species[] = {SKV_ID_LOAD_GRAX,    SKV_ID_LOAD_TOLMEN,  SKV_ID_LOAD_VASTOR, SKV_ID_LOAD_HUROK,
+                       SKV_ID_LOAD_HURGRAX, SKV_ID_LOAD_KOLVANE, SKV_ID_LOAD_ZIMMIT};
+class MainDialog : public ::testing::Test {
+  protected:
+    void SetUp() override { CleanRegistry(); }
+    // Runs a fresh dialog with `body`; it is ended without saving.
+    void Run(const std::function<void(HWND)>& body) {
+        LauncherDialog fresh;
+        dialog = &fresh;
+        RunModally(fresh, body);
+    }
+    LauncherDialog* dialog = nullptr;
+};
+
+TEST_F(MainDialog, DebugModeAndPreloadBotsEnableTheirControls) {
+    const struct {
+        const char* Clicks; // check boxes clicked in turn: D debug, B pre-load bots, G Grax
+        bool Dependent, Species;
+    } rows[] = {{"", false, false},     {"D", true, false},    {"DB", true, true},
+                {"DBGD", false, false}, {"DBGDD", true, true}, {"DBGB", true, false}};
+    for (const auto& row : rows)
+        Run([&](HWND window) {
+            for (const char* c = row.Clicks; *c; ++c)
+                Click(window, *c == 'D' ? SKV_ID_DEBUG : *c == 'B' ? SKV_ID_LOAD_BOTS : SKV_ID_LOAD_GRAX);
+            // The dependent controls follow Debug, the species Debug and Pre-load Bots; all else stays
+            // enabled.
+            for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+                const int id = GetDlgCtrlID(child);
+                const bool dependent = std::count(std::begin(DebugDependent), std::end(DebugDependent), id);
+                const bool species = std::count(std::begin(Species), std::end(Species), id);
+                EXPECT_EQ(IsWindowEnabled(child) != 0, dependent ? row.Dependent : !species || row.Species)
+                    << row.Clicks << ": control " << id;
+            }
+            // Disabling never changes a value.
+            EXPECT_EQ(Shown(window, Options[2]), std::string(row.Clicks).find('G') != std::string::npos);
+        });
+}
+
+TEST_F(MainDialog, SkyLabelsFollowTheirTrackbarsOnEveryNotification) {
+    Run([&](HWND window) {
+        int position = 0;
+        for (int code : {TB_THUMBTRACK, TB_LINEDOWN, TB_PAGEUP, TB_THUMBPOSITION, TB_ENDTRACK, TB_BOTTOM})
+            for (const Option& slider : {Options[23], Options[24], Options[25]}) {
+                HWND control = GetDlgItem(window, slider.Id);
+                SendMessageA(control, TBM_SETPOS, TRUE, position = (position + 37) % 256);
+                SendMessageA(window, WM_HSCROLL, code, reinterpret_cast<LPARAM>(control));
+                EXPECT_EQ(Text(window, slider.TextId), std::to_string(position))
+                    << slider.Name << ", code " << code;
+            }
+    });
+}
+
+TEST_F(MainDialog, ResetShowsTheDefaultsAndStoresNothing) {
+    Run([&](HWND window) {
+        Type(window,
+             "Debug=1 LoadBots=1 LoadGrax=1 LoadTolmen=1 LoadVastor=1 LoadKolvane=1 LoadHurgrax=1 "
+             "LoadHurok=1 LoadZimmit=1 ShowFPS=1 ShowPolycount=1 WireFrame=2 VerboseText=1 Crouchmode=1 "
+             "Dopplershift=1 Extrapolation=1 AllWeapons=1 GodMode=1 AddLight=1 TrackerVolume=5 "
+             "TrackerSpeed=9 TimeScale=abc LeanScale=1 SkyRed=1 SkyGreen=2 SkyBlue=3");
+        SendMessageA(window, WM_COMMAND, 32790, 0);
+        Click(window, SKV_ID_RESET);
+        ExpectShown(window, "");
+        for (int id : DebugDependent)
+            EXPECT_FALSE(Enabled(window, id)) << id;
+        EXPECT_EQ(dialog->LevelCommand, 32790u) << "the level is not reset";
+    });
+    EXPECT_EQ(ValueNames(HKEY_CURRENT_USER, ProfileKey), std::vector<std::string>());
+}
+
+// The menu of levels, read while it is open: its submenus, the item with the check mark and the default
+// item; the commands must run from the first level to "No Level" in menu order.
+std::string LevelMenu(HWND dialog) {
+    std::string submenus;
+    UINT next = FirstLevelCommand, checked = 0, fallback = 0;
+    const std::function<void(HMENU)> walk = [&](HMENU popup) {
+        for (int i = 0; i < GetMenuItemCount(popup); ++i) {
+            char label[32] = {};
+            GetMenuStringA(popup, i, label, sizeof label, MF_BYPOSITION);
+            if (HMENU submenu = GetSubMenu(popup, i)) {
+                submenus += label + std::string(" ");
+                walk(submenu);
+            } else if (UINT id = GetMenuItemID(popup, i); id != 0) {
+                EXPECT_EQ(id, next++) << label;
+                checked = GetMenuState(popup, i, MF_BYPOSITION) & MF_CHECKED ? id : checked;
+            }
+        }
+    };
+    WhenOpen([](HWND) { return true; },
+             [&](HWND menu) {
+                 HMENU popup = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
+                 walk(popup);
+                 fallback = GetMenuDefaultItem(popup, FALSE, 0);
+                 EndMenu();
+             });
+    Click(dialog, SKV_ID_LEVEL);
+    EXPECT_EQ(next, NoLevelCommand + 1);
+    return submenus + "| checked " + std::to_string(checked) + " | default " + std::to_string(fallback);
+}
+
+TEST_F(MainDialog, LevelMenuMarksTheChosenLevel) {
+    Run([&](HWND window) {
+        const std::string submenus = "Grax Vastor Hurok Deathmatch Coop | checked ";
+        EXPECT_EQ(LevelMenu(window), submenus + "32813 | default 32813");
+        SendMessageA(window, WM_COMMAND, 32773, 0); // as the menu sends a pick
+        EXPECT_EQ(LevelMenu(window), submenus + "32773 | default 32813");
+        EXPECT_EQ(dialog->LevelCommand, 32773u) << "a menu closed without a pick changes nothing";
+        SendMessageA(window, WM_COMMAND, MAKEWPARAM(32813, 1), 0); // from anywhere, with any code
+        SendMessageA(window, WM_COMMAND, 32814, 0);
+        EXPECT_EQ(dialog->LevelCommand, 32813u);
+    });
+}
+
+std::string TitleOf(HWND window) {
+    char title[64] = {};
+    GetWindowTextA(window, title, sizeof title);
+    return title;
+}
+
+TEST_F(MainDialog, WindowMenuHelpButtonLogoAndGroupCaptions) {
+    Run([&](HWND window) {
+        HMENU menu = GetSystemMenu(window, FALSE);
+        const int count = GetMenuItemCount(menu);
+        char label[32] = {};
+        GetMenuStringA(menu, count - 1, label, sizeof label, MF_BYPOSITION);
+        EXPECT_TRUE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
+        EXPECT_EQ(label + std::string(" ") + std::to_string(GetMenuItemID(menu, count - 1)), "&About... 16");
+
+        // The window menu's item (its low four bits ignored) and the button open the same About box.
+        std::vector<std::string> about;
+        for (int way = 0; way < 2; ++way) {
+            WhenOpen([](HWND) { return true; },
+                     [&](HWND box) {
+                         about.push_back(TitleOf(box) + "|" + Text(box, SKV_ID_LOGO));
+                         Click(box, IDOK);
+                     });
+            if (way == 0)
+                SendMessageA(window, WM_SYSCOMMAND, SKV_SYSCMD_ABOUT | 0xF, 0);
+            else
+                Click(window, SKV_ID_ABOUT);
+        }
+        EXPECT_EQ(about,
+                  std::vector<std::string>(2, "Program information|http://www.harbeck-games.example/"));
+
+        EXPECT_EQ(Boxes([&] { SendMessageA(window, WM_SYSCOMMAND, SC_CONTEXTHELP, 0); }),
+                  std::vector<std::string>{
+                      "Sorry, there's no Help file available in this BETA version :) (information: OK)"});
+
+        // The pointing hand over the logo only.
+        const HCURSOR hand = LoadCursorA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_CUR_LINK));
+        for (int id : {SKV_ID_LOGO, IDOK}) {
+            SetCursor(nullptr);
+            SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(GetDlgItem(window, id)),
+                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+            EXPECT_EQ(GetCursor() == hand, id == SKV_ID_LOGO) << id;
+        }
+
+        // Bold navy captions on the seven group boxes, nowhere else.
+        HDC dc = CreateCompatibleDC(nullptr);
+        for (int id = SKV_ID_GROUP_COMMANDLINE - 2; id <= SKV_ID_GROUP_SKY + 1; ++id) {
+            HWND control = GetDlgItem(window, id);
+            LOGFONTA font{};
+            GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+            SendMessageA(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                         reinterpret_cast<LPARAM>(control));
+            const bool group = id >= SKV_ID_GROUP_COMMANDLINE && id <= SKV_ID_GROUP_SKY;
+            EXPECT_EQ(font.lfWeight == FW_BOLD, group) << id;
+            EXPECT_EQ(GetTextColor(dc) == RGB(0, 0, 128), group) << id;
+        }
+        DeleteDC(dc);
+    });
+}
+
+} // namespace

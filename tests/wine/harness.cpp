@@ -1,0 +1,389 @@
+#include "harness.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <deque>
+#include <set>
+#include <sstream>
+#include <utility>
+
+#include "framework/application.h"
+#include "framework/handles.h"
+
+// The launcher's process-wide strings and font, which its executable defines beside its application object.
+std::string GameExePath, GameFolder;
+FontHandle GroupBoxFont;
+
+namespace harness {
+
+// ---- Registry, files and the Unix side ----
+
+void SetValue(HKEY root, const char* key, const char* name, DWORD type, const std::string& bytes) {
+    RegistryKey opened;
+    EXPECT_TRUE(RegCreateKeyExA(root, key, 0, nullptr, 0, KEY_WRITE, nullptr, opened.Receive(), nullptr) ==
+                    0 &&
+                RegSetValueExA(opened.Get(), name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                               static_cast<DWORD>(bytes.size())) == 0)
+        << key << " " << name;
+}
+
+void SetString(HKEY root, const char* key, const char* name, const std::string& text) {
+    SetValue(root, key, name, REG_SZ, text + '\0');
+}
+
+RegistryValue GetValue(HKEY root, const char* key, const char* name) {
+    RegistryKey opened;
+    DWORD type = REG_NONE, size = 0;
+    if (RegOpenKeyExA(root, key, 0, KEY_READ, opened.Receive()) != 0 ||
+        RegQueryValueExA(opened.Get(), name, nullptr, &type, nullptr, &size) != 0)
+        return {REG_NONE, "<absent>"};
+    std::string bytes(size, '\0');
+    RegQueryValueExA(opened.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(bytes.data()), &size);
+    return {type, bytes};
+}
+
+std::vector<std::string> ValueNames(HKEY root, const char* key) {
+    RegistryKey opened;
+    if (RegOpenKeyExA(root, key, 0, KEY_READ, opened.Receive()) != 0)
+        return {"<no key>"};
+    std::vector<std::string> names;
+    char name[256];
+    for (DWORD size = sizeof name; RegEnumValueA(opened.Get(), DWORD(names.size()), name, &size, nullptr,
+                                                 nullptr, nullptr, nullptr) == 0;
+         size = sizeof name)
+        names.push_back(name);
+    return names;
+}
+
+namespace {
+void DeleteTree(HKEY root, const std::string& key) {
+    RegistryKey opened;
+    char sub[256];
+    for (DWORD size = sizeof sub;
+         RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, opened.Receive()) == 0 &&
+         RegEnumKeyExA(opened.Get(), 0, sub, &size, nullptr, nullptr, nullptr, nullptr) == 0;
+         size = sizeof sub) {
+        opened.Reset();
+        DeleteTree(root, key + "\\" + sub);
+    }
+    opened.Reset();
+    RegDeleteKeyA(root, key.c_str());
+}
+} // namespace
+
+void CleanRegistry() {
+    for (const auto& [root, key] :
+         {std::pair(HKEY_CURRENT_USER, ProfileKey), std::pair(HKEY_LOCAL_MACHINE, GameKey),
+          std::pair(HKEY_LOCAL_MACHINE, AppPathsKey)}) {
+        DeleteTree(root, key);
+        EXPECT_EQ(ValueNames(root, key), std::vector<std::string>{"<no key>"}) << key << " is left";
+    }
+}
+
+std::string Dword(uint32_t value) {
+    return std::string(reinterpret_cast<const char*>(&value), 4);
+}
+
+std::string FileContents(const std::string& path) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr));
+    std::string bytes = file ? "" : "<absent>";
+    char buffer[4096];
+    for (DWORD got = 0; file && ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr) && got > 0;)
+        bytes.append(buffer, got);
+    return bytes;
+}
+
+void WriteContents(const std::string& path, const std::string& bytes) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    DWORD written = 0;
+    EXPECT_TRUE(file && WriteFile(file.Get(), bytes.data(), DWORD(bytes.size()), &written, nullptr)) << path;
+}
+
+std::vector<std::string> FolderEntries(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
+        if (found.cFileName[0] != '.')
+            names.push_back(found.cFileName);
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string UnixPath(const std::string& windowsPath) {
+    using ToUnix = char*(CDECL*)(LPCWSTR);
+    const auto toUnix = reinterpret_cast<ToUnix>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
+    char* unix = toUnix(std::wstring(windowsPath.begin(), windowsPath.end()).c_str());
+    const std::string path = unix ? unix : "";
+    HeapFree(GetProcessHeap(), 0, unix);
+    return path;
+}
+
+// Wine starts a Unix program but hands back neither its exit status (so the shell writes it to a file) nor
+// real handles (so none may be closed: they could be this program's own).
+int RunUnix(const std::string& command) {
+    CreateDirectoryA("C:\\skv-tests", nullptr);
+    const std::string status = "C:\\skv-tests\\unix-status", unixStatus = UnixPath(status);
+    DeleteFileA(status.c_str());
+    std::string line = "/bin/sh -c \"export PATH=/usr/sbin:/usr/bin:/sbin:/bin; " + command +
+                       "; echo $? > '" + unixStatus + ".part'; mv '" + unixStatus + ".part' '" + unixStatus +
+                       "'\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process) ||
+        !WaitUntil([&] { return FileContents(status) != "<absent>"; }))
+        return -1;
+    return std::stoi(FileContents(status));
+}
+
+GameFolderOnDisk::GameFolderOnDisk(const std::string& name) : Path("C:\\skv-tests\\" + name + "\\") {
+    RunUnix("umount -l '" + UnixPath(Path) + "' 2>/dev/null; rm -rf '" + UnixPath(Path) + "'");
+    EXPECT_TRUE(CreateDirectoryA(Path.c_str(), nullptr) &&
+                CopyFileA(StandinExe, (Path + "Skv.exe").c_str(), 0))
+        << Path;
+}
+
+GameFolderOnDisk::~GameFolderOnDisk() {
+    RunUnix("umount -l '" + UnixPath(Path) + "' 2>/dev/null; rm -rf '" + UnixPath(Path) + "'");
+}
+
+std::string ReportLine(const std::string& reportPath, const std::string& key) {
+    std::string report;
+    // The stand-in writes its report in one go, its last line last.
+    if (!WaitUntil([&] {
+            return (report = FileContents(reportPath)).find("\nSkv_Video.cfg=") != std::string::npos;
+        }))
+        return "<no report>";
+    const size_t from = report.find("\n" + key + "=") + key.size() + 2;
+    return report.substr(from, report.find('\n', from) - from);
+}
+
+bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
+    for (const DWORD start = GetTickCount(); !done(); Sleep(10)) {
+        if (GetTickCount() - start > ms)
+            return false;
+        for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageA(&message);
+    }
+    return true;
+}
+
+// ---- Windows of this process ----
+
+namespace {
+
+std::deque<std::pair<std::function<bool(HWND)>, std::function<void(HWND)>>> steps;
+std::set<HWND> visited; // windows whose step has run, the dialogs under test among them
+std::vector<std::string>* collected = nullptr; // while set, message boxes are expected and answered OK
+
+std::string ClassOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM windows) {
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+    return TRUE;
+}
+
+// Every 10 ms, in whichever modal loop runs: the first dialog, message box or menu on screen that no step
+// has had yet gets the next step, or is closed as unexpected.
+void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    for (auto it = visited.begin(); it != visited.end();)
+        it = IsWindow(*it) ? std::next(it) : visited.erase(it);
+    std::vector<HWND> windows;
+    EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    for (HWND window : windows) {
+        const std::string kind = ClassOf(window);
+        if (!IsWindowVisible(window) || visited.count(window) || (kind != "#32770" && kind != "#32768"))
+            continue;
+        visited.insert(window);
+        if (!steps.empty() && steps.front().first(window)) {
+            const auto step = steps.front().second;
+            steps.pop_front();
+            step(window);
+        } else if (collected && IsMessageBox(window)) {
+            collected->push_back(DescribeBox(window));
+            SendMessageA(window, WM_COMMAND, IDOK, 0);
+        } else {
+            char title[256] = {};
+            GetWindowTextA(window, title, sizeof title);
+            ADD_FAILURE() << "a window opened that no test expected: "
+                          << (IsMessageBox(window) ? DescribeBox(window) : kind + " " + title);
+            kind == "#32768" ? (void)EndMenu() : (void)EndDialog(window, IDCANCEL);
+        }
+        return;
+    }
+}
+
+} // namespace
+
+bool IsMessageBox(HWND window) {
+    return ClassOf(window) == "#32770" && GetDlgItem(window, 0xFFFF) &&
+           !GetDlgItem(window, SKV_ID_DEVICE_LIST);
+}
+
+std::string DescribeBox(HWND box) {
+    std::string icon = "no icon", buttons;
+    const std::pair<LPCSTR, const char*> icons[] = {{IDI_HAND, "error"},
+                                                    {IDI_ASTERISK, "information"},
+                                                    {IDI_EXCLAMATION, "exclamation"},
+                                                    {IDI_QUESTION, "question"}};
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        for (const auto& [id, name] : icons)
+            if (SendMessageA(child, STM_GETICON, 0, 0) == reinterpret_cast<LRESULT>(LoadIconA(nullptr, id)))
+                icon = name;
+        if (ClassOf(child) == "Button" && IsWindowVisible(child))
+            buttons += (buttons.empty() ? "" : "/") + Text(box, GetDlgCtrlID(child));
+    }
+    buttons.erase(std::remove(buttons.begin(), buttons.end(), '&'), buttons.end());
+    char caption[256] = {};
+    GetWindowTextA(box, caption, sizeof caption);
+    return (caption == Application::Current().Title() ? "" : "[" + std::string(caption) + "] ") +
+           Text(box, 0xFFFF) + " (" + icon + ": " + buttons + ")";
+}
+
+void WhenOpen(const std::function<bool(HWND)>& match, const std::function<void(HWND)>& action) {
+    steps.emplace_back(match, action);
+}
+
+void AnswerBox(std::vector<std::string>& shown, int button) {
+    WhenOpen(IsMessageBox, [&shown, button](HWND box) {
+        shown.push_back(DescribeBox(box));
+        SendMessageA(box, WM_COMMAND, button, 0);
+    });
+}
+
+std::vector<std::string> Boxes(const std::function<void()>& action) {
+    std::vector<std::string> shown, *outer = std::exchange(collected, &shown);
+    action();
+    collected = outer;
+    return shown;
+}
+
+void ExpectAllStepsUsed() {
+    EXPECT_TRUE(steps.empty()) << steps.size() << " expected window(s) never opened";
+    steps.clear();
+}
+
+// ---- Controls ----
+
+void Click(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    ASSERT_TRUE(IsWindowEnabled(control) && IsWindowVisible(control))
+        << "control " << id << " cannot be clicked";
+    SendMessageA(control, BM_CLICK, 0, 0);
+}
+
+std::string Text(HWND dialog, int id) {
+    char text[2048] = {};
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+bool Enabled(HWND dialog, int id) {
+    return IsWindowEnabled(GetDlgItem(dialog, id));
+}
+
+int32_t Shown(HWND dialog, const Option& option) {
+    const UINT query[] = {BM_GETCHECK, CB_GETCURSEL, UDM_GETPOS, TBM_GETPOS}; // in OptionKind order
+    const auto value =
+        static_cast<int32_t>(SendDlgItemMessageA(dialog, option.Id, query[int(option.Kind)], 0, 0));
+    EXPECT_TRUE(option.Kind != OptionKind::Slider || Text(dialog, option.TextId) == std::to_string(value))
+        << option.Name << "'s label shows " << Text(dialog, option.TextId) << ", not " << value;
+    return value;
+}
+
+namespace {
+
+// The option's value in "Name=value ..." (the last one given), or `otherwise`.
+std::string ValueIn(const std::string& pairs, const Option& option, const std::string& otherwise) {
+    std::string value = otherwise;
+    std::istringstream words(pairs);
+    for (std::string word; words >> word;)
+        if (word.substr(0, word.find('=')) == option.Name)
+            value = word.substr(word.find('=') + 1);
+    return value;
+}
+
+} // namespace
+
+void Type(HWND dialog, const std::string& typed) {
+    std::istringstream words(typed);
+    for (std::string word; words >> word;) {
+        const Option& option = *std::find_if(std::begin(Options), std::end(Options), [&](const Option& o) {
+            return word.substr(0, word.find('=')) == o.Name;
+        });
+        const std::string value = word.substr(word.find('=') + 1);
+        HWND control = GetDlgItem(dialog, option.Id);
+        ASSERT_TRUE(IsWindowEnabled(control)) << option.Name << " cannot be changed";
+        if (option.Kind == OptionKind::Switch && (Shown(dialog, option) != 0) != (value != "0"))
+            Click(dialog, option.Id);
+        if (option.Kind == OptionKind::Spin)
+            SetDlgItemTextA(dialog, option.TextId, value.c_str());
+        if (option.Kind == OptionKind::Mode) {
+            SendMessageA(control, CB_SETCURSEL, std::stoi(value), 0);
+            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(option.Id, CBN_SELCHANGE), LPARAM(control));
+        }
+        if (option.Kind == OptionKind::Slider) {
+            SendMessageA(control, TBM_SETPOS, TRUE, std::stoi(value));
+            SendMessageA(dialog, WM_HSCROLL, TB_THUMBPOSITION, LPARAM(control));
+        }
+    }
+}
+
+void ExpectShown(HWND dialog, const std::string& changed) {
+    for (const Option& option : Options)
+        EXPECT_EQ(std::to_string(Shown(dialog, option)),
+                  ValueIn(changed, option, std::to_string(option.Default)))
+            << option.Name;
+}
+
+void ExpectStored(const std::string& changed) {
+    EXPECT_EQ(ValueNames(HKEY_CURRENT_USER, ProfileKey).size(), 26u);
+    for (const Option& option : Options)
+        EXPECT_EQ(GetValue(HKEY_CURRENT_USER, ProfileKey, option.Name),
+                  (RegistryValue{REG_DWORD, Dword(std::stoll(
+                                                ValueIn(changed, option, std::to_string(option.Default))))}))
+            << option.Name;
+}
+
+} // namespace harness
+
+// ---- The test program ----
+
+namespace {
+int testStatus = 1;
+
+class TestApplication : public Application {
+  protected:
+    bool InitInstance() override {
+        SetRegistryKey(SKV_STR_REGISTRY_KEY);
+        SetProfileName("");
+        // A window of this program for the whole run keeps Wine's desktop up between the launchers the tests
+        // start: Wine closes it a second after the last window of any program has gone, and a program that
+        // starts meanwhile cannot open its windows.
+        HWND keeper = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+        const UINT_PTR timer = SetTimer(nullptr, 0, 10, harness::Tick);
+        testStatus = RUN_ALL_TESTS();
+        KillTimer(nullptr, timer);
+        DestroyWindow(keeper);
+        return false;
+    }
+};
+TestApplication application;
+} // namespace
+
+int main(int argc, char** argv) {
+    setvbuf(stdout, nullptr, _IONBF, 0); // every line reaches the log, also from a run that dies
+    testing::InitGoogleTest(&argc, argv);
+    Application::Current().Run(GetModuleHandleA(nullptr));
+    return testStatus;
+}

@@ -1,0 +1,111 @@
+// The Windows tests run inside an application object of their own, linked with the launcher's code and
+// resources: the launcher's dialogs run modally in this process, driven from a thread timer inside their
+// own message loops, and the real SkvLauncher.exe runs as another process, driven from outside.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tests/options.h"
+
+extern std::string GameExePath, GameFolder; // the launcher's own, set by the tests that need them
+
+namespace harness {
+
+constexpr const char* ProfileKey = "Software\\Harbeck\\Skv Launcher";
+constexpr const char* GameKey = "Software\\Quillon\\Skarnvale";
+constexpr const char* AppPathsKey = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\skvprog.exe";
+constexpr const char* StandinExe = SKV_STANDIN_EXE;
+constexpr const char* LauncherExe = SKV_LAUNCHER_EXE;
+
+// ---- Registry (the 32-bit view, as the launcher's), files and the Unix side ----
+
+struct RegistryValue {
+    DWORD Type;
+    std::string Bytes;
+    bool operator==(const RegistryValue& other) const { return Type == other.Type && Bytes == other.Bytes; }
+    friend void PrintTo(const RegistryValue& value, std::ostream* out) {
+        *out << "type " << value.Type << ", bytes " << testing::PrintToString(value.Bytes);
+    }
+};
+void SetValue(HKEY root, const char* key, const char* name, DWORD type, const std::string& bytes);
+void SetString(HKEY root, const char* key, const char* name, const std::string& text); // REG_SZ
+RegistryValue GetValue(HKEY root, const char* key, const char* name); // REG_NONE "<absent>" if absent
+std::vector<std::string> ValueNames(HKEY root, const char* key);      // {"<no key>"} without the key
+void CleanRegistry();                                                 // no profile, no installer's entries
+std::string Dword(uint32_t value);
+
+std::string FileContents(const std::string& path); // "<absent>" when it cannot be opened
+void WriteContents(const std::string& path, const std::string& bytes);
+std::vector<std::string> FolderEntries(const std::string& folder); // sorted
+std::string UnixPath(const std::string& windowsPath);
+int RunUnix(const std::string& command); // a shell command's exit status
+
+// A fresh folder "C:\skv-tests\<name>\" holding a copy of the stand-in game: the same short path wherever
+// the build lies. Removed with everything in it, mounts included.
+struct GameFolderOnDisk {
+    explicit GameFolderOnDisk(const std::string& name);
+    ~GameFolderOnDisk();
+    std::string Path; // ends with "\"
+};
+
+// A line "key=value" of the stand-in's report once the report is complete; "<no report>" after 20 s.
+std::string ReportLine(const std::string& reportPath, const std::string& key);
+
+// Polls `done` every 10 ms for up to `ms`, handling this thread's messages meanwhile.
+bool WaitUntil(const std::function<bool()>& done, DWORD ms = 20000);
+
+// ---- Windows of this process, driven from inside their modal loops ----
+
+bool IsMessageBox(HWND window);
+// "text (icon: buttons)", with "[caption] " in front when it is not the launcher's title.
+std::string DescribeBox(HWND box);
+
+// Queues what to do with the next window that opens in this thread (a message box, a dialog, the level
+// menu): `action` runs inside that window's own modal loop once it is on screen. A window that nobody
+// expects is closed and fails the test, so that no test can hang on it.
+void WhenOpen(const std::function<bool(HWND)>& match, const std::function<void(HWND)>& action);
+// The next message box: its description goes to `shown`, then `button` is pressed.
+void AnswerBox(std::vector<std::string>& shown, int button = IDOK);
+// Runs `action`, answering each message box it shows with OK; gives their descriptions.
+std::vector<std::string> Boxes(const std::function<void()>& action);
+
+// Fails the test when queued windows never opened, and forgets them.
+void ExpectAllStepsUsed();
+// Runs a dialog modally and `body` once it is on screen; ends it with IDABORT if the body did not end it.
+template <class Dialog> INT_PTR RunModally(Dialog& dialog, const std::function<void(HWND)>& body) {
+    WhenOpen([&](HWND window) { return window == dialog.Handle(); },
+             [&](HWND window) {
+                 body(window);
+                 if (IsWindowVisible(window))
+                     dialog.EndDialog(IDABORT);
+             });
+    const INT_PTR result = dialog.DoModal();
+    ExpectAllStepsUsed();
+    return result;
+}
+
+// ---- Controls of a dialog, of this process or another ----
+
+// A user's click: a control a user could not click fails the test (a click sent to a disabled check box
+// toggles it all the same). Returns once the click has been handled.
+void Click(HWND dialog, int id);
+std::string Text(HWND dialog, int id);
+bool Enabled(HWND dialog, int id);
+
+// What the control of an option holds: 0/1, the list index, the up-down's whole reply (error flag in the
+// high word), the trackbar's position (whose label must show it).
+int32_t Shown(HWND dialog, const Option& option);
+// "Name=value ...", in order, set as a user would: a spin takes the text typed into its edit box.
+void Type(HWND dialog, const std::string& typed);
+// The 26 options as the defaults but for `changed` ("Name=number ..."): shown by the dialog, or stored in
+// the profile as four-byte numbers.
+void ExpectShown(HWND dialog, const std::string& changed);
+void ExpectStored(const std::string& changed);
+
+} // namespace harness

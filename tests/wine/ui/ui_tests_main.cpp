@@ -1,7 +1,0 @@
-// Entry point of the UI tests, which drive the real launcher from another process.
-#include <gtest/gtest.h>
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
