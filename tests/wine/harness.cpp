@@ -367,14 +367,9 @@ class TestApplication : public Application {
     bool InitInstance() override {
         SetRegistryKey(SKV_STR_REGISTRY_KEY);
         SetProfileName("");
-        // A window of this program for the whole run keeps Wine's desktop up between the launchers the tests
-        // start: Wine closes it a second after the last window of any program has gone, and a program that
-        // starts meanwhile cannot open its windows.
-        HWND keeper = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
         const UINT_PTR timer = SetTimer(nullptr, 0, 10, harness::Tick);
         testStatus = RUN_ALL_TESTS();
         KillTimer(nullptr, timer);
-        DestroyWindow(keeper);
         return false;
     }
 };
