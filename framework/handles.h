@@ -68,6 +68,7 @@ template <typename GdiHandle> struct GdiObjectTraits {
 using FontHandle = UniqueHandle<GdiObjectTraits<HFONT>>;
 using PenHandle = UniqueHandle<GdiObjectTraits<HPEN>>;
 using BrushHandle = UniqueHandle<GdiObjectTraits<HBRUSH>>;
+using BitmapHandle = UniqueHandle<GdiObjectTraits<HBITMAP>>;
 
 // Icons made for this program alone (not the shared ones LoadIcon gives).
 struct IconTraits {

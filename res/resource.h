@@ -9,11 +9,17 @@
 // Menu of levels
 #define SKV_MENU_LEVELS 133
 
-// Pictures
+// Pictures, and the banner and logo drawn twice as large for larger display scales
 #define SKV_ICON_APP 128
 #define SKV_BMP_BANNER 129
 #define SKV_BMP_LOGO 130
 #define SKV_CUR_LINK 131
+#define SKV_BMP_BANNER_LARGE 136
+#define SKV_BMP_LOGO_LARGE 137
+
+// The frames of the banner and the logo in the main dialog (x, y, width, height in dialog units)
+#define SKV_FRAME_BANNER 7, 7, 313, 38
+#define SKV_FRAME_LOGO 327, 221, 55, 16
 
 // String table
 #define SKV_STR_REGISTRY_KEY 100

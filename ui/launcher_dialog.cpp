@@ -126,12 +126,22 @@ BOOL LauncherDialog::OnInitDialog() {
     LOGFONTA description{};
     if (HGDIOBJ guiFont = GetStockObject(DEFAULT_GUI_FONT)) {
         GetObjectA(guiFont, sizeof description, &description);
+        // Captions in the size of the dialog's own text: where the display's scale gives the GUI font another
+        // size than the dialog's font, the dialog's font itself is made bold. (It also stays bold where a
+        // system draws the GUI font's bold face no heavier than its regular one, as Wine's does.)
+        LOGFONTA dialogFont{};
+        if (GetObjectA(reinterpret_cast<HGDIOBJ>(SendMessageA(Handle(), WM_GETFONT, 0, 0)), sizeof dialogFont,
+                       &dialogFont) &&
+            dialogFont.lfHeight != description.lfHeight)
+            description = dialogFont;
         description.lfWeight = FW_BOLD;
         GroupBoxFont.Reset(CreateFontIndirectA(&description));
     }
     if (GroupBoxFont)
         for (int id = SKV_ID_GROUP_COMMANDLINE; id <= SKV_ID_GROUP_SKY; ++id)
             SendDlgItemMessageA(Handle(), id, WM_SETFONT, reinterpret_cast<WPARAM>(GroupBoxFont.Get()), TRUE);
+
+    FitPicturesToFrames();
 
     for (TrackbarControl* slider : {&SkyRedSlider, &SkyGreenSlider, &SkyBlueSlider}) {
         slider->SetRangeMin(SkyMin, false);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "framework/dialog.h"
+#include "framework/handles.h"
 #include "levels/level_table.h"
 #include "settings/launcher_settings.h"
 
@@ -23,6 +24,9 @@ class LauncherDialog : public Dialog {
     // Texts of the sky value labels.
     std::string SkyBlueText = "60", SkyGreenText = "50", SkyRedText = "50";
     HICON WindowIcon;
+    // The banner and the logo drawn for this display's scale, when it is not the one their bitmaps were
+    // drawn for; shown by their controls, which do not free them.
+    BitmapHandle BannerPicture, LogoPicture;
     // The chosen level as a level-menu command; never stored, so every run starts with "No Level".
     uint32_t LevelCommand = NoLevelCommand;
 
@@ -36,6 +40,8 @@ class LauncherDialog : public Dialog {
     void OnPreloadBots();
     // The three sky value labels show their trackbars' positions.
     void UpdateSkyLabels();
+    // The banner and the logo fill their frames at the display's scale.
+    void FitPicturesToFrames();
 
     // Options and the profile (settings/).
     void LoadSettings();
