@@ -36,21 +36,4 @@ TEST(FileError, EveryWindowsErrorCodeHasItsCause) {
     }
 }
 
-TEST(FileError, NameTakesThePlaceOfEveryPercentOne) {
-    const struct {
-        const char* Template;
-        const char* Name;
-        const char* Message;
-    } rows[] = {
-        {"Access to %1 was denied.", "C:\\G\\startup.cfg", "Access to C:\\G\\startup.cfg was denied."},
-        {"%1 was not found.", "a%1b", "a%1b was not found."},
-        {"%1 and %1", "x", "x and x"},
-        {"Seek failed on %1", "", "Seek failed on "},
-        {"No error occurred.", "x", "No error occurred."},
-        {"100%", "x", "100%"},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(FormatFileError(row.Template, row.Name), row.Message);
-}
-
 } // namespace

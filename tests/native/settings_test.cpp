@@ -37,21 +37,4 @@ TEST(ProfileValues, NamesOrderAndWhatLoadingAccepts) {
     }
 }
 
-// The numbers read from the controls when "startup.cfg" is written: outside the range, the default.
-TEST(ProfileValues, NumericOptionsSanitiseTheirControlsReplies) {
-    const NumericOption numeric[] = {NumericOption::TrackerVolume, NumericOption::TrackerSpeed,
-                                     NumericOption::TimeScale,     NumericOption::LeanScale,
-                                     NumericOption::SkyRed,        NumericOption::SkyGreen,
-                                     NumericOption::SkyBlue};
-    for (int i = 0; i < 7; ++i) {
-        const Option& option = Options[19 + i];
-        SCOPED_TRACE(option.Name);
-        EXPECT_STREQ(ProfileValueOf(numeric[i]).Name, option.Name);
-        for (int32_t reply : {option.Min, option.Max})
-            EXPECT_EQ(SanitizedValue(numeric[i], reply), reply);
-        for (int32_t reply : {option.Min - 1, option.Max + 1, 0x10000 | option.Max})
-            EXPECT_EQ(SanitizedValue(numeric[i], reply), option.Default) << reply;
-    }
-}
-
 } // namespace

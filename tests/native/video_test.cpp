@@ -64,13 +64,9 @@ TEST(DisplaySelection, ModeFilterAndEntryTexts) {
               "512 * 384 (16 bpp), 4294967295 * 2147483648 (32 bpp)");
     for (DisplayMode accepted : {DisplayMode{512, 384, 16}, {512, 384, 32}, {UINT32_MAX, UINT32_MAX, 32}})
         EXPECT_TRUE(IsAcceptedMode(accepted)) << ModeEntryText(accepted);
-    for (DisplayMode refused : {DisplayMode{512, 383, 16},
-                                {511, 384, 32},
-                                {640, 480, 24},
-                                {640, 480, 8},
-                                {640, 480, 15},
-                                {1024, 768, 33},
-                                {0, 0, 0}})
+    const DisplayMode refusedModes[] = {{512, 383, 16}, {511, 384, 32},  {640, 480, 24}, {640, 480, 8},
+                                        {640, 480, 15}, {1024, 768, 33}, {0, 0, 0}};
+    for (DisplayMode refused : refusedModes)
         EXPECT_FALSE(IsAcceptedMode(refused)) << ModeEntryText(refused);
     EXPECT_EQ(DeviceEntryText("DirectDraw HAL", "display"), "DirectDraw HAL (display)");
     EXPECT_EQ(DeviceEntryText(nullptr, ""), " ()");

@@ -130,12 +130,6 @@ TEST_F(MainDialog, LevelMenuMarksTheChosenLevel) {
     });
 }
 
-std::string TitleOf(HWND window) {
-    char title[64] = {};
-    GetWindowTextA(window, title, sizeof title);
-    return title;
-}
-
 TEST_F(MainDialog, WindowMenuHelpButtonLogoAndGroupCaptions) {
     Run([&](HWND window) {
         HMENU menu = GetSystemMenu(window, FALSE);
@@ -150,7 +144,9 @@ TEST_F(MainDialog, WindowMenuHelpButtonLogoAndGroupCaptions) {
         for (int way = 0; way < 2; ++way) {
             WhenOpen([](HWND) { return true; },
                      [&](HWND box) {
-                         about.push_back(TitleOf(box) + "|" + Text(box, SKV_ID_LOGO));
+                         char title[64] = {};
+                         GetWindowTextA(box, title, sizeof title);
+                         about.push_back(title + ("|" + Text(box, SKV_ID_LOGO)));
                          Click(box, IDOK);
                      });
             if (way == 0)

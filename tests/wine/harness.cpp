@@ -1,6 +1,7 @@
 #include "harness.h"
 
 #include <commctrl.h>
+#include <shlwapi.h>
 
 #include <algorithm>
 #include <deque>
@@ -56,27 +57,11 @@ std::vector<std::string> ValueNames(HKEY root, const char* key) {
     return names;
 }
 
-namespace {
-void DeleteTree(HKEY root, const std::string& key) {
-    RegistryKey opened;
-    char sub[256];
-    for (DWORD size = sizeof sub;
-         RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, opened.Receive()) == 0 &&
-         RegEnumKeyExA(opened.Get(), 0, sub, &size, nullptr, nullptr, nullptr, nullptr) == 0;
-         size = sizeof sub) {
-        opened.Reset();
-        DeleteTree(root, key + "\\" + sub);
-    }
-    opened.Reset();
-    RegDeleteKeyA(root, key.c_str());
-}
-} // namespace
-
 void CleanRegistry() {
     for (const auto& [root, key] :
          {std::pair(HKEY_CURRENT_USER, ProfileKey), std::pair(HKEY_LOCAL_MACHINE, GameKey),
           std::pair(HKEY_LOCAL_MACHINE, AppPathsKey)}) {
-        DeleteTree(root, key);
+        SHDeleteKeyA(root, key); // with what lies below it, such as a profile of another layout
         EXPECT_EQ(ValueNames(root, key), std::vector<std::string>{"<no key>"}) << key << " is left";
     }
 }
@@ -125,9 +110,11 @@ std::string UnixPath(const std::string& windowsPath) {
 
 // Wine starts a Unix program but hands back neither its exit status (so the shell writes it to a file) nor
 // real handles (so none may be closed: they could be this program's own).
-int RunUnix(const std::string& command) {
+int RunUnix(const std::string& command, DWORD ms) {
     CreateDirectoryA("C:\\skv-tests", nullptr);
-    const std::string status = "C:\\skv-tests\\unix-status", unixStatus = UnixPath(status);
+    // One file per program: a test program run from a shell command runs shell commands of its own.
+    const std::string status = "C:\\skv-tests\\unix-status-" + std::to_string(GetCurrentProcessId());
+    const std::string unixStatus = UnixPath(status);
     DeleteFileA(status.c_str());
     std::string line = "/bin/sh -c \"export PATH=/usr/sbin:/usr/bin:/sbin:/bin; " + command +
                        "; echo $? > '" + unixStatus + ".part'; mv '" + unixStatus + ".part' '" + unixStatus +
@@ -137,9 +124,11 @@ int RunUnix(const std::string& command) {
     PROCESS_INFORMATION process{};
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process) ||
-        !WaitUntil([&] { return FileContents(status) != "<absent>"; }))
+        !WaitUntil([&] { return FileContents(status) != "<absent>"; }, ms))
         return -1;
-    return std::stoi(FileContents(status));
+    const int exitStatus = std::stoi(FileContents(status));
+    DeleteFileA(status.c_str());
+    return exitStatus;
 }
 
 GameFolderOnDisk::GameFolderOnDisk(const std::string& name) : Path("C:\\skv-tests\\" + name + "\\") {
