@@ -116,7 +116,7 @@ int RunUnix(const std::string& command, DWORD ms) {
     const std::string status = "C:\\skv-tests\\unix-status-" + std::to_string(GetCurrentProcessId());
     const std::string unixStatus = UnixPath(status);
     DeleteFileA(status.c_str());
-    std::string line = "/bin/sh -c \"export PATH=/usr/sbin:/usr/bin:/sbin:/bin; " + command +
+    std::string line = "/bin/sh -c \"export PATH=${SKV_WINE_BIN:+$SKV_WINE_BIN:}/usr/sbin:/usr/bin:/sbin:/bin; " + command +
                        "; echo $? > '" + unixStatus + ".part'; mv '" + unixStatus + ".part' '" + unixStatus +
                        "'\"";
     STARTUPINFOA startup{};
