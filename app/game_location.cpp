@@ -4,15 +4,10 @@ namespace {
 
 constexpr const char* PathValue = "Path";
 
-// The folder part of a full path (before the last "\", or the last "/" when there is no "\"),
-// or nothing when the path holds no separator.
-std::optional<std::string> FolderOf(const std::string& path) {
-    std::string::size_type separator = path.rfind('\\');
-    if (separator == std::string::npos)
-        separator = path.rfind('/');
-    if (separator == std::string::npos)
-        return std::nullopt;
-    return path.substr(0, separator);
+// A name in which the system put "?" for characters the code page cannot hold: no file or folder name
+// contains "?", so such a path names nothing the launcher could use.
+bool LostCharacters(const std::string& path) {
+    return path.find('?') != std::string::npos;
 }
 
 // The installer's entries, so that the next start finds the game without asking. Failures are dropped.
@@ -26,17 +21,24 @@ bool IsUsable(LocationPlatform& platform, const std::string& exePath) {
     return !exePath.empty() && platform.IsUsableFile(exePath);
 }
 
-} // namespace
-
-void ApplyTrailingSeparator(std::string& folder) {
-    if (folder.empty() || (folder.back() != '\\' && folder.back() != '/'))
-        folder += '\\';
+// The folder the user is told about when a path cannot be used: the path's folder part, or the path.
+std::string FolderToName(const std::string& path, const LeadBytes& lead) {
+    return FolderOf(path, lead).value_or(path);
 }
 
+} // namespace
+
 GameLocation LocateGame(LocationPlatform& platform, std::string& gameExePath, std::string& gameFolder) {
+    const LeadBytes lead = platform.PathLeadBytes();
     std::string folder = platform.ReadRegistryString(GameRegistryKey, PathValue, "");
     if (folder.empty())
         folder = platform.ReadRegistryString(AppPathsKey, PathValue, "");
+    // The game is where the installer put it, but this Windows cannot say where that is: rather say so
+    // than claim the game is missing or ask for it somewhere else.
+    if (LostCharacters(folder)) {
+        platform.ShowFolderUnusable(folder);
+        return GameLocation::Unusable;
+    }
 
     std::string exePath;
     bool foundElsewhere = false;
@@ -49,7 +51,7 @@ GameLocation LocateGame(LocationPlatform& platform, std::string& gameExePath, st
             exePath = *found;
         foundElsewhere = true;
     }
-    if (!IsUsable(platform, exePath)) {
+    if (!IsUsable(platform, exePath) && !LostCharacters(exePath)) {
         platform.ShowGameNotFound();
         std::optional<std::string> chosen = platform.AskForGameFile();
         if (!chosen)
@@ -57,16 +59,20 @@ GameLocation LocateGame(LocationPlatform& platform, std::string& gameExePath, st
         exePath = *chosen;
         foundElsewhere = true;
     }
+    if (LostCharacters(exePath)) {
+        platform.ShowFolderUnusable(FolderToName(exePath, lead));
+        return GameLocation::Unusable;
+    }
 
     if (foundElsewhere) {
-        std::optional<std::string> exeFolder = FolderOf(exePath);
+        std::optional<std::string> exeFolder = FolderOf(exePath, lead);
         if (!exeFolder)
             return GameLocation::NoFolder;
         folder = *exeFolder;
         WriteGameEntries(platform, folder, exePath);
     }
 
-    ApplyTrailingSeparator(folder);
+    ApplyTrailingSeparator(folder, lead);
     gameExePath = exePath;
     gameFolder = folder;
     platform.SetCurrentFolder(gameFolder);
@@ -74,20 +80,22 @@ GameLocation LocateGame(LocationPlatform& platform, std::string& gameExePath, st
 }
 
 void ChangeGameLocation(LocationPlatform& platform, std::string& gameExePath, std::string& gameFolder) {
-    if (!platform.ConfirmChange(gameFolder))
-        return;
-    std::optional<std::string> chosen = platform.AskForGameFile();
-    if (!chosen)
-        return;
-    // A path without a folder part can't name the game's folder: keep the old location whole rather
-    // than an executable path that disagrees with the folder.
-    std::optional<std::string> folder = FolderOf(*chosen);
-    if (!folder)
-        return;
-
-    WriteGameEntries(platform, *folder, *chosen);
-    gameExePath = *chosen;
-    gameFolder = *folder;
-    ApplyTrailingSeparator(gameFolder);
+    const LeadBytes lead = platform.PathLeadBytes();
+    if (platform.ConfirmChange(gameFolder)) {
+        std::optional<std::string> chosen = platform.AskForGameFile();
+        // A path without a folder part can't name the game's folder: keep the old location whole rather
+        // than an executable path that disagrees with the folder.
+        std::optional<std::string> folder = chosen ? FolderOf(*chosen, lead) : std::nullopt;
+        if (chosen && LostCharacters(*chosen)) {
+            platform.ShowFolderUnusable(FolderToName(*chosen, lead));
+        } else if (folder) {
+            WriteGameEntries(platform, *folder, *chosen);
+            gameExePath = *chosen;
+            gameFolder = *folder;
+            ApplyTrailingSeparator(gameFolder, lead);
+        }
+    }
+    // The "Open" dialog may move the current folder while the user browses, whether or not a game is
+    // chosen in the end: it is the game's folder again, the new one or the old.
     platform.SetCurrentFolder(gameFolder);
 }

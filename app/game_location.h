@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "framework/path_parts.h"
+
 // What locating the game needs from the platform. The Windows implementation wraps the registry
 // (HKEY_LOCAL_MACHINE, 32-bit view), SearchPathA, GetFileAttributesA, message boxes and the file dialog.
 class LocationPlatform {
@@ -27,6 +29,11 @@ class LocationPlatform {
     // The "Open" dialog for "Skv.exe"; the chosen file's full path, nothing on cancel.
     virtual std::optional<std::string> AskForGameFile() = 0;
     virtual void SetCurrentFolder(const std::string& folder) = 0;
+    // The lead bytes of the code page that paths are held in.
+    virtual LeadBytes PathLeadBytes() = 0;
+    // Says that this Windows cannot hand the launcher the name of the game's folder (its characters lie
+    // outside the code page; the system gave "?" for them), naming the folder as the system gave it.
+    virtual void ShowFolderUnusable(const std::string& folder) = 0;
 };
 
 // Registry places of the game's installer.
@@ -39,15 +46,13 @@ enum class GameLocation {
     Found,     // both strings are set and the current folder is the game folder
     Cancelled, // the user cancelled the file dialog
     NoFolder,  // the path found or chosen has no folder part to be the game's folder
+    Unusable,  // the game's folder has a name this Windows cannot hand over; the user has been told
 };
 
 // Finds the game at start-up: registry entries, then the path search, then the user. Unless the game was
 // found, nothing is written and the caller ends the launcher.
 GameLocation LocateGame(LocationPlatform& platform, std::string& gameExePath, std::string& gameFolder);
 
-// The "Location..." command: lets the user point the launcher at another copy of the game. Both strings,
-// the registry and the current folder change together or not at all.
+// The "Location..." command: lets the user point the launcher at another copy of the game. Both strings
+// and the registry change together or not at all; however it ends, the current folder is the game's.
 void ChangeGameLocation(LocationPlatform& platform, std::string& gameExePath, std::string& gameFolder);
-
-// Ends folder with a path separator: "\" is appended unless it already ends in "\" or "/".
-void ApplyTrailingSeparator(std::string& folder);

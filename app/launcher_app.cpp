@@ -27,6 +27,9 @@ bool LauncherApp::InitInstance() {
         return false;
     case GameLocation::NoFolder:
         return EndWithError("ERROR: The location of 'SKV.EXE' names no folder.");
+    case GameLocation::Unusable:
+        SetExitCode(1); // the user has been told why
+        return false;
     }
 
     LauncherDialog dialog;

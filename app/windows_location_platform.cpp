@@ -6,6 +6,7 @@
 
 #include "app/registry_strings.h"
 #include "framework/application.h"
+#include "framework/code_page.h"
 #include "framework/file_dialog.h"
 #include "res/resource.h"
 
@@ -52,4 +53,15 @@ std::optional<std::string> WindowsLocationPlatform::AskForGameFile() {
 
 void WindowsLocationPlatform::SetCurrentFolder(const std::string& folder) {
     SetCurrentDirectoryA(folder.c_str());
+}
+
+LeadBytes WindowsLocationPlatform::PathLeadBytes() {
+    return SystemLeadBytes();
+}
+
+void WindowsLocationPlatform::ShowFolderUnusable(const std::string& folder) {
+    AppMessageBox("ERROR: This Windows cannot give the launcher the name of the game's folder:\n" + folder +
+                      "\nThe name has letters of another language than the one Windows is set to use for "
+                      "programs like this one. Rename the folder, or use Windows 10 version 1903 or later.",
+                  MB_OK | MB_ICONERROR);
 }

@@ -14,4 +14,6 @@ class WindowsLocationPlatform : public LocationPlatform {
     bool ConfirmChange(const std::string& currentFolder) override;
     std::optional<std::string> AskForGameFile() override;
     void SetCurrentFolder(const std::string& folder) override;
+    LeadBytes PathLeadBytes() override;
+    void ShowFolderUnusable(const std::string& folder) override;
 };

@@ -2,6 +2,7 @@
 #include "framework/file_errors.h"
 
 #include "framework/application.h"
+#include "framework/code_page.h"
 #include "framework/handles.h"
 
 #include <algorithm>
@@ -41,7 +42,7 @@ bool TargetCanBeRewritten(const std::string& path, FileWriteResult& failure) {
 // name ("~" and hexadecimal digits) is no longer than the file's own, so a folder whose path leaves just
 // room for the file leaves room for its temporary too.
 std::string CreateTemporarySibling(const std::string& path, FileHandle& file, FileWriteResult& failure) {
-    const std::string::size_type nameStart = path.find_last_of("\\/") + 1; // 0 when there is no folder
+    const std::string::size_type nameStart = NameStart(path, SystemLeadBytes()); // 0 when there is no folder
     const std::string::size_type nameLength = path.size() - nameStart;
     const DWORD seed = GetTickCount() ^ (GetCurrentProcessId() << 16);
     for (DWORD attempt = 0; attempt < 100; ++attempt) {

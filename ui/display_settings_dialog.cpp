@@ -178,9 +178,11 @@ void DisplaySettingsDialog::FillModeList() {
     DeviceGuid* guid = device >= 0 ? EntryData<DeviceGuid>(DeviceList, device) : nullptr;
     if (!guid)
         return;
-    // A device that can't be opened leaves the list empty and the enabling as it was.
+    // A device that can't be opened leaves the list empty and the enabling as it was. DirectDraw names the
+    // active display driver by a null GUID pointer; a GUID of zeros is no identity it documents.
     IDirectDraw* created = nullptr;
-    if (FAILED(DirectDrawCreateOnDemand(reinterpret_cast<GUID*>(guid->Bytes), &created, nullptr)) || !created)
+    GUID* identity = guid->IsActiveDriver() ? nullptr : reinterpret_cast<GUID*>(guid->Bytes);
+    if (FAILED(DirectDrawCreateOnDemand(identity, &created, nullptr)) || !created)
         return;
     ComPointer<IDirectDraw> draw(created);
     IDirectDraw4* queried = nullptr;

@@ -8,6 +8,13 @@
 // that is reported without a GUID.
 struct DeviceGuid {
     uint8_t Bytes[16] = {};
+    // The device reported without a GUID: the active display driver.
+    bool IsActiveDriver() const {
+        for (uint8_t byte : Bytes)
+            if (byte != 0)
+                return false;
+        return true;
+    }
 };
 
 struct DisplayMode {
