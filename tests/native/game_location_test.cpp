@@ -12,11 +12,12 @@ class FakeMachine : public LocationPlatform {
   public:
     bool Confirm = false;
     std::optional<std::string> Chosen;
+    std::string Installed = "C:/G/"; // the installer's entry
     std::string Log;
 
     void Note(const std::string& event) { Log += (Log.empty() ? "" : " | ") + event; }
     std::string ReadRegistryString(const std::string&, const char*, const std::string&) override {
-        return "C:/G/";
+        return Installed;
     }
     bool WriteRegistryString(const std::string& key, const char* value, const std::string& text) override {
         Note((key == AppPathsKey ? "App " : "Game ") + std::string(value ? value : "") + "=" + text);
@@ -37,6 +38,8 @@ class FakeMachine : public LocationPlatform {
         return Chosen;
     }
     void SetCurrentFolder(const std::string& folder) override { Note("cd " + folder); }
+    LeadBytes PathLeadBytes() override { return {}; }
+    void ShowFolderUnusable(const std::string& folder) override { Note("unusable " + folder); }
 };
 
 // The registry routes, the path search and the dialog are tried through the real launcher; here what
@@ -60,9 +63,16 @@ TEST(GameLocation, ChosenPaths) {
          "search C:/G/ | search * | not found | open dialog"},
         {true, false, "Skv.exe", GameLocation::NoFolder, "",
          "search C:/G/ | search * | not found | open dialog"},
-        {false, false, "D:\\New\\Skv.exe", GameLocation::Found, "C:\\G\\Skv.exe", "confirm C:\\G\\"},
-        {false, true, std::nullopt, GameLocation::Found, "C:\\G\\Skv.exe", "confirm C:\\G\\ | open dialog"},
-        {false, true, "Skv.exe", GameLocation::Found, "C:\\G\\Skv.exe", "confirm C:\\G\\ | open dialog"},
+        {true, false, "E:\\????\\Skv.exe", GameLocation::Unusable, "",
+         "search C:/G/ | search * | not found | open dialog | unusable E:\\????"},
+        {false, false, "D:\\New\\Skv.exe", GameLocation::Found, "C:\\G\\Skv.exe",
+         "confirm C:\\G\\ | cd C:\\G\\"},
+        {false, true, std::nullopt, GameLocation::Found, "C:\\G\\Skv.exe",
+         "confirm C:\\G\\ | open dialog | cd C:\\G\\"},
+        {false, true, "Skv.exe", GameLocation::Found, "C:\\G\\Skv.exe",
+         "confirm C:\\G\\ | open dialog | cd C:\\G\\"},
+        {false, true, "E:\\????\\Skv.exe", GameLocation::Found, "C:\\G\\Skv.exe",
+         "confirm C:\\G\\ | open dialog | unusable E:\\???? | cd C:\\G\\"},
         {false, true, "C:\\G\\Skv.exe", GameLocation::Found, "C:\\G\\Skv.exe",
          "confirm C:\\G\\ | open dialog | Game Path=C:\\G | App Path=C:\\G | App =C:\\G\\Skv.exe | cd "
          "C:\\G\\"},
@@ -86,13 +96,14 @@ TEST(GameLocation, ChosenPaths) {
     }
 }
 
-TEST(GameLocation, FolderEndsInOneSeparator) {
-    const std::pair<std::string, std::string> rows[] = {
-        {"C:\\G", "C:\\G\\"}, {"C:\\G\\", "C:\\G\\"}, {"C:/G/", "C:/G/"}, {"", "\\"}};
-    for (auto [folder, expected] : rows) {
-        ApplyTrailingSeparator(folder);
-        EXPECT_EQ(folder, expected);
-    }
+// An installer's entry that this Windows could not hand over whole: said so, nothing searched or written.
+TEST(GameLocation, InstalledFolderOutsideTheCodePage) {
+    FakeMachine machine;
+    machine.Installed = "C:\\Games\\????";
+    std::string exePath, folder;
+    EXPECT_EQ(LocateGame(machine, exePath, folder), GameLocation::Unusable);
+    EXPECT_EQ(machine.Log, "unusable C:\\Games\\????");
+    EXPECT_EQ(exePath + folder, "");
 }
 
 } // namespace

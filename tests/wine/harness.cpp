@@ -116,9 +116,9 @@ int RunUnix(const std::string& command, DWORD ms) {
     const std::string status = "C:\\skv-tests\\unix-status-" + std::to_string(GetCurrentProcessId());
     const std::string unixStatus = UnixPath(status);
     DeleteFileA(status.c_str());
-    std::string line = "/bin/sh -c \"export PATH=${SKV_WINE_BIN:+$SKV_WINE_BIN:}/usr/sbin:/usr/bin:/sbin:/bin; " + command +
-                       "; echo $? > '" + unixStatus + ".part'; mv '" + unixStatus + ".part' '" + unixStatus +
-                       "'\"";
+    std::string line =
+        "/bin/sh -c \"export PATH=${SKV_WINE_BIN:+$SKV_WINE_BIN:}/usr/sbin:/usr/bin:/sbin:/bin; " + command +
+        "; echo $? > '" + unixStatus + ".part'; mv '" + unixStatus + ".part' '" + unixStatus + "'\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -161,6 +161,57 @@ bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
             DispatchMessageA(&message);
     }
     return true;
+}
+
+namespace {
+
+BOOL CALLBACK CollectWindowOf(HWND window, LPARAM context) {
+    auto& [process, windows] = *reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == process && IsWindowVisible(window))
+        windows.push_back(window);
+    return TRUE;
+}
+
+} // namespace
+
+Launcher::Launcher(const std::string& exe, const std::string& arguments) {
+    std::string commandLine = "\"" + exe + "\" " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    EXPECT_TRUE(CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               "C:\\skv-tests", &startup, &process_));
+    CloseHandle(process_.hThread);
+}
+
+Launcher::~Launcher() {
+    TerminateProcess(process_.hProcess, 99);
+    CloseHandle(process_.hProcess);
+}
+
+std::vector<HWND> Launcher::Windows() const {
+    std::pair<DWORD, std::vector<HWND>> found{process_.dwProcessId, {}};
+    EnumWindows(CollectWindowOf, reinterpret_cast<LPARAM>(&found));
+    return found.second;
+}
+
+HWND Launcher::Window(int id, const std::string& text) {
+    HWND found = nullptr;
+    WaitUntil([&] {
+        for (HWND window : Windows())
+            found = GetDlgItem(window, id) && Text(window, id) == text ? window : found;
+        return found || WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0;
+    });
+    EXPECT_TRUE(found) << "no window showing \"" << text << "\"";
+    return found;
+}
+
+DWORD Launcher::ExitCode() {
+    DWORD code = STILL_ACTIVE;
+    WaitUntil([&] { return WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0; });
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
 }
 
 // ---- Windows of this process ----

@@ -60,6 +60,25 @@ std::string ReportLine(const std::string& reportPath, const std::string& key);
 // Polls `done` every 10 ms for up to `ms`, handling this thread's messages meanwhile.
 bool WaitUntil(const std::function<bool()>& done, DWORD ms = 20000);
 
+// The real SkvLauncher.exe as a process of its own, started from a folder without the game (so that only
+// the ways under test can find it) and ended when the test is done with it.
+class Launcher {
+  public:
+    explicit Launcher(const std::string& exe = LauncherExe, const std::string& arguments = "");
+    ~Launcher();
+    Launcher(const Launcher&) = delete;
+    Launcher& operator=(const Launcher&) = delete;
+    std::vector<HWND> Windows() const; // its visible top-level windows
+    // Its window with the control `id` showing `text` ("Start" for the main dialog; 0xFFFF for a message
+    // box's text); nullptr after 20 s or once the launcher has ended.
+    HWND Window(int id, const std::string& text);
+    // The exit status once it has ended; STILL_ACTIVE while it still runs after 20 s.
+    DWORD ExitCode();
+
+  private:
+    PROCESS_INFORMATION process_{};
+};
+
 // ---- Windows of this process, driven from inside their modal loops ----
 
 bool IsMessageBox(HWND window);

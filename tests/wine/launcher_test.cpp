@@ -6,58 +6,6 @@ using namespace harness;
 
 namespace {
 
-BOOL CALLBACK CollectWindowOf(HWND window, LPARAM context) {
-    auto& [process, windows] = *reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == process && IsWindowVisible(window))
-        windows.push_back(window);
-    return TRUE;
-}
-
-// The launcher as a process of its own, started from a folder without the game (so that only the ways
-// under test can find it) and ended when the test is done with it.
-class Launcher {
-  public:
-    explicit Launcher(const std::string& exe = LauncherExe, const std::string& arguments = "") {
-        std::string commandLine = "\"" + exe + "\" " + arguments;
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        EXPECT_TRUE(CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                   "C:\\skv-tests", &startup, &process));
-        CloseHandle(process.hThread);
-    }
-    ~Launcher() {
-        TerminateProcess(process.hProcess, 99);
-        CloseHandle(process.hProcess);
-    }
-    std::vector<HWND> Windows() const {
-        std::pair<DWORD, std::vector<HWND>> found{process.dwProcessId, {}};
-        EnumWindows(CollectWindowOf, reinterpret_cast<LPARAM>(&found));
-        return found.second;
-    }
-    // Its window with the control `id` showing `text` ("Start" for the main dialog; 0xFFFF for a message
-    // box's text); nullptr after 20 s or once the launcher has ended.
-    HWND Window(int id, const std::string& text) {
-        HWND found = nullptr;
-        WaitUntil([&] {
-            for (HWND window : Windows())
-                found = GetDlgItem(window, id) && Text(window, id) == text ? window : found;
-            return found || WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
-        });
-        EXPECT_TRUE(found) << "no window showing \"" << text << "\"";
-        return found;
-    }
-    // The exit status once it has ended; STILL_ACTIVE while it still runs after 20 s.
-    DWORD ExitCode() {
-        DWORD code = STILL_ACTIVE;
-        WaitUntil([&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; });
-        GetExitCodeProcess(process.hProcess, &code);
-        return code;
-    }
-    PROCESS_INFORMATION process{};
-};
-
 // An installer's entry as text ("-" when absent); a value not stored as REG_SZ with its zero shows as such.
 std::string Entry(const char* key, const char* name) {
     const RegistryValue value = GetValue(HKEY_LOCAL_MACHINE, key, name);
