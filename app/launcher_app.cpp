@@ -1,38 +1,33 @@
 #include "app/launcher_app.h"
 
-#include "app/game_location.h"
-#include "app/windows_location_platform.h"
+#include "location/windows_location_platform.h"
 #include "res/resource.h"
 #include "ui/launcher_dialog.h"
 
-// Constructed in this order before start-up runs, destroyed in the reverse order at exit.
+// The one application object, constructed before start-up runs.
 LauncherApp TheLauncherApp;
-std::string GameExePath;
-std::string GameFolder;
-FontHandle GroupBoxFont;
 
 bool LauncherApp::InitInstance() {
     Enable3dControls();
     // The profile sits directly in HKEY_CURRENT_USER\Software\Harbeck\Skv Launcher: no profile-name level.
     SetRegistryKey(SKV_STR_REGISTRY_KEY);
     SetProfileName("");
-    GameExePath.clear();
-    GameFolder.clear();
+    location_ = GameLocation();
 
     WindowsLocationPlatform platform;
-    switch (LocateGame(platform, GameExePath, GameFolder)) {
-    case GameLocation::Found:
+    switch (LocateGame(platform, location_)) {
+    case LocateResult::Found:
         break;
-    case GameLocation::Cancelled:
+    case LocateResult::Cancelled:
         return false;
-    case GameLocation::NoFolder:
+    case LocateResult::NoFolder:
         return EndWithError("ERROR: The location of 'SKV.EXE' names no folder.");
-    case GameLocation::Unusable:
+    case LocateResult::Unusable:
         SetExitCode(1); // the user has been told why
         return false;
     }
 
-    LauncherDialog dialog;
+    LauncherDialog dialog(location_);
     if (dialog.DoModal() == -1)
         return EndWithError("ERROR: Cannot open the launcher's window.");
     return false;

@@ -1,10 +1,11 @@
-// The launcher's application object and its process-wide objects.
+// The launcher's application object: it finds the game and runs the main dialog, and owns the game's
+// location for the process's whole life.
 #pragma once
 
 #include <string>
 
 #include "framework/application.h"
-#include "framework/handles.h"
+#include "location/game_location.h"
 
 class LauncherApp : public Application {
   protected:
@@ -14,9 +15,6 @@ class LauncherApp : public Application {
 
   private:
     bool EndWithError(const std::string& text);
-};
 
-extern LauncherApp TheLauncherApp;
-extern std::string GameExePath; // full path of the game executable
-extern std::string GameFolder;  // the game's folder, ending in a path separator
-extern FontHandle GroupBoxFont; // bold font of the main dialog's group boxes
+    GameLocation location_;
+};

@@ -244,7 +244,7 @@ bool ReportComplete(const std::string& path) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
-    bench::KernelHandle owner(file);
+    FileHandle owner(file);
     char header[21] = {};
     DWORD got = 0;
     return ReadFile(file, header, 20, &got, nullptr) && got == 20 &&

@@ -10,13 +10,6 @@
 
 namespace bench {
 
-struct KernelHandleTraits {
-    using Handle = HANDLE;
-    static HANDLE Empty() { return nullptr; }
-    static void Close(HANDLE handle) { CloseHandle(handle); }
-};
-using KernelHandle = UniqueHandle<KernelHandleTraits>;
-
 // Milliseconds from a fixed point, from the performance counter.
 double NowMs();
 

@@ -2,6 +2,8 @@
 
 #include <cassert>
 
+#include "res/resource.h"
+
 namespace {
 Application* currentApplication = nullptr;
 
@@ -33,7 +35,7 @@ Application& Application::Current() {
 
 int Application::Run(HINSTANCE instance) {
     instance_ = instance;
-    title_ = LoadResourceString(57344);
+    title_ = LoadResourceString(SKV_STR_APP_TITLE);
     InitInstance();
     return exitCode_;
 }

@@ -51,8 +51,6 @@ class TrackbarControl : public Control {
 
 class UpDownControl : public Control {
   public:
-    // The whole reply: position in the low word, a non-zero error flag in the high word.
-    LRESULT GetPos() const { return Send(UDM_GETPOS); }
     void SetPos(int position) const { Send(UDM_SETPOS, 0, MAKELPARAM(position, 0)); }
     void SetRange(int lower, int upper) const { Send(UDM_SETRANGE, 0, MAKELPARAM(upper, lower)); }
 };

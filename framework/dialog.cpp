@@ -69,6 +69,11 @@ void DataExchange::Text(int id, std::string& field) {
     field = text;
 }
 
+void DataExchange::Reading(int id, UINT query, int32_t& field) {
+    if (saving_)
+        field = static_cast<int32_t>(SendMessageA(Item(id), query, 0, 0));
+}
+
 void DataExchange::Attach(int id, Control& control) {
     if (control.IsAttached())
         return;
@@ -156,14 +161,14 @@ bool Dialog::RouteCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Dialog::DefaultControlColor(const Message& message) const {
-    return DefWindowProcA(window_, message.Code, message.WParam, message.LParam);
+    return DefWindowProcA(window_, message.Id, message.WParam, message.LParam);
 }
 
 std::optional<LRESULT> Dialog::LookUpMessage(const Message& message) {
     for (const MessageMap* map = GetMessageMap(); map; map = map->Base)
         for (size_t i = 0; i < map->Count; ++i) {
             const MessageMapEntry& entry = map->Entries[i];
-            if (entry.Message == message.Code && entry.OnMessage)
+            if (entry.Message == message.Id && entry.OnMessage)
                 return (this->*entry.OnMessage)(message);
         }
     return std::nullopt;

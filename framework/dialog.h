@@ -14,7 +14,7 @@
 class Dialog;
 
 struct Message {
-    UINT Code;
+    UINT Id; // WM_*
     WPARAM WParam;
     LPARAM LParam;
 };
@@ -41,14 +41,14 @@ struct MessageMap {
     { message, 0, 0, static_cast<MessageHandler>(&handler), nullptr }
 #define SKV_ON_COMMAND(id, handler)                                                                          \
     { WM_COMMAND, id, BN_CLICKED, nullptr, static_cast<CommandHandler>(&handler) }
-#define SKV_ON_NOTIFY(id, code, handler)                                                                     \
+// A control's notification other than a button click, carried by WM_COMMAND (such as CBN_SELCHANGE).
+#define SKV_ON_COMMAND_CODE(id, code, handler)                                                               \
     { WM_COMMAND, id, code, nullptr, static_cast<CommandHandler>(&handler) }
 
 // Moves values one way: from controls to fields while saving, from fields to controls otherwise.
 class DataExchange {
   public:
     DataExchange(Dialog& dialog, bool saving) : dialog_(dialog), saving_(saving) {}
-    bool Saving() const { return saving_; }
 
     // Check box state as 0 or 1; when showing, a field outside 0 to 2 is first set to 0.
     void Check(int id, int32_t& field);
@@ -56,6 +56,10 @@ class DataExchange {
     void ComboIndex(int id, int32_t& field);
     // Window text.
     void Text(int id, std::string& field);
+    // A value the control holds itself, read with `query` (an up-down's whole UDM_GETPOS reply, a
+    // trackbar's TBM_GETPOS) while saving; never written back, so that showing the other fields leaves the
+    // control and its buddy's text as the user left them.
+    void Reading(int id, UINT query, int32_t& field);
     // Connects a control object to its window the first time the exchange runs.
     void Attach(int id, Control& control);
 
@@ -77,7 +81,6 @@ class Dialog {
 
     HWND Handle() const { return window_; }
     HWND Item(int id) const { return GetDlgItem(window_, id); }
-    UINT TemplateId() const { return templateId_; }
 
     // Runs the data exchange: save = true from controls into fields, false from fields into controls.
     bool UpdateData(bool save);

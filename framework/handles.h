@@ -67,16 +67,15 @@ template <typename GdiHandle> struct GdiObjectTraits {
 };
 using FontHandle = UniqueHandle<GdiObjectTraits<HFONT>>;
 using PenHandle = UniqueHandle<GdiObjectTraits<HPEN>>;
-using BrushHandle = UniqueHandle<GdiObjectTraits<HBRUSH>>;
 using BitmapHandle = UniqueHandle<GdiObjectTraits<HBITMAP>>;
 
-// Icons made for this program alone (not the shared ones LoadIcon gives).
-struct IconTraits {
-    using Handle = HICON;
-    static HICON Empty() { return nullptr; }
-    static void Close(HICON icon) { DestroyIcon(icon); }
+// Kernel objects whose failure value is null, such as processes.
+struct KernelObjectTraits {
+    using Handle = HANDLE;
+    static HANDLE Empty() { return nullptr; }
+    static void Close(HANDLE object) { CloseHandle(object); }
 };
-using IconHandle = UniqueHandle<IconTraits>;
+using KernelHandle = UniqueHandle<KernelObjectTraits>;
 
 // A window's device context from GetDC, released on scope exit.
 class WindowDC {

@@ -1,13 +1,11 @@
-// "Start" hands the options to the game and starts it; "Close" only keeps the options.
+#include "handoff/game_start.h"
+
 #include <windows.h>
 
-#include <string>
-
-#include "app/launcher_app.h"
 #include "framework/application.h"
 #include "framework/loaded_on_demand.h"
 #include "handoff/command_line.h"
-#include "ui/launcher_dialog.h"
+#include "handoff/startup_config_file.h"
 
 namespace {
 
@@ -20,29 +18,16 @@ bool ShellStarts(const char* file, const std::string& parameters, const char* di
 
 } // namespace
 
-void LauncherDialog::StartGame() {
-    UpdateData(true);
-    // Saved before anything can fail, so the choices survive a game that does not start.
-    SaveSettings();
-    const std::string parameters = BuildCommandLine(Settings, LevelCommand);
-
-    if (!WriteStartupConfig() &&
+bool HandOverToGame(const std::string& gameExePath, const std::string& gameFolder,
+                    const LauncherSettings& settings, uint32_t levelCommand) {
+    const std::string parameters = BuildCommandLine(settings, levelCommand);
+    if (!WriteStartupConfig(gameFolder, settings) &&
         AppMessageBox("ERROR: Failed to save configuration file.\nDo you want to continue anyway?",
                       MB_YESNO | MB_ICONQUESTION) != IDYES)
-        return;
-
-    // The game's own path first; then the bare name, found by the shell from the current folder, which
-    // start-up keeps at the game's folder.
-    if (ShellStarts(GameExePath.c_str(), parameters, GameFolder.c_str()) ||
-        ShellStarts("Skv.exe", parameters, nullptr)) {
-        Dialog::OnOK();
-        return;
-    }
+        return false;
+    if (ShellStarts(gameExePath.c_str(), parameters, gameFolder.c_str()) ||
+        ShellStarts("Skv.exe", parameters, nullptr))
+        return true;
     AppMessageBox("ERROR: Failed to start Skv.exe!", MB_OK | MB_ICONINFORMATION);
-}
-
-void LauncherDialog::CloseLauncher() {
-    UpdateData(true);
-    SaveSettings();
-    EndDialog(IDCANCEL);
+    return false;
 }

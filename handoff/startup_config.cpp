@@ -48,31 +48,27 @@ void AppendHundredths(std::string& out, const char* command, int32_t value) {
     out += "\r\n";
 }
 
-int32_t SanitizedWireFrame(int32_t mode) {
-    return mode >= WireFrameMin && mode <= WireFrameMax ? mode : WireFrameDefault;
-}
-
 } // namespace
 
-std::string BuildStartupConfig(const LauncherSettings& settings, const ControlPositions& positions) {
+std::string BuildStartupConfig(const LauncherSettings& settings) {
+    using S = LauncherSettings;
     std::string out;
     AppendFlag(out, "EXPV", settings.VerboseText);
     AppendFlag(out, "CROUCHMODE", settings.Crouchmode);
     AppendFlag(out, "EXTRAPOLATE_MOVEMENT", settings.Extrapolation);
     AppendHundredths(out, "MOTIONTRACKERVOLUME",
-                     SanitizedValue(NumericOption::TrackerVolume, positions.TrackerVolume));
+                     SanitizedValue(&S::TrackerVolume, settings.TrackerVolume));
     if (settings.Debug == 0)
         return out;
 
     // Trackbar positions cannot leave their range, so they are written as they are.
-    AppendNumberLine(out, "SKY_RED", positions.SkyRed);
-    AppendNumberLine(out, "SKY_GREEN", positions.SkyGreen);
-    AppendNumberLine(out, "SKY_BLUE", positions.SkyBlue);
-    AppendHundredths(out, "MOTIONTRACKERSPEED",
-                     SanitizedValue(NumericOption::TrackerSpeed, positions.TrackerSpeed));
-    AppendHundredths(out, "LEANSCALE", SanitizedValue(NumericOption::LeanScale, positions.LeanScale));
-    AppendHundredths(out, "TIMESCALE", SanitizedValue(NumericOption::TimeScale, positions.TimeScale));
-    AppendNumberLine(out, "WIREFRAMEMODE", SanitizedWireFrame(settings.WireFrame));
+    AppendNumberLine(out, "SKY_RED", settings.SkyRed);
+    AppendNumberLine(out, "SKY_GREEN", settings.SkyGreen);
+    AppendNumberLine(out, "SKY_BLUE", settings.SkyBlue);
+    AppendHundredths(out, "MOTIONTRACKERSPEED", SanitizedValue(&S::TrackerSpeed, settings.TrackerSpeed));
+    AppendHundredths(out, "LEANSCALE", SanitizedValue(&S::LeanScale, settings.LeanScale));
+    AppendHundredths(out, "TIMESCALE", SanitizedValue(&S::TimeScale, settings.TimeScale));
+    AppendNumberLine(out, "WIREFRAMEMODE", SanitizedValue(&S::WireFrame, settings.WireFrame));
     AppendIf(out, "SHOWFPS\r\n", settings.ShowFPS);
     AppendIf(out, "SHOWPOLYCOUNT\r\n", settings.ShowPolycount);
     AppendFlag(out, "DOPPLERSHIFT", settings.Dopplershift);

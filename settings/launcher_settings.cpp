@@ -1,6 +1,5 @@
 #include "settings/launcher_settings.h"
 
-#include <cstdint>
 #include <limits>
 
 namespace {
@@ -8,16 +7,15 @@ namespace {
 constexpr int32_t AnyMin = std::numeric_limits<int32_t>::min();
 constexpr int32_t AnyMax = std::numeric_limits<int32_t>::max();
 
-constexpr ProfileValue Switch(const char* name, int32_t LauncherSettings::*field) {
-    return {name, ValueKind::Switch, field, NumericOption::TrackerVolume, 0, AnyMin, AnyMax};
-}
-
-constexpr ProfileValue Numeric(const char* name, NumericOption option, int32_t def, int32_t min,
-                               int32_t max) {
-    return {name, ValueKind::Numeric, nullptr, option, def, min, max};
-}
-
 using S = LauncherSettings;
+
+constexpr ProfileValue Switch(const char* name, OptionField field) {
+    return {name, ValueKind::Switch, field, 0, AnyMin, AnyMax};
+}
+
+constexpr ProfileValue Ranged(const char* name, OptionField field, int32_t def, int32_t min, int32_t max) {
+    return {name, ValueKind::Ranged, field, def, min, max};
+}
 
 const ProfileValue Values[ProfileValueCount] = {
     Switch("Debug", &S::Debug),
@@ -31,8 +29,7 @@ const ProfileValue Values[ProfileValueCount] = {
     Switch("LoadZimmit", &S::LoadZimmit),
     Switch("ShowFPS", &S::ShowFPS),
     Switch("ShowPolycount", &S::ShowPolycount),
-    {"WireFrame", ValueKind::Mode, &S::WireFrame, NumericOption::TrackerVolume, WireFrameDefault,
-     WireFrameMin, WireFrameMax},
+    Ranged("WireFrame", &S::WireFrame, WireFrameDefault, WireFrameMin, WireFrameMax),
     Switch("VerboseText", &S::VerboseText),
     Switch("Crouchmode", &S::Crouchmode),
     Switch("Dopplershift", &S::Dopplershift),
@@ -40,19 +37,14 @@ const ProfileValue Values[ProfileValueCount] = {
     Switch("AllWeapons", &S::AllWeapons),
     Switch("GodMode", &S::GodMode),
     Switch("AddLight", &S::AddLight),
-    Numeric("TrackerVolume", NumericOption::TrackerVolume, TrackerVolumeDefault, TrackerVolumeMin,
-            TrackerVolumeMax),
-    Numeric("TrackerSpeed", NumericOption::TrackerSpeed, TrackerSpeedDefault, TrackerSpeedMin,
-            TrackerSpeedMax),
-    Numeric("TimeScale", NumericOption::TimeScale, TimeScaleDefault, TimeScaleMin, TimeScaleMax),
-    Numeric("LeanScale", NumericOption::LeanScale, LeanScaleDefault, LeanScaleMin, LeanScaleMax),
-    Numeric("SkyRed", NumericOption::SkyRed, SkyRedDefault, SkyMin, SkyMax),
-    Numeric("SkyGreen", NumericOption::SkyGreen, SkyGreenDefault, SkyMin, SkyMax),
-    Numeric("SkyBlue", NumericOption::SkyBlue, SkyBlueDefault, SkyMin, SkyMax),
+    Ranged("TrackerVolume", &S::TrackerVolume, TrackerVolumeDefault, TrackerVolumeMin, TrackerVolumeMax),
+    Ranged("TrackerSpeed", &S::TrackerSpeed, TrackerSpeedDefault, TrackerSpeedMin, TrackerSpeedMax),
+    Ranged("TimeScale", &S::TimeScale, TimeScaleDefault, TimeScaleMin, TimeScaleMax),
+    Ranged("LeanScale", &S::LeanScale, LeanScaleDefault, LeanScaleMin, LeanScaleMax),
+    Ranged("SkyRed", &S::SkyRed, SkyRedDefault, SkyMin, SkyMax),
+    Ranged("SkyGreen", &S::SkyGreen, SkyGreenDefault, SkyMin, SkyMax),
+    Ranged("SkyBlue", &S::SkyBlue, SkyBlueDefault, SkyMin, SkyMax),
 };
-
-// The numeric values follow the nineteen switch and mode values, in NumericOption order.
-constexpr int FirstNumericIndex = 19;
 
 bool InRange(const ProfileValue& value, int32_t number) {
     return number >= value.Min && number <= value.Max;
@@ -62,10 +54,6 @@ bool InRange(const ProfileValue& value, int32_t number) {
 
 const ProfileValue* ProfileValues() {
     return Values;
-}
-
-const ProfileValue& ProfileValueOf(NumericOption option) {
-    return Values[FirstNumericIndex + static_cast<int>(option)];
 }
 
 int32_t LoadedValue(const ProfileValue& value, int32_t stored, int32_t current) {
@@ -80,7 +68,9 @@ int32_t SavedValue(const ProfileValue& value, int32_t held) {
     return held;
 }
 
-int32_t SanitizedValue(NumericOption option, int32_t reply) {
-    const ProfileValue& value = ProfileValueOf(option);
-    return InRange(value, reply) ? reply : value.Default;
+int32_t SanitizedValue(OptionField field, int32_t value) {
+    for (const ProfileValue& known : Values)
+        if (known.Field == field) // cppcheck-suppress useStlAlgorithm
+            return InRange(known, value) ? value : known.Default;
+    return value;
 }

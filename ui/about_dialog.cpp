@@ -2,7 +2,6 @@
 
 #include "framework/application.h"
 #include "res/resource.h"
-#include "ui/launcher_dialog.h"
 
 AboutDialog::AboutDialog(HWND parent) : Dialog(SKV_DLG_ABOUT, parent) {}
 
@@ -16,18 +15,17 @@ const MessageMap* AboutDialog::GetMessageMap() const {
 
 void AboutDialog::DoDataExchange(DataExchange& exchange) {
     Dialog::DoDataExchange(exchange);
-    exchange.Attach(SKV_ID_LOGO, WebSiteLink);
+    exchange.Attach(SKV_ID_LOGO, webSiteLink_);
 }
 
 BOOL AboutDialog::OnInitDialog() {
     Dialog::OnInitDialog();
-    WebSiteLink.HoverCursor = LoadCursorA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_CUR_LINK));
-    WebSiteLink.Url = LoadResourceString(SKV_STR_WEB_SITE);
+    webSiteLink_.HoverCursor = LoadCursorA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_CUR_LINK));
+    webSiteLink_.Url = LoadResourceString(SKV_STR_WEB_SITE);
     return TRUE;
 }
 
-// A fresh About box for every showing: a link clicked last time looks new again.
-void LauncherDialog::ShowAboutBox() {
-    AboutDialog about(Handle());
+void ShowAboutBox(HWND parent) {
+    AboutDialog about(parent);
     about.DoModal();
 }

@@ -11,11 +11,15 @@ class AboutDialog : public Dialog {
     explicit AboutDialog(HWND parent = nullptr);
     ~AboutDialog() override;
 
-    // The web-site link (control 1030); its address and cursor are set when the dialog initialises.
-    HyperlinkButton WebSiteLink;
-
   protected:
     const MessageMap* GetMessageMap() const override;
     void DoDataExchange(DataExchange& exchange) override;
     BOOL OnInitDialog() override;
+
+  private:
+    // The web-site link (control 1030); its address and cursor are set when the dialog initialises.
+    HyperlinkButton webSiteLink_;
 };
+
+// Runs a fresh About box over `parent`: a link clicked last time looks new again.
+void ShowAboutBox(HWND parent);

@@ -11,7 +11,6 @@
 #include "framework/application.h"
 #include "framework/loaded_on_demand.h"
 #include "res/resource.h"
-#include "ui/launcher_dialog.h"
 #include "video/display_selection.h"
 #include "video/video_file.h"
 
@@ -119,14 +118,15 @@ size_t LiveDisplayListBlocks() {
     return liveBlocks;
 }
 
-DisplaySettingsDialog::DisplaySettingsDialog(HWND parent) : Dialog(SKV_DLG_DISPLAY, parent) {}
+DisplaySettingsDialog::DisplaySettingsDialog(HWND parent, std::string gameFolder)
+    : Dialog(SKV_DLG_DISPLAY, parent), gameFolder_(std::move(gameFolder)) {}
 
 DisplaySettingsDialog::~DisplaySettingsDialog() = default;
 
 const MessageMap* DisplaySettingsDialog::GetMessageMap() const {
     static const MessageMapEntry entries[] = {
         SKV_ON_MESSAGE(WM_DESTROY, DisplaySettingsDialog::OnDestroy),
-        SKV_ON_NOTIFY(SKV_ID_DEVICE_LIST, CBN_SELCHANGE, DisplaySettingsDialog::FillModeList),
+        SKV_ON_COMMAND_CODE(SKV_ID_DEVICE_LIST, CBN_SELCHANGE, DisplaySettingsDialog::FillModeList),
     };
     static const MessageMap map{Dialog::GetMessageMap(), entries, std::size(entries)};
     return &map;
@@ -134,31 +134,31 @@ const MessageMap* DisplaySettingsDialog::GetMessageMap() const {
 
 void DisplaySettingsDialog::DoDataExchange(DataExchange& exchange) {
     Dialog::DoDataExchange(exchange);
-    exchange.Attach(SKV_ID_DEVICE_LIST, DeviceList);
-    exchange.Attach(SKV_ID_MODE_LIST, ModeList);
+    exchange.Attach(SKV_ID_DEVICE_LIST, deviceList_);
+    exchange.Attach(SKV_ID_MODE_LIST, modeList_);
 }
 
 BOOL DisplaySettingsDialog::OnInitDialog() {
     Dialog::OnInitDialog();
     WaitCursor wait;
-    if (FAILED(DirectDrawEnumerateOnDemand(&AddDeviceEntry, &DeviceList))) {
+    if (FAILED(DirectDrawEnumerateOnDemand(&AddDeviceEntry, &deviceList_))) {
         AppMessageBox("ERROR: Failed to enumerate DirectDraw devices!", MB_OK | MB_ICONERROR);
-        EnableWindow(DeviceList.Handle(), FALSE);
-        EnableWindow(ModeList.Handle(), FALSE);
+        EnableWindow(deviceList_.Handle(), FALSE);
+        EnableWindow(modeList_.Handle(), FALSE);
         EnableWindow(Item(IDOK), FALSE);
         FocusControl(Item(IDCANCEL));
         return FALSE;
     }
-    DeviceList.Send(CB_SETCURSEL, 0);
-    if (std::optional<VideoConfig> stored = ReadVideoConfig()) {
-        int device = FindDevice(EntryBlocks<DeviceGuid>(DeviceList), stored->Device);
+    deviceList_.Send(CB_SETCURSEL, 0);
+    if (std::optional<VideoConfig> stored = ReadVideoConfig(gameFolder_)) {
+        int device = FindDevice(EntryBlocks<DeviceGuid>(deviceList_), stored->Device);
         if (device >= 0)
-            DeviceList.Send(CB_SETCURSEL, static_cast<WPARAM>(device));
+            deviceList_.Send(CB_SETCURSEL, static_cast<WPARAM>(device));
         // The stored mode is looked for among the modes of whichever device is now selected.
         FillModeList();
-        int mode = FindMode(EntryBlocks<DisplayMode>(ModeList), stored->Mode);
+        int mode = FindMode(EntryBlocks<DisplayMode>(modeList_), stored->Mode);
         if (mode >= 0)
-            ModeList.Send(CB_SETCURSEL, static_cast<WPARAM>(mode));
+            modeList_.Send(CB_SETCURSEL, static_cast<WPARAM>(mode));
     } else {
         FillModeList();
     }
@@ -168,14 +168,14 @@ BOOL DisplaySettingsDialog::OnInitDialog() {
 void DisplaySettingsDialog::FillModeList() {
     WaitCursor wait;
     DisplayMode remembered;
-    int selectedMode = static_cast<int>(ModeList.Send(CB_GETCURSEL));
+    int selectedMode = static_cast<int>(modeList_.Send(CB_GETCURSEL));
     if (const DisplayMode* mode =
-            selectedMode >= 0 ? EntryData<DisplayMode>(ModeList, selectedMode) : nullptr)
+            selectedMode >= 0 ? EntryData<DisplayMode>(modeList_, selectedMode) : nullptr)
         remembered = *mode;
-    EmptyModeList(ModeList);
+    EmptyModeList(modeList_);
 
-    int device = static_cast<int>(DeviceList.Send(CB_GETCURSEL));
-    DeviceGuid* guid = device >= 0 ? EntryData<DeviceGuid>(DeviceList, device) : nullptr;
+    int device = static_cast<int>(deviceList_.Send(CB_GETCURSEL));
+    DeviceGuid* guid = device >= 0 ? EntryData<DeviceGuid>(deviceList_, device) : nullptr;
     if (!guid)
         return;
     // A device that can't be opened leaves the list empty and the enabling as it was. DirectDraw names the
@@ -191,55 +191,55 @@ void DisplaySettingsDialog::FillModeList() {
     if (!queried)
         return;
     ComPointer<IDirectDraw4> draw4(queried);
-    draw4->EnumDisplayModes(0, nullptr, &ModeList, &AddModeEntry);
+    draw4->EnumDisplayModes(0, nullptr, &modeList_, &AddModeEntry);
     draw4.reset();
 
-    if (ModeList.Send(CB_GETCOUNT) <= 0) {
-        EnableWindow(ModeList.Handle(), FALSE);
+    if (modeList_.Send(CB_GETCOUNT) <= 0) {
+        EnableWindow(modeList_.Handle(), FALSE);
         EnableWindow(Item(IDOK), FALSE);
         FocusControl(Item(IDCANCEL));
         return;
     }
-    EnableWindow(ModeList.Handle(), TRUE);
+    EnableWindow(modeList_.Handle(), TRUE);
     EnableWindow(Item(IDOK), TRUE);
-    ModeList.Send(CB_SETCURSEL,
-                  static_cast<WPARAM>(ModeAfterRefill(EntryBlocks<DisplayMode>(ModeList), remembered)));
+    modeList_.Send(CB_SETCURSEL,
+                  static_cast<WPARAM>(ModeAfterRefill(EntryBlocks<DisplayMode>(modeList_), remembered)));
 }
 
 void DisplaySettingsDialog::OnOK() {
     WaitCursor wait;
-    int device = static_cast<int>(DeviceList.Send(CB_GETCURSEL));
-    int mode = static_cast<int>(ModeList.Send(CB_GETCURSEL));
+    int device = static_cast<int>(deviceList_.Send(CB_GETCURSEL));
+    int mode = static_cast<int>(modeList_.Send(CB_GETCURSEL));
     if (device < 0) {
         AppMessageBox("Please select a rendering Device!", MB_OK | MB_ICONINFORMATION);
-        FocusControl(DeviceList.Handle());
+        FocusControl(deviceList_.Handle());
         return;
     }
     if (mode < 0) {
         AppMessageBox("Please select the Resolution!", MB_OK | MB_ICONINFORMATION);
-        FocusControl(ModeList.Handle());
+        FocusControl(modeList_.Handle());
         return;
     }
-    const DeviceGuid* guid = EntryData<DeviceGuid>(DeviceList, device);
-    const DisplayMode* chosen = EntryData<DisplayMode>(ModeList, mode);
+    const DeviceGuid* guid = EntryData<DeviceGuid>(deviceList_, device);
+    const DisplayMode* chosen = EntryData<DisplayMode>(modeList_, mode);
     if (!guid || !chosen) {
         AppMessageBox("ERROR: Failed to get device GUID or Resolution!", MB_OK | MB_ICONERROR);
         return;
     }
     // A failed write has told the user already; the dialog stays open with the choice unchanged.
-    if (!WriteVideoConfig(*guid, device, *chosen))
+    if (!WriteVideoConfig(gameFolder_, *guid, device, *chosen))
         return;
     Dialog::OnOK();
 }
 
 std::optional<LRESULT> DisplaySettingsDialog::OnDestroy(const Message&) {
     // The device entries stay (the window is going away); the mode entries go with their blocks.
-    FreeEntryBlocks<DeviceGuid>(DeviceList);
-    EmptyModeList(ModeList);
+    FreeEntryBlocks<DeviceGuid>(deviceList_);
+    EmptyModeList(modeList_);
     return std::nullopt;
 }
 
-void LauncherDialog::ShowDisplaySettings() {
-    DisplaySettingsDialog dialog(Handle());
+void ShowDisplaySettings(HWND parent, const std::string& gameFolder) {
+    DisplaySettingsDialog dialog(parent, gameFolder);
     dialog.DoModal();
 }

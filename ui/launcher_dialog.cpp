@@ -4,12 +4,14 @@
 
 #include <array>
 
-#include "app/game_location.h"
-#include "app/launcher_app.h"
-#include "app/windows_location_platform.h"
 #include "framework/application.h"
-#include "framework/handles.h"
+#include "handoff/game_start.h"
+#include "levels/level_menu.h"
+#include "location/windows_location_platform.h"
 #include "res/resource.h"
+#include "settings/profile.h"
+#include "ui/about_dialog.h"
+#include "ui/display_settings_dialog.h"
 
 namespace {
 // Controls usable only in debug mode, in the order they are switched.
@@ -31,9 +33,10 @@ bool IsGroupBox(int id) {
 }
 } // namespace
 
-LauncherDialog::LauncherDialog()
-    : Dialog(SKV_DLG_MAIN, nullptr),
-      WindowIcon(LoadIconA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_ICON_APP))) {}
+LauncherDialog::LauncherDialog(GameLocation& location)
+    : Dialog(SKV_DLG_MAIN, nullptr), location_(location), skyRedText_(std::to_string(SkyRedDefault)),
+      skyGreenText_(std::to_string(SkyGreenDefault)), skyBlueText_(std::to_string(SkyBlueDefault)),
+      windowIcon_(LoadIconA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_ICON_APP))) {}
 
 LauncherDialog::~LauncherDialog() = default;
 
@@ -78,35 +81,44 @@ void LauncherDialog::OnCancel() {
 }
 
 void LauncherDialog::DoDataExchange(DataExchange& exchange) {
-    exchange.Attach(SKV_ID_SKY_RED, SkyRedSlider);
-    exchange.Attach(SKV_ID_SKY_GREEN, SkyGreenSlider);
-    exchange.Attach(SKV_ID_SKY_BLUE, SkyBlueSlider);
-    exchange.Attach(SKV_ID_VOLUME_SPIN, TrackerVolumeSpin);
-    exchange.Attach(SKV_ID_TIME_SPIN, TimeScaleSpin);
-    exchange.Attach(SKV_ID_SPEED_SPIN, TrackerSpeedSpin);
-    exchange.Attach(SKV_ID_LEAN_SPIN, LeanScaleSpin);
-    exchange.Check(SKV_ID_DEBUG, Settings.Debug);
-    exchange.Check(SKV_ID_LOAD_BOTS, Settings.LoadBots);
-    exchange.Check(SKV_ID_LOAD_GRAX, Settings.LoadGrax);
-    exchange.Check(SKV_ID_LOAD_TOLMEN, Settings.LoadTolmen);
-    exchange.Check(SKV_ID_LOAD_VASTOR, Settings.LoadVastor);
-    exchange.Check(SKV_ID_LOAD_KOLVANE, Settings.LoadKolvane);
-    exchange.Check(SKV_ID_LOAD_HURGRAX, Settings.LoadHurgrax);
-    exchange.Check(SKV_ID_LOAD_HUROK, Settings.LoadHurok);
-    exchange.Check(SKV_ID_LOAD_ZIMMIT, Settings.LoadZimmit);
-    exchange.Check(SKV_ID_SHOW_FPS, Settings.ShowFPS);
-    exchange.Check(SKV_ID_SHOW_POLYCOUNT, Settings.ShowPolycount);
-    exchange.ComboIndex(SKV_ID_WIREFRAME, Settings.WireFrame);
-    exchange.Check(SKV_ID_VERBOSE_TEXT, Settings.VerboseText);
-    exchange.Check(SKV_ID_CROUCHMODE, Settings.Crouchmode);
-    exchange.Check(SKV_ID_DOPPLERSHIFT, Settings.Dopplershift);
-    exchange.Check(SKV_ID_EXTRAPOLATION, Settings.Extrapolation);
-    exchange.Check(SKV_ID_ALL_WEAPONS, Settings.AllWeapons);
-    exchange.Check(SKV_ID_GOD_MODE, Settings.GodMode);
-    exchange.Check(SKV_ID_ADD_LIGHT, Settings.AddLight);
-    exchange.Text(SKV_ID_SKY_BLUE_LABEL, SkyBlueText);
-    exchange.Text(SKV_ID_SKY_GREEN_LABEL, SkyGreenText);
-    exchange.Text(SKV_ID_SKY_RED_LABEL, SkyRedText);
+    exchange.Attach(SKV_ID_SKY_RED, skyRedSlider_);
+    exchange.Attach(SKV_ID_SKY_GREEN, skyGreenSlider_);
+    exchange.Attach(SKV_ID_SKY_BLUE, skyBlueSlider_);
+    exchange.Attach(SKV_ID_VOLUME_SPIN, trackerVolumeSpin_);
+    exchange.Attach(SKV_ID_TIME_SPIN, timeScaleSpin_);
+    exchange.Attach(SKV_ID_SPEED_SPIN, trackerSpeedSpin_);
+    exchange.Attach(SKV_ID_LEAN_SPIN, leanScaleSpin_);
+    exchange.Check(SKV_ID_DEBUG, settings_.Debug);
+    exchange.Check(SKV_ID_LOAD_BOTS, settings_.LoadBots);
+    exchange.Check(SKV_ID_LOAD_GRAX, settings_.LoadGrax);
+    exchange.Check(SKV_ID_LOAD_TOLMEN, settings_.LoadTolmen);
+    exchange.Check(SKV_ID_LOAD_VASTOR, settings_.LoadVastor);
+    exchange.Check(SKV_ID_LOAD_KOLVANE, settings_.LoadKolvane);
+    exchange.Check(SKV_ID_LOAD_HURGRAX, settings_.LoadHurgrax);
+    exchange.Check(SKV_ID_LOAD_HUROK, settings_.LoadHurok);
+    exchange.Check(SKV_ID_LOAD_ZIMMIT, settings_.LoadZimmit);
+    exchange.Check(SKV_ID_SHOW_FPS, settings_.ShowFPS);
+    exchange.Check(SKV_ID_SHOW_POLYCOUNT, settings_.ShowPolycount);
+    exchange.ComboIndex(SKV_ID_WIREFRAME, settings_.WireFrame);
+    exchange.Check(SKV_ID_VERBOSE_TEXT, settings_.VerboseText);
+    exchange.Check(SKV_ID_CROUCHMODE, settings_.Crouchmode);
+    exchange.Check(SKV_ID_DOPPLERSHIFT, settings_.Dopplershift);
+    exchange.Check(SKV_ID_EXTRAPOLATION, settings_.Extrapolation);
+    exchange.Check(SKV_ID_ALL_WEAPONS, settings_.AllWeapons);
+    exchange.Check(SKV_ID_GOD_MODE, settings_.GodMode);
+    exchange.Check(SKV_ID_ADD_LIGHT, settings_.AddLight);
+    exchange.Text(SKV_ID_SKY_BLUE_LABEL, skyBlueText_);
+    exchange.Text(SKV_ID_SKY_GREEN_LABEL, skyGreenText_);
+    exchange.Text(SKV_ID_SKY_RED_LABEL, skyRedText_);
+    // The numeric options live in their controls: read at the moments the options are used, written only
+    // by loading and "Reset".
+    exchange.Reading(SKV_ID_VOLUME_SPIN, UDM_GETPOS, settings_.TrackerVolume);
+    exchange.Reading(SKV_ID_SPEED_SPIN, UDM_GETPOS, settings_.TrackerSpeed);
+    exchange.Reading(SKV_ID_TIME_SPIN, UDM_GETPOS, settings_.TimeScale);
+    exchange.Reading(SKV_ID_LEAN_SPIN, UDM_GETPOS, settings_.LeanScale);
+    exchange.Reading(SKV_ID_SKY_RED, TBM_GETPOS, settings_.SkyRed);
+    exchange.Reading(SKV_ID_SKY_GREEN, TBM_GETPOS, settings_.SkyGreen);
+    exchange.Reading(SKV_ID_SKY_BLUE, TBM_GETPOS, settings_.SkyBlue);
 }
 
 BOOL LauncherDialog::OnInitDialog() {
@@ -120,117 +132,129 @@ BOOL LauncherDialog::OnInitDialog() {
             AppendMenuA(windowMenu, MF_STRING, SKV_SYSCMD_ABOUT, aboutItem.c_str());
         }
     }
-
-    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(WindowIcon));
-
-    LOGFONTA description{};
-    if (HGDIOBJ guiFont = GetStockObject(DEFAULT_GUI_FONT)) {
-        GetObjectA(guiFont, sizeof description, &description);
-        // Captions in the size of the dialog's own text: where the display's scale gives the GUI font another
-        // size than the dialog's font, the dialog's font itself is made bold. (It also stays bold where a
-        // system draws the GUI font's bold face no heavier than its regular one, as Wine's does.)
-        LOGFONTA dialogFont{};
-        if (GetObjectA(reinterpret_cast<HGDIOBJ>(SendMessageA(Handle(), WM_GETFONT, 0, 0)), sizeof dialogFont,
-                       &dialogFont) &&
-            dialogFont.lfHeight != description.lfHeight)
-            description = dialogFont;
-        description.lfWeight = FW_BOLD;
-        GroupBoxFont.Reset(CreateFontIndirectA(&description));
-    }
-    if (GroupBoxFont)
-        for (int id = SKV_ID_GROUP_COMMANDLINE; id <= SKV_ID_GROUP_SKY; ++id)
-            SendDlgItemMessageA(Handle(), id, WM_SETFONT, reinterpret_cast<WPARAM>(GroupBoxFont.Get()), TRUE);
-
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(windowIcon_));
+    SetGroupCaptionFont();
     FitPicturesToFrames();
 
-    for (TrackbarControl* slider : {&SkyRedSlider, &SkyGreenSlider, &SkyBlueSlider}) {
+    for (TrackbarControl* slider : {&skyRedSlider_, &skyGreenSlider_, &skyBlueSlider_}) {
         slider->SetRangeMin(SkyMin, false);
         slider->SetRangeMax(SkyMax, false);
     }
-    SkyRedSlider.SetPos(SkyRedDefault);
-    SkyGreenSlider.SetPos(SkyGreenDefault);
-    SkyBlueSlider.SetPos(SkyBlueDefault);
+    trackerVolumeSpin_.SetRange(TrackerVolumeMin, TrackerVolumeMax);
+    trackerSpeedSpin_.SetRange(TrackerSpeedMin, TrackerSpeedMax);
+    timeScaleSpin_.SetRange(TimeScaleMin, TimeScaleMax);
+    leanScaleSpin_.SetRange(LeanScaleMin, LeanScaleMax);
 
-    TrackerVolumeSpin.SetRange(TrackerVolumeMin, TrackerVolumeMax);
-    TrackerVolumeSpin.SetPos(TrackerVolumeDefault);
-    TrackerSpeedSpin.SetRange(TrackerSpeedMin, TrackerSpeedMax);
-    TrackerSpeedSpin.SetPos(TrackerSpeedDefault);
-    TimeScaleSpin.SetRange(TimeScaleMin, TimeScaleMax);
-    TimeScaleSpin.SetPos(TimeScaleDefault);
-    LeanScaleSpin.SetRange(LeanScaleMin, LeanScaleMax);
-    LeanScaleSpin.SetPos(LeanScaleDefault);
-
-    LoadSettings();
+    settings_ = LoadSettings();
+    ShowNumericOptions();
     UpdateData(false);
     UpdateSkyLabels();
     OnDebugMode();
     return TRUE;
 }
 
-int32_t LauncherDialog::ReadNumericOption(NumericOption option) const {
-    switch (option) {
-    case NumericOption::TrackerVolume:
-        return static_cast<int32_t>(TrackerVolumeSpin.GetPos());
-    case NumericOption::TrackerSpeed:
-        return static_cast<int32_t>(TrackerSpeedSpin.GetPos());
-    case NumericOption::TimeScale:
-        return static_cast<int32_t>(TimeScaleSpin.GetPos());
-    case NumericOption::LeanScale:
-        return static_cast<int32_t>(LeanScaleSpin.GetPos());
-    case NumericOption::SkyRed:
-        return SkyRedSlider.GetPos();
-    case NumericOption::SkyGreen:
-        return SkyGreenSlider.GetPos();
-    case NumericOption::SkyBlue:
-        return SkyBlueSlider.GetPos();
+// Captions in the size of the dialog's own text: where the display's scale gives the GUI font another size
+// than the dialog's font, the dialog's font itself is made bold. (It also stays bold where a system draws
+// the GUI font's bold face no heavier than its regular one, as Wine's does.) Without a font of their own
+// the group boxes keep the dialog's.
+void LauncherDialog::SetGroupCaptionFont() {
+    LOGFONTA description{};
+    if (HGDIOBJ guiFont = GetStockObject(DEFAULT_GUI_FONT)) {
+        GetObjectA(guiFont, sizeof description, &description);
+        LOGFONTA dialogFont{};
+        if (GetObjectA(reinterpret_cast<HGDIOBJ>(SendMessageA(Handle(), WM_GETFONT, 0, 0)), sizeof dialogFont,
+                       &dialogFont) &&
+            dialogFont.lfHeight != description.lfHeight)
+            description = dialogFont;
+        description.lfWeight = FW_BOLD;
+        groupBoxFont_.Reset(CreateFontIndirectA(&description));
     }
-    return 0;
+    if (groupBoxFont_)
+        for (int id = SKV_ID_GROUP_COMMANDLINE; id <= SKV_ID_GROUP_SKY; ++id)
+            SendDlgItemMessageA(Handle(), id, WM_SETFONT, reinterpret_cast<WPARAM>(groupBoxFont_.Get()), TRUE);
 }
 
-void LauncherDialog::WriteNumericOption(NumericOption option, int32_t value) {
-    switch (option) {
-    case NumericOption::TrackerVolume:
-        return TrackerVolumeSpin.SetPos(value);
-    case NumericOption::TrackerSpeed:
-        return TrackerSpeedSpin.SetPos(value);
-    case NumericOption::TimeScale:
-        return TimeScaleSpin.SetPos(value);
-    case NumericOption::LeanScale:
-        return LeanScaleSpin.SetPos(value);
-    case NumericOption::SkyRed:
-        return SkyRedSlider.SetPos(value);
-    case NumericOption::SkyGreen:
-        return SkyGreenSlider.SetPos(value);
-    case NumericOption::SkyBlue:
-        return SkyBlueSlider.SetPos(value);
-    }
+void LauncherDialog::ShowNumericOptions() {
+    trackerVolumeSpin_.SetPos(settings_.TrackerVolume);
+    trackerSpeedSpin_.SetPos(settings_.TrackerSpeed);
+    timeScaleSpin_.SetPos(settings_.TimeScale);
+    leanScaleSpin_.SetPos(settings_.LeanScale);
+    skyRedSlider_.SetPos(settings_.SkyRed);
+    skyGreenSlider_.SetPos(settings_.SkyGreen);
+    skyBlueSlider_.SetPos(settings_.SkyBlue);
+}
+
+// "Start": the options are kept before anything can fail, so they survive a game that does not start.
+void LauncherDialog::StartGame() {
+    UpdateData(true);
+    SaveSettings(settings_);
+    if (HandOverToGame(location_.ExePath, location_.Folder, settings_, levelCommand_))
+        Dialog::OnOK();
+}
+
+// "Close", Esc and the close box keep the options and start nothing.
+void LauncherDialog::CloseLauncher() {
+    UpdateData(true);
+    SaveSettings(settings_);
+    EndDialog(IDCANCEL);
+}
+
+// Puts the defaults on screen; they reach the profile only with the next "Start" or "Close".
+void LauncherDialog::ResetSettings() {
+    settings_ = LauncherSettings();
+    UpdateData(false);
+    ShowNumericOptions();
+    UpdateSkyLabels();
+    OnDebugMode();
+}
+
+// Built anew on every click; a pick arrives later as a WM_COMMAND, which FilterLevelCommand notes.
+void LauncherDialog::ShowLevelMenu() {
+    ::ShowLevelMenu(Handle(), Item(SKV_ID_LEVEL), levelCommand_);
+}
+
+// Sees every command of the dialog first: any level-menu id, from the menu or from anywhere else, becomes
+// the chosen level. The notification code is not looked at.
+bool LauncherDialog::FilterLevelCommand(WPARAM wParam, LPARAM lParam) {
+    UINT id = LOWORD(wParam);
+    if (IsLevelMenuCommand(id))
+        levelCommand_ = id;
+    return RouteCommand(wParam, lParam);
+}
+
+void LauncherDialog::ChangeGameLocation() {
+    WindowsLocationPlatform platform;
+    ::ChangeGameLocation(platform, location_);
+}
+
+void LauncherDialog::ShowDisplaySettings() {
+    ::ShowDisplaySettings(Handle(), location_.Folder);
+}
+
+void LauncherDialog::ShowAboutBox() {
+    ::ShowAboutBox(Handle());
 }
 
 void LauncherDialog::OnDebugMode() {
     UpdateData(true);
     for (int id : DebugDependentControls)
-        EnableWindow(Item(id), Settings.Debug != 0);
+        EnableWindow(Item(id), settings_.Debug != 0);
     OnPreloadBots();
 }
 
 void LauncherDialog::OnPreloadBots() {
     UpdateData(true);
-    bool enable = Settings.LoadBots != 0 && Settings.Debug != 0;
+    bool enable = settings_.LoadBots != 0 && settings_.Debug != 0;
     for (int id : SpeciesControls)
         EnableWindow(Item(id), enable);
 }
 
 void LauncherDialog::UpdateSkyLabels() {
     UpdateData(true);
-    SkyRedText = std::to_string(SkyRedSlider.GetPos());
-    SkyGreenText = std::to_string(SkyGreenSlider.GetPos());
-    SkyBlueText = std::to_string(SkyBlueSlider.GetPos());
+    skyRedText_ = std::to_string(skyRedSlider_.GetPos());
+    skyGreenText_ = std::to_string(skyGreenSlider_.GetPos());
+    skyBlueText_ = std::to_string(skyBlueSlider_.GetPos());
     UpdateData(false);
-}
-
-void LauncherDialog::ChangeGameLocation() {
-    WindowsLocationPlatform platform;
-    ::ChangeGameLocation(platform, GameExePath, GameFolder);
 }
 
 std::optional<LRESULT> LauncherDialog::OnSysCommand(const Message& message) {
@@ -258,12 +282,12 @@ std::optional<LRESULT> LauncherDialog::OnPaint(const Message&) {
     GetClientRect(Handle(), &client);
     int x = (client.right - client.left - iconWidth + 1) / 2;
     int y = (client.bottom - client.top - iconHeight + 1) / 2;
-    DrawIcon(paint.Get(), x, y, WindowIcon);
+    DrawIcon(paint.Get(), x, y, windowIcon_);
     return 0;
 }
 
 std::optional<LRESULT> LauncherDialog::OnQueryDragIcon(const Message&) {
-    return reinterpret_cast<LRESULT>(WindowIcon);
+    return reinterpret_cast<LRESULT>(windowIcon_);
 }
 
 std::optional<LRESULT> LauncherDialog::OnSetCursor(const Message& message) {
@@ -283,8 +307,8 @@ std::optional<LRESULT> LauncherDialog::OnCtlColor(const Message& message) {
 
 std::optional<LRESULT> LauncherDialog::OnHScroll(const Message& message) {
     auto source = reinterpret_cast<HWND>(message.LParam);
-    if (source == SkyRedSlider.Handle() || source == SkyGreenSlider.Handle() ||
-        source == SkyBlueSlider.Handle())
+    if (source == skyRedSlider_.Handle() || source == skyGreenSlider_.Handle() ||
+        source == skyBlueSlider_.Handle())
         UpdateSkyLabels();
     return 0;
 }

@@ -50,8 +50,8 @@ void LauncherDialog::FitPicturesToFrames() {
         BitmapHandle& Kept;
     } pictures[] = {
         {GetWindow(Handle(), GW_CHILD), BannerFrame, SKV_BMP_BANNER_LARGE,
-         BannerPicture}, // the first control
-        {Item(SKV_ID_LOGO), LogoFrame, SKV_BMP_LOGO_LARGE, LogoPicture},
+         bannerPicture_}, // the first control
+        {Item(SKV_ID_LOGO), LogoFrame, SKV_BMP_LOGO_LARGE, logoPicture_},
     };
     for (const auto& picture : pictures) {
         RECT frame{0, 0, picture.Frame[2], picture.Frame[3]};

@@ -2,16 +2,18 @@
 // the shell's default action and forgotten; if nothing can open it, nothing is said.
 #include <windows.h>
 
+#include "framework/application.h"
 #include "framework/loaded_on_demand.h"
+#include "res/resource.h"
 #include "ui/launcher_dialog.h"
 
 namespace {
-const char WebSiteAddress[] = "http://www.harbeck-games.example/";
 const char BugReportAddress[] = "mailto:bugs@harbeck-games.example?Subject=Skv Launcher (Beta)";
 } // namespace
 
 void LauncherDialog::OpenWebSite() {
-    ShellExecuteOnDemand(nullptr, nullptr, WebSiteAddress, nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteOnDemand(nullptr, nullptr, LoadResourceString(SKV_STR_WEB_SITE).c_str(), nullptr, nullptr,
+                         SW_SHOWNORMAL);
 }
 
 void LauncherDialog::OpenBugReport() {

@@ -4,19 +4,12 @@
 
 #include <string>
 
-#include "app/launcher_app.h"
 #include "framework/application.h"
-#include "framework/file_errors.h"
+#include "framework/file_writing.h"
 #include "framework/handles.h"
 
-namespace {
-std::string VideoConfigPath() {
-    return GameFolder + VideoConfigName;
-}
-} // namespace
-
-std::optional<VideoConfig> ReadVideoConfig() {
-    FileHandle file(CreateFileA(VideoConfigPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+std::optional<VideoConfig> ReadVideoConfig(const std::string& gameFolder) {
+    FileHandle file(CreateFileA((gameFolder + VideoConfigName).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return std::nullopt;
@@ -33,13 +26,14 @@ std::optional<VideoConfig> ReadVideoConfig() {
     return DecodeVideoConfig(bytes, size);
 }
 
-bool WriteVideoConfig(const DeviceGuid& device, int32_t deviceIndex, const DisplayMode& mode) {
+bool WriteVideoConfig(const std::string& gameFolder, const DeviceGuid& device, int32_t deviceIndex,
+                      const DisplayMode& mode) {
     VideoConfig config;
     config.Device = device;
     config.DeviceIndex = deviceIndex;
     config.Mode = mode;
     const auto bytes = EncodeVideoConfig(config);
-    const std::string path = VideoConfigPath();
+    const std::string path = gameFolder + VideoConfigName;
     FileWriteResult result = ReplaceFileContents(path, bytes.data(), bytes.size());
     if (result.Ok())
         return true;

@@ -1,9 +1,10 @@
 // Replacing a file's contents without ever leaving it half-written, and the file-error message box.
-#include "framework/file_errors.h"
+#include "framework/file_writing.h"
 
 #include "framework/application.h"
 #include "framework/code_page.h"
 #include "framework/handles.h"
+#include "res/resource.h"
 
 #include <algorithm>
 
@@ -109,7 +110,7 @@ FileWriteResult ReplaceFileContents(const std::string& path, const void* data, s
 }
 
 void ReportFileError(FileErrorCause cause, const std::string& name) {
-    const std::string messageTemplate = LoadResourceString(FirstFileErrorMessage + static_cast<UINT>(cause));
-    const std::string shownName = name.empty() ? LoadResourceString(UnnamedFileText) : name;
+    const std::string messageTemplate = LoadResourceString(SKV_STR_FILE_ERROR_FIRST + static_cast<UINT>(cause));
+    const std::string shownName = name.empty() ? LoadResourceString(SKV_STR_UNNAMED_FILE) : name;
     AppMessageBox(FormatFileError(messageTemplate, shownName), MB_OK | MB_ICONEXCLAMATION);
 }

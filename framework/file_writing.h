@@ -1,4 +1,4 @@
-// Files the launcher writes for the game, and the messages that report their failures.
+// Replacing a file's contents in one step, and the message box that reports a failure.
 #pragma once
 
 #include <windows.h>
@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string>
 
-#include "handoff/file_error.h"
+#include "framework/file_error_cause.h"
 
 // How replacing a file's contents ended.
 struct FileWriteResult {

@@ -3,7 +3,8 @@
 #include <cstdint>
 #include <string>
 
-// Why a file operation failed; the value plus 61856 is the string-table entry of its message.
+// Why writing a file failed, and the message the user is told: the cause plus SKV_STR_FILE_ERROR_FIRST is
+// the string-table entry of its message.
 enum class FileErrorCause {
     None = 0,
     Generic,
@@ -22,12 +23,8 @@ enum class FileErrorCause {
     EndOfFile
 };
 
-constexpr uint32_t FirstFileErrorMessage = 61856; // string entry of FileErrorCause::None
-constexpr uint32_t UnnamedFileText = 61446;       // "an unnamed file", for failures without a name at hand
-
 // Win32 error code -> cause (every unlisted code -> Generic). A short write is DiskFull (callers decide).
 FileErrorCause CauseOfSystemError(uint32_t code);
 
-// The message text templates live in the string table (entry 61856 + cause); this fills "%1" in a
-// template with the name. Inserted text is not scanned again, so a name holding "%1" stays as it is.
+// Fills "%1" in a message template of the string table with the file's name. Inserted text is not scanned again, so a name holding "%1" stays as it is.
 std::string FormatFileError(const std::string& messageTemplate, const std::string& fileName);

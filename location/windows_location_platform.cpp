@@ -1,10 +1,10 @@
-#include "app/windows_location_platform.h"
+#include "location/windows_location_platform.h"
 
 #include <windows.h>
 
 #include <commdlg.h>
 
-#include "app/registry_strings.h"
+#include "framework/registry.h"
 #include "framework/application.h"
 #include "framework/code_page.h"
 #include "framework/file_dialog.h"

@@ -1,10 +1,9 @@
-// Writing "startup.cfg" into the game's folder from the options and the controls' current positions.
-#include <string>
+#include "handoff/startup_config_file.h"
 
-#include "app/launcher_app.h"
-#include "framework/file_errors.h"
+#include <windows.h>
+
+#include "framework/file_writing.h"
 #include "handoff/startup_config.h"
-#include "ui/launcher_dialog.h"
 
 namespace {
 
@@ -17,14 +16,9 @@ std::string FullPathOf(const std::string& path) {
 
 } // namespace
 
-bool LauncherDialog::WriteStartupConfig() {
-    const std::string path = GameFolder + StartupConfigName;
-    const ControlPositions positions{
-        ReadNumericOption(NumericOption::TrackerVolume), ReadNumericOption(NumericOption::TrackerSpeed),
-        ReadNumericOption(NumericOption::TimeScale),     ReadNumericOption(NumericOption::LeanScale),
-        ReadNumericOption(NumericOption::SkyRed),        ReadNumericOption(NumericOption::SkyGreen),
-        ReadNumericOption(NumericOption::SkyBlue)};
-    const std::string content = BuildStartupConfig(Settings, positions);
+bool WriteStartupConfig(const std::string& gameFolder, const LauncherSettings& settings) {
+    const std::string path = gameFolder + StartupConfigName;
+    const std::string content = BuildStartupConfig(settings);
 
     const FileWriteResult result = ReplaceFileContents(path, content.data(), content.size());
     switch (result.FailedAt) {

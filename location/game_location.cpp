@@ -1,4 +1,4 @@
-#include "app/game_location.h"
+#include "location/game_location.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ std::string FolderToName(const std::string& path, const LeadBytes& lead) {
 
 } // namespace
 
-GameLocation LocateGame(LocationPlatform& platform, std::string& gameExePath, std::string& gameFolder) {
+LocateResult LocateGame(LocationPlatform& platform, GameLocation& location) {
     const LeadBytes lead = platform.PathLeadBytes();
     std::string folder = platform.ReadRegistryString(GameRegistryKey, PathValue, "");
     if (folder.empty())
@@ -37,7 +37,7 @@ GameLocation LocateGame(LocationPlatform& platform, std::string& gameExePath, st
     // than claim the game is missing or ask for it somewhere else.
     if (LostCharacters(folder)) {
         platform.ShowFolderUnusable(folder);
-        return GameLocation::Unusable;
+        return LocateResult::Unusable;
     }
 
     std::string exePath;
@@ -55,33 +55,32 @@ GameLocation LocateGame(LocationPlatform& platform, std::string& gameExePath, st
         platform.ShowGameNotFound();
         std::optional<std::string> chosen = platform.AskForGameFile();
         if (!chosen)
-            return GameLocation::Cancelled;
+            return LocateResult::Cancelled;
         exePath = *chosen;
         foundElsewhere = true;
     }
     if (LostCharacters(exePath)) {
         platform.ShowFolderUnusable(FolderToName(exePath, lead));
-        return GameLocation::Unusable;
+        return LocateResult::Unusable;
     }
 
     if (foundElsewhere) {
         std::optional<std::string> exeFolder = FolderOf(exePath, lead);
         if (!exeFolder)
-            return GameLocation::NoFolder;
+            return LocateResult::NoFolder;
         folder = *exeFolder;
         WriteGameEntries(platform, folder, exePath);
     }
 
     ApplyTrailingSeparator(folder, lead);
-    gameExePath = exePath;
-    gameFolder = folder;
-    platform.SetCurrentFolder(gameFolder);
-    return GameLocation::Found;
+    location = {exePath, folder};
+    platform.SetCurrentFolder(location.Folder);
+    return LocateResult::Found;
 }
 
-void ChangeGameLocation(LocationPlatform& platform, std::string& gameExePath, std::string& gameFolder) {
+void ChangeGameLocation(LocationPlatform& platform, GameLocation& location) {
     const LeadBytes lead = platform.PathLeadBytes();
-    if (platform.ConfirmChange(gameFolder)) {
+    if (platform.ConfirmChange(location.Folder)) {
         std::optional<std::string> chosen = platform.AskForGameFile();
         // A path without a folder part can't name the game's folder: keep the old location whole rather
         // than an executable path that disagrees with the folder.
@@ -90,12 +89,11 @@ void ChangeGameLocation(LocationPlatform& platform, std::string& gameExePath, st
             platform.ShowFolderUnusable(FolderToName(*chosen, lead));
         } else if (folder) {
             WriteGameEntries(platform, *folder, *chosen);
-            gameExePath = *chosen;
-            gameFolder = *folder;
-            ApplyTrailingSeparator(gameFolder, lead);
+            location = {*chosen, *folder};
+            ApplyTrailingSeparator(location.Folder, lead);
         }
     }
     // The "Open" dialog may move the current folder while the user browses, whether or not a game is
     // chosen in the end: it is the game's folder again, the new one or the old.
-    platform.SetCurrentFolder(gameFolder);
+    platform.SetCurrentFolder(location.Folder);
 }

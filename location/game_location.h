@@ -5,6 +5,8 @@
 
 #include "framework/path_parts.h"
 
+// Finding the game, and moving the launcher to another copy of it.
+
 // What locating the game needs from the platform. The Windows implementation wraps the registry
 // (HKEY_LOCAL_MACHINE, 32-bit view), SearchPathA, GetFileAttributesA, message boxes and the file dialog.
 class LocationPlatform {
@@ -41,9 +43,16 @@ constexpr const char* GameRegistryKey = "Software\\Quillon\\Skarnvale";
 constexpr const char* AppPathsKey = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\skvprog.exe";
 constexpr const char* GameExeName = "Skv.exe";
 
+// Where the game is: the full path of its executable, and its folder, which ends in a path separator.
+// Every file the launcher writes for the game is named by appending the file's name to the folder.
+struct GameLocation {
+    std::string ExePath;
+    std::string Folder;
+};
+
 // How looking for the game at start-up ended.
-enum class GameLocation {
-    Found,     // both strings are set and the current folder is the game folder
+enum class LocateResult {
+    Found,     // the location is set and the current folder is the game's folder
     Cancelled, // the user cancelled the file dialog
     NoFolder,  // the path found or chosen has no folder part to be the game's folder
     Unusable,  // the game's folder has a name this Windows cannot hand over; the user has been told
@@ -51,8 +60,8 @@ enum class GameLocation {
 
 // Finds the game at start-up: registry entries, then the path search, then the user. Unless the game was
 // found, nothing is written and the caller ends the launcher.
-GameLocation LocateGame(LocationPlatform& platform, std::string& gameExePath, std::string& gameFolder);
+LocateResult LocateGame(LocationPlatform& platform, GameLocation& location);
 
-// The "Location..." command: lets the user point the launcher at another copy of the game. Both strings
+// The "Location..." command: lets the user point the launcher at another copy of the game. The location
 // and the registry change together or not at all; however it ends, the current folder is the game's.
-void ChangeGameLocation(LocationPlatform& platform, std::string& gameExePath, std::string& gameFolder);
+void ChangeGameLocation(LocationPlatform& platform, GameLocation& location);

@@ -1,7 +1,7 @@
 // Locating the game with the registry, the path search, message boxes and the "Open" dialog.
 #pragma once
 
-#include "app/game_location.h"
+#include "location/game_location.h"
 
 class WindowsLocationPlatform : public LocationPlatform {
   public:

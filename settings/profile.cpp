@@ -1,0 +1,27 @@
+#include "settings/profile.h"
+
+#include "framework/registry.h"
+
+namespace {
+// The options sit directly in the profile's key: no section level.
+constexpr const char* ProfileSection = "";
+} // namespace
+
+LauncherSettings LoadSettings() {
+    LauncherSettings settings;
+    const ProfileSectionKey profile(ProfileSection); // opened once for all the values
+    const ProfileValue* values = ProfileValues();
+    for (int i = 0; i < ProfileValueCount; ++i) {
+        const ProfileValue& value = values[i];
+        int32_t& field = settings.*value.Field;
+        field = LoadedValue(value, profile.GetInt(value.Name, value.Default), field);
+    }
+    return settings;
+}
+
+void SaveSettings(const LauncherSettings& settings) {
+    const ProfileSectionKey profile(ProfileSection); // opened once for all the values
+    const ProfileValue* values = ProfileValues();
+    for (int i = 0; i < ProfileValueCount; ++i)
+        profile.WriteInt(values[i].Name, SavedValue(values[i], settings.*values[i].Field));
+}
