@@ -1,4 +1,4 @@
-#include "handoff/file_error.h"
+#include "framework/file_error_cause.h"
 
 #include <gtest/gtest.h>
 

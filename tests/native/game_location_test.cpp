@@ -1,4 +1,4 @@
-#include "app/game_location.h"
+#include "location/game_location.h"
 
 #include <gtest/gtest.h>
 
@@ -48,35 +48,35 @@ TEST(GameLocation, ChosenPaths) {
     const struct {
         bool AtStartUp, Confirm;
         std::optional<std::string> Chosen;
-        GameLocation Result;
+        LocateResult Result;
         const char* ExePath;
         const char* Log;
     } rows[] = {
-        {true, false, "D:/Other/Game.exe", GameLocation::Found, "D:/Other/Game.exe",
+        {true, false, "D:/Other/Game.exe", LocateResult::Found, "D:/Other/Game.exe",
          "search C:/G/ | search * | not found | open dialog | Game Path=D:/Other | App Path=D:/Other | "
          "App =D:/Other/Game.exe | cd D:/Other\\"},
-        {true, false, "F:\\Skv.exe", GameLocation::Found, "F:\\Skv.exe",
+        {true, false, "F:\\Skv.exe", LocateResult::Found, "F:\\Skv.exe",
          "search C:/G/ | search * | not found | open dialog | Game Path=F: | App Path=F: | App =F:\\Skv.exe "
          "| "
          "cd F:\\"},
-        {true, false, std::nullopt, GameLocation::Cancelled, "",
+        {true, false, std::nullopt, LocateResult::Cancelled, "",
          "search C:/G/ | search * | not found | open dialog"},
-        {true, false, "Skv.exe", GameLocation::NoFolder, "",
+        {true, false, "Skv.exe", LocateResult::NoFolder, "",
          "search C:/G/ | search * | not found | open dialog"},
-        {true, false, "E:\\????\\Skv.exe", GameLocation::Unusable, "",
+        {true, false, "E:\\????\\Skv.exe", LocateResult::Unusable, "",
          "search C:/G/ | search * | not found | open dialog | unusable E:\\????"},
-        {false, false, "D:\\New\\Skv.exe", GameLocation::Found, "C:\\G\\Skv.exe",
+        {false, false, "D:\\New\\Skv.exe", LocateResult::Found, "C:\\G\\Skv.exe",
          "confirm C:\\G\\ | cd C:\\G\\"},
-        {false, true, std::nullopt, GameLocation::Found, "C:\\G\\Skv.exe",
+        {false, true, std::nullopt, LocateResult::Found, "C:\\G\\Skv.exe",
          "confirm C:\\G\\ | open dialog | cd C:\\G\\"},
-        {false, true, "Skv.exe", GameLocation::Found, "C:\\G\\Skv.exe",
+        {false, true, "Skv.exe", LocateResult::Found, "C:\\G\\Skv.exe",
          "confirm C:\\G\\ | open dialog | cd C:\\G\\"},
-        {false, true, "E:\\????\\Skv.exe", GameLocation::Found, "C:\\G\\Skv.exe",
+        {false, true, "E:\\????\\Skv.exe", LocateResult::Found, "C:\\G\\Skv.exe",
          "confirm C:\\G\\ | open dialog | unusable E:\\???? | cd C:\\G\\"},
-        {false, true, "C:\\G\\Skv.exe", GameLocation::Found, "C:\\G\\Skv.exe",
+        {false, true, "C:\\G\\Skv.exe", LocateResult::Found, "C:\\G\\Skv.exe",
          "confirm C:\\G\\ | open dialog | Game Path=C:\\G | App Path=C:\\G | App =C:\\G\\Skv.exe | cd "
          "C:\\G\\"},
-        {false, true, "D:/New/Game.exe", GameLocation::Found, "D:/New/Game.exe",
+        {false, true, "D:/New/Game.exe", LocateResult::Found, "D:/New/Game.exe",
          "confirm C:\\G\\ | open dialog | Game Path=D:/New | App Path=D:/New | App =D:/New/Game.exe | "
          "cd D:/New\\"},
     };
@@ -84,14 +84,14 @@ TEST(GameLocation, ChosenPaths) {
         FakeMachine machine;
         machine.Confirm = row.Confirm;
         machine.Chosen = row.Chosen;
-        std::string exePath, folder;
+        GameLocation location;
         if (row.AtStartUp) {
-            EXPECT_EQ(LocateGame(machine, exePath, folder), row.Result) << row.Log;
+            EXPECT_EQ(LocateGame(machine, location), row.Result) << row.Log;
         } else {
-            exePath = "C:\\G\\Skv.exe", folder = "C:\\G\\";
-            ChangeGameLocation(machine, exePath, folder);
+            location = {"C:\\G\\Skv.exe", "C:\\G\\"};
+            ChangeGameLocation(machine, location);
         }
-        EXPECT_EQ(exePath, row.ExePath) << row.Log;
+        EXPECT_EQ(location.ExePath, row.ExePath) << row.Log;
         EXPECT_EQ(machine.Log, row.Log);
     }
 }
@@ -100,10 +100,10 @@ TEST(GameLocation, ChosenPaths) {
 TEST(GameLocation, InstalledFolderOutsideTheCodePage) {
     FakeMachine machine;
     machine.Installed = "C:\\Games\\????";
-    std::string exePath, folder;
-    EXPECT_EQ(LocateGame(machine, exePath, folder), GameLocation::Unusable);
+    GameLocation location;
+    EXPECT_EQ(LocateGame(machine, location), LocateResult::Unusable);
     EXPECT_EQ(machine.Log, "unusable C:\\Games\\????");
-    EXPECT_EQ(exePath + folder, "");
+    EXPECT_EQ(location.ExePath + location.Folder, "");
 }
 
 } // namespace

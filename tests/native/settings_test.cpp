@@ -19,8 +19,6 @@ TEST(ProfileValues, NamesOrderAndWhatLoadingAccepts) {
         SCOPED_TRACE(option.Name);
         EXPECT_STREQ(value.Name, option.Name);
         EXPECT_EQ(value.Default, option.Default);
-        EXPECT_EQ(value.Field == nullptr,
-                  option.Kind == OptionKind::Spin || option.Kind == OptionKind::Slider);
         const bool isSwitch = option.Kind == OptionKind::Switch;
         const struct {
             int32_t Stored, Current, Expected;

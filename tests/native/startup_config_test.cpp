@@ -15,12 +15,25 @@ const std::string Debug =
     "EXPV 0|CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 0|MOTIONTRACKERVOLUME 1.00|SKY_RED 1|SKY_GREEN 2|"
     "SKY_BLUE 3|";
 
+// The controls' readings: the up-downs' whole replies (error flag in the high word), the trackbars'
+// positions.
+struct Positions {
+    int32_t Volume, Speed, Time, Lean, Red, Green, Blue;
+};
+
+LauncherSettings With(LauncherSettings settings, const Positions& read) {
+    settings.TrackerVolume = read.Volume, settings.TrackerSpeed = read.Speed, settings.TimeScale = read.Time;
+    settings.LeanScale = read.Lean, settings.SkyRed = read.Red, settings.SkyGreen = read.Green;
+    settings.SkyBlue = read.Blue;
+    return settings;
+}
+
 TEST(StartupConfig, WholeFileForEachCase) {
     const struct {
         LauncherSettings
-            Settings; // Debug, the eight bot flags, ShowFPS, ShowPolycount, WireFrame, VerboseText,
-                      // Crouchmode, Dopplershift, Extrapolation, AllWeapons, GodMode, AddLight
-        ControlPositions Positions; // volume, speed, time, lean, red, green, blue
+            Settings;   // Debug, the eight bot flags, ShowFPS, ShowPolycount, WireFrame, VerboseText,
+                        // Crouchmode, Dopplershift, Extrapolation, AllWeapons, GodMode, AddLight
+        Positions Read; // volume, speed, time, lean, red, green, blue
         std::string Expected;
     } rows[] = {
         {{}, {100, 100, 100, 100, 50, 50, 60}, Plain + "1.00|"},
@@ -59,7 +72,7 @@ TEST(StartupConfig, WholeFileForEachCase) {
          Debug + "MOTIONTRACKERSPEED 1.00|LEANSCALE 1.00|TIMESCALE 1.00|WIREFRAMEMODE 0|DOPPLERSHIFT 0|"},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(BuildStartupConfig(row.Settings, row.Positions), Lines(row.Expected));
+        EXPECT_EQ(BuildStartupConfig(With(row.Settings, row.Read)), Lines(row.Expected));
 }
 
 } // namespace

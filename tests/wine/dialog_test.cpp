@@ -25,12 +25,14 @@ class MainDialog : public ::testing::Test {
     void SetUp() override { CleanRegistry(); }
     // Runs a fresh dialog with `body`; it is ended without saving.
     void Run(const std::function<void(HWND)>& body) {
-        LauncherDialog fresh;
-        dialog = &fresh;
+        GameLocation location;
+        LauncherDialog fresh(location);
         RunModally(fresh, body);
     }
-    LauncherDialog* dialog = nullptr;
 };
+
+std::string LevelMenu(HWND dialog);
+const std::string Submenus = "Grax Vastor Hurok Deathmatch Coop | checked ";
 
 TEST_F(MainDialog, DebugModeAndPreloadBotsEnableTheirControls) {
     const struct {
@@ -82,7 +84,7 @@ TEST_F(MainDialog, ResetShowsTheDefaultsAndStoresNothing) {
         ExpectShown(window, "");
         for (int id : DebugDependent)
             EXPECT_FALSE(Enabled(window, id)) << id;
-        EXPECT_EQ(dialog->LevelCommand, 32790u) << "the level is not reset";
+        EXPECT_EQ(LevelMenu(window), Submenus + "32790 | default 32813") << "the level is not reset";
     });
     EXPECT_EQ(ValueNames(HKEY_CURRENT_USER, ProfileKey), std::vector<std::string>());
 }
@@ -119,14 +121,13 @@ std::string LevelMenu(HWND dialog) {
 
 TEST_F(MainDialog, LevelMenuMarksTheChosenLevel) {
     Run([&](HWND window) {
-        const std::string submenus = "Grax Vastor Hurok Deathmatch Coop | checked ";
-        EXPECT_EQ(LevelMenu(window), submenus + "32813 | default 32813");
+        EXPECT_EQ(LevelMenu(window), Submenus + "32813 | default 32813");
         SendMessageA(window, WM_COMMAND, 32773, 0); // as the menu sends a pick
-        EXPECT_EQ(LevelMenu(window), submenus + "32773 | default 32813");
-        EXPECT_EQ(dialog->LevelCommand, 32773u) << "a menu closed without a pick changes nothing";
+        EXPECT_EQ(LevelMenu(window), Submenus + "32773 | default 32813");
+        EXPECT_EQ(LevelMenu(window), Submenus + "32773 | default 32813") << "closed without a pick";
         SendMessageA(window, WM_COMMAND, MAKEWPARAM(32813, 1), 0); // from anywhere, with any code
         SendMessageA(window, WM_COMMAND, 32814, 0);
-        EXPECT_EQ(dialog->LevelCommand, 32813u);
+        EXPECT_EQ(LevelMenu(window), Submenus + "32813 | default 32813");
     });
 }
 

@@ -39,10 +39,9 @@ std::string Record(const std::string& modeText) {
 
 TEST(DisplayDialog, PreselectsTheStoredChoiceAndWritesTheChosenOne) {
     GameFolderOnDisk game("display");
-    GameFolder = game.Path;
     const std::string file = game.Path + "Skv_Video.cfg";
     Lists shown;
-    DisplaySettingsDialog first(nullptr);
+    DisplaySettingsDialog first(nullptr, game.Path);
     RunModally(first, [&](HWND dialog) { shown = Read(dialog); });
     ASSERT_EQ(shown.Devices, std::vector<std::string>{"DirectDraw HAL (display)"});
     ASSERT_EQ(shown.Modes.size(), 2u) << "the bench's screen offers one size at 32 and 16 bpp";
@@ -68,7 +67,7 @@ TEST(DisplayDialog, PreselectsTheStoredChoiceAndWritesTheChosenOne) {
         DeleteFileA(file.c_str());
         if (row.Stored != "<absent>")
             WriteContents(file, row.Stored);
-        DisplaySettingsDialog dialog(nullptr);
+        DisplaySettingsDialog dialog(nullptr, game.Path);
         std::string chosen;
         const INT_PTR result = RunModally(dialog, [&](HWND window) {
             const Lists lists = Read(window);

@@ -36,7 +36,8 @@ std::string PictureInFrame(HWND dialog, HWND control, RECT frame) {
 // What the main dialog looks like in this program.
 std::string Look() {
     std::string look;
-    LauncherDialog main;
+    GameLocation location;
+    LauncherDialog main(location);
     RunModally(main, [&](HWND window) {
         RECT outer{}, banner{};
         GetWindowRect(window, &outer);

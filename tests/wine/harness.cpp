@@ -12,10 +12,6 @@
 #include "framework/application.h"
 #include "framework/handles.h"
 
-// The launcher's process-wide strings and font, which its executable defines beside its application object.
-std::string GameExePath, GameFolder;
-FontHandle GroupBoxFont;
-
 namespace harness {
 
 // ---- Registry, files and the Unix side ----

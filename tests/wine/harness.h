@@ -13,8 +13,6 @@
 
 #include "tests/options.h"
 
-extern std::string GameExePath, GameFolder; // the launcher's own, set by the tests that need them
-
 namespace harness {
 
 constexpr const char* ProfileKey = "Software\\Harbeck\\Skv Launcher";

@@ -5,8 +5,8 @@
 // code in this test program runs in the locale's code page, as on a Windows that ignores that setting.
 #include "harness.h"
 
-#include "app/game_location.h"
-#include "app/windows_location_platform.h"
+#include "location/game_location.h"
+#include "location/windows_location_platform.h"
 #include "ui/launcher_dialog.h"
 
 using namespace harness;
@@ -152,20 +152,20 @@ void RunRow(const LanguageRow& row) {
     char current[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, current);
     WindowsLocationPlatform platform;
-    GameLocation found = GameLocation::Cancelled;
-    const std::vector<std::string> boxes =
-        Boxes([&] { found = LocateGame(platform, GameExePath, GameFolder); });
+    GameLocation location;
+    LocateResult found = LocateResult::Cancelled;
+    const std::vector<std::string> boxes = Boxes([&] { found = LocateGame(platform, location); });
     if (row.CodePageHoldsIt) {
-        EXPECT_EQ(found, GameLocation::Found);
+        EXPECT_EQ(found, LocateResult::Found);
         EXPECT_EQ(boxes, std::vector<std::string>());
-        EXPECT_EQ(GameFolder, Narrow(folder, row.CodePage) + "\\");
-        LauncherDialog main;
+        EXPECT_EQ(location.Folder, Narrow(folder, row.CodePage) + "\\");
+        LauncherDialog main(location);
         RunModally(main, [](HWND window) { Click(window, IDOK); });
         EXPECT_EQ(GameReport(report), started + " | absent");
         EXPECT_EQ(game.Entries(), "Skv.exe startup.cfg ");
         EXPECT_EQ(Strays(), std::vector<std::string>());
     } else {
-        EXPECT_EQ(found, GameLocation::Unusable);
+        EXPECT_EQ(found, LocateResult::Unusable);
         EXPECT_EQ(boxes, std::vector<std::string>{
                              "ERROR: This Windows cannot give the launcher the name of the game's folder:\n" +
                              Narrow(folder, row.CodePage) +

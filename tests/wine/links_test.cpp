@@ -39,7 +39,8 @@ class Links : public ::testing::Test {
 
 TEST_F(Links, OpenTheirAddresses) {
     const std::string site = "\"http://www.harbeck-games.example/\"";
-    LauncherDialog dialog;
+    GameLocation location;
+    LauncherDialog dialog(location);
     RunModally(dialog, [&](HWND window) {
         for (int click = 0; click < 2; ++click) { // the logo, a static control, tells its clicks
             SendMessageA(window, WM_COMMAND, MAKEWPARAM(SKV_ID_LOGO, STN_CLICKED),
@@ -63,8 +64,10 @@ TEST_F(Links, OpenTheirAddresses) {
 // released outside; a press outside the text does nothing.
 TEST_F(Links, AboutLinkFollowsThePointer) {
     AboutDialog about;
-    RunModally(about, [&](HWND) {
-        HyperlinkButton& link = about.WebSiteLink;
+    RunModally(about, [&](HWND box) {
+        // The link object that the About box attached to its control.
+        HyperlinkButton& link =
+            *static_cast<HyperlinkButton*>(GetPropA(GetDlgItem(box, SKV_ID_LOGO), "SkvControlObject"));
         const auto state = [&] {
             char text[32];
             snprintf(text, sizeof text, "%d%d%06lx ", link.Hover, GetCapture() == link.Handle(),

@@ -46,7 +46,8 @@ TEST(Profile, AnyStoredDataLoadsAsANumberOrTheDefault) {
         for (const Option& option : Options)
             loaded += std::string(option.Name) + "=" +
                       std::to_string(row.Bytes.size() == 4 ? Loaded(option, stored) : option.Default) + " ";
-        LauncherDialog dialog;
+        GameLocation location;
+        LauncherDialog dialog(location);
         RunModally(dialog, [&](HWND window) {
             ExpectShown(window, loaded);
             Click(window, IDCANCEL);

@@ -23,11 +23,11 @@ class Start : public ::testing::Test {
         SetEnvironmentVariableA("SKV_STANDIN_REPORT", report.c_str());
     }
     void Use(const GameFolderOnDisk& folder) {
-        GameExePath = folder.Path + "Skv.exe";
-        GameFolder = folder.Path;
+        location = {folder.Path + "Skv.exe", folder.Path};
         DeleteFileA(report.c_str());
     }
     GameFolderOnDisk game{"start"};
+    GameLocation location;
     const std::string report = "C:\\skv-tests\\report.txt";
 };
 
@@ -77,7 +77,7 @@ TEST_F(Start, HandsTheOptionsToTheGameAndKeepsThem) {
         SCOPED_TRACE(row.Typed);
         CleanRegistry();
         Use(game);
-        LauncherDialog dialog;
+        LauncherDialog dialog(location);
         EXPECT_EQ(RunModally(dialog,
                              [&](HWND window) {
                                  Type(window, row.Typed);
@@ -97,11 +97,11 @@ TEST_F(Start, HandsTheOptionsToTheGameAndKeepsThem) {
 // The game's own path is gone, but "Skv.exe" lies in the current folder: the bare name starts it, without
 // a word.
 TEST_F(Start, FallsBackToTheGameInTheCurrentFolder) {
-    GameExePath = game.Path + "Gone.exe";
+    location.ExePath = game.Path + "Gone.exe";
     char previous[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, previous);
     SetCurrentDirectoryA(game.Path.c_str());
-    LauncherDialog dialog;
+    LauncherDialog dialog(location);
     EXPECT_EQ(RunModally(dialog, [](HWND window) { Click(window, IDOK); }), IDOK);
     SetCurrentDirectoryA(previous);
     EXPECT_EQ(ReportLine(report, "exe"), game.Path + "Skv.exe");
@@ -163,7 +163,7 @@ TEST_F(Start, RefusedByTheGameFolder) {
         Use(folder);
 
         std::vector<std::string> shown;
-        LauncherDialog dialog;
+        LauncherDialog dialog(location);
         const INT_PTR result = RunModally(dialog, [&](HWND window) {
             Type(window, "Extrapolation=1");
             if (row.Vanishes)
@@ -201,7 +201,7 @@ TEST_F(Start, WritesIntoAFolderAtThePathLimit) {
     GameFolderOnDisk folder(std::string(259 - 13 - 1 - 13, 'x'));
     ASSERT_EQ((folder.Path + "Skv_Video.cfg").size(), 259u);
     Use(folder);
-    LauncherDialog dialog;
+    LauncherDialog dialog(location);
     EXPECT_EQ(RunModally(dialog,
                          [&](HWND window) {
                              EXPECT_EQ(DisplayOk(window), std::vector<std::string>());
