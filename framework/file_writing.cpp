@@ -110,7 +110,8 @@ FileWriteResult ReplaceFileContents(const std::string& path, const void* data, s
 }
 
 void ReportFileError(FileErrorCause cause, const std::string& name) {
-    const std::string messageTemplate = LoadResourceString(SKV_STR_FILE_ERROR_FIRST + static_cast<UINT>(cause));
+    const std::string messageTemplate =
+        LoadResourceString(SKV_STR_FILE_ERROR_FIRST + static_cast<UINT>(cause));
     const std::string shownName = name.empty() ? LoadResourceString(SKV_STR_UNNAMED_FILE) : name;
     AppMessageBox(FormatFileError(messageTemplate, shownName), MB_OK | MB_ICONEXCLAMATION);
 }

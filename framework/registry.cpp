@@ -42,6 +42,7 @@ bool WriteRegistryString(HKEY root, const char* keyPath, const char* valueName, 
 }
 
 namespace {
+// ---- The profile store ----
 
 constexpr REGSAM ProfileAccess = KEY_READ | KEY_WRITE;
 

@@ -56,8 +56,7 @@ std::string BuildStartupConfig(const LauncherSettings& settings) {
     AppendFlag(out, "EXPV", settings.VerboseText);
     AppendFlag(out, "CROUCHMODE", settings.Crouchmode);
     AppendFlag(out, "EXTRAPOLATE_MOVEMENT", settings.Extrapolation);
-    AppendHundredths(out, "MOTIONTRACKERVOLUME",
-                     SanitizedValue(&S::TrackerVolume, settings.TrackerVolume));
+    AppendHundredths(out, "MOTIONTRACKERVOLUME", SanitizedValue(&S::TrackerVolume, settings.TrackerVolume));
     if (settings.Debug == 0)
         return out;
 

@@ -20,8 +20,8 @@ constexpr int32_t SkyMin = 0, SkyMax = 255;
 struct LauncherSettings {
     int32_t Debug = 0, LoadBots = 0, LoadGrax = 0, LoadTolmen = 0, LoadVastor = 0, LoadKolvane = 0,
             LoadHurgrax = 0, LoadHurok = 0, LoadZimmit = 0, ShowFPS = 0, ShowPolycount = 0,
-            WireFrame = WireFrameDefault, VerboseText = 0, Crouchmode = 0, Dopplershift = 0, Extrapolation = 0,
-            AllWeapons = 0, GodMode = 0, AddLight = 0;
+            WireFrame = WireFrameDefault, VerboseText = 0, Crouchmode = 0, Dopplershift = 0,
+            Extrapolation = 0, AllWeapons = 0, GodMode = 0, AddLight = 0;
     int32_t TrackerVolume = TrackerVolumeDefault, TrackerSpeed = TrackerSpeedDefault,
             TimeScale = TimeScaleDefault, LeanScale = LeanScaleDefault;
     int32_t SkyRed = SkyRedDefault, SkyGreen = SkyGreenDefault, SkyBlue = SkyBlueDefault;

@@ -203,7 +203,7 @@ void DisplaySettingsDialog::FillModeList() {
     EnableWindow(modeList_.Handle(), TRUE);
     EnableWindow(Item(IDOK), TRUE);
     modeList_.Send(CB_SETCURSEL,
-                  static_cast<WPARAM>(ModeAfterRefill(EntryBlocks<DisplayMode>(modeList_), remembered)));
+                   static_cast<WPARAM>(ModeAfterRefill(EntryBlocks<DisplayMode>(modeList_), remembered)));
 }
 
 void DisplaySettingsDialog::OnOK() {

@@ -171,7 +171,8 @@ void LauncherDialog::SetGroupCaptionFont() {
     }
     if (groupBoxFont_)
         for (int id = SKV_ID_GROUP_COMMANDLINE; id <= SKV_ID_GROUP_SKY; ++id)
-            SendDlgItemMessageA(Handle(), id, WM_SETFONT, reinterpret_cast<WPARAM>(groupBoxFont_.Get()), TRUE);
+            SendDlgItemMessageA(Handle(), id, WM_SETFONT, reinterpret_cast<WPARAM>(groupBoxFont_.Get()),
+                                TRUE);
 }
 
 void LauncherDialog::ShowNumericOptions() {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <cstddef>
 #include <cstdint>
 
@@ -10,10 +12,7 @@ struct DeviceGuid {
     uint8_t Bytes[16] = {};
     // The device reported without a GUID: the active display driver.
     bool IsActiveDriver() const {
-        for (uint8_t byte : Bytes)
-            if (byte != 0)
-                return false;
-        return true;
+        return std::all_of(std::begin(Bytes), std::end(Bytes), [](uint8_t byte) { return byte == 0; });
     }
 };
 

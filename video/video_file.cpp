@@ -9,8 +9,8 @@
 #include "framework/handles.h"
 
 std::optional<VideoConfig> ReadVideoConfig(const std::string& gameFolder) {
-    FileHandle file(CreateFileA((gameFolder + VideoConfigName).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(CreateFileA((gameFolder + VideoConfigName).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return std::nullopt;
     // Read until 32 bytes are in or the file ends; a read error keeps what was read so far.
