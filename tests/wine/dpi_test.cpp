@@ -93,7 +93,7 @@ TEST(Dpi, EachScaleLooksLikeNinetySixScaled) {
         EXPECT_EQ(RunUnix("SKV_DPI=" + std::to_string(dpi) + " SKV_LOOK='" + look + "' wine '" +
                               UnixPath(program) +
                               "' --gtest_brief=1 --gtest_filter=" + (dpi == 144 ? "*" : "Dpi.*"),
-                          120000),
+                          120),
                   0)
             << "the tests at " << dpi << " DPI";
     }

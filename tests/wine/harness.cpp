@@ -109,25 +109,33 @@ std::string UnixPath(const std::string& windowsPath) {
 }
 
 // Wine starts a Unix program but hands back neither its exit status (so the shell writes it to a file) nor
-// real handles (so none may be closed: they could be this program's own).
-int RunUnix(const std::string& command, DWORD ms) {
+// real handles (so none may be closed: they could be this program's own). The command runs from a file of
+// its own under `timeout`, which ends the command's whole process group when the time is up. A command run
+// by a test program that such a command started stays in that group (`timeout` in the foreground), so the
+// outermost timeout ends everything below it, Wine's processes included.
+int RunUnix(const std::string& command, int seconds) {
     CreateDirectoryA("C:\\skv-tests", nullptr);
-    // One file per program: a test program run from a shell command runs shell commands of its own.
-    const std::string status = "C:\\skv-tests\\unix-status-" + std::to_string(GetCurrentProcessId());
-    const std::string unixStatus = UnixPath(status);
+    // Files per program: a test program run from a shell command runs shell commands of its own.
+    const std::string status = "C:\\skv-tests\\unix-" + std::to_string(GetCurrentProcessId()),
+                      unix = UnixPath(status);
     DeleteFileA(status.c_str());
+    WriteContents(status + ".sh", command);
     std::string line =
-        "/bin/sh -c \"export PATH=${SKV_WINE_BIN:+$SKV_WINE_BIN:}/usr/sbin:/usr/bin:/sbin:/bin; " + command +
-        "; echo $? > '" + unixStatus + ".part'; mv '" + unixStatus + ".part' '" + unixStatus + "'\"";
+        "/bin/sh -c \"export PATH=${SKV_WINE_BIN:+$SKV_WINE_BIN:}/usr/sbin:/usr/bin:/sbin:/bin; "
+        "timeout ${SKV_UNIX_GROUP:+--foreground} -k 5 " +
+        std::to_string(seconds) + " env SKV_UNIX_GROUP=1 /bin/sh '" + unix + ".sh'; echo $? > '" + unix +
+        ".part'; mv '" + unix + ".part' '" + unix + "'\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process) ||
-        !WaitUntil([&] { return FileContents(status) != "<absent>"; }, ms))
-        return -1;
-    const int exitStatus = std::stoi(FileContents(status));
+    const bool done = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                     &startup, &process) &&
+                      WaitUntil([&] { return FileContents(status) != "<absent>"; }, (seconds + 10) * 1000);
+    const int exitStatus = done ? std::stoi(FileContents(status)) : -1;
+    EXPECT_TRUE(done && exitStatus != 124 && exitStatus != 137)
+        << "not done in " << seconds << " s, so ended: " << command;
     DeleteFileA(status.c_str());
+    DeleteFileA((status + ".sh").c_str());
     return exitStatus;
 }
 

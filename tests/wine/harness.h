@@ -44,7 +44,9 @@ std::string FileContents(const std::string& path); // "<absent>" when it cannot 
 void WriteContents(const std::string& path, const std::string& bytes);
 std::vector<std::string> FolderEntries(const std::string& folder); // sorted
 std::string UnixPath(const std::string& windowsPath);
-int RunUnix(const std::string& command, DWORD ms = 20000); // a shell command's exit status, -1 if not done
+// A shell command's exit status. One that is not done after `seconds` is ended with everything it started,
+// and fails the test.
+int RunUnix(const std::string& command, int seconds = 20);
 
 // A fresh folder "C:\skv-tests\<name>\" holding a copy of the stand-in game: the same short path wherever
 // the build lies. Removed with everything in it, mounts included.

@@ -191,7 +191,7 @@ TEST(Languages, GameFolderNamedInEachLanguage) {
         EXPECT_EQ(RunUnix("LANG=" + locale + " LC_ALL=" + locale + " SKV_LANGUAGE_ROW=" + std::to_string(i) +
                               " wine '" + UnixPath(program) +
                               "' --gtest_brief=1 --gtest_filter=Languages.GameFolderNamedInEachLanguage",
-                          60000),
+                          60),
                   0)
             << Rows[i].Locale << ", " << Rows[i].Folder;
     }
