@@ -81,10 +81,10 @@ TEST_F(MainDialog, ResetShowsTheDefaultsAndStoresNothing) {
         Click(window, SKV_ID_RESET);
         ExpectShown(window, "");
         for (int id : DebugDependent)
-            EXPECT_FALSE(Enabled(window, id)) << id;
+            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, id))) << id;
         EXPECT_EQ(dialog->LevelCommand, 32790u) << "the level is not reset";
     });
-    EXPECT_EQ(ValueNames(HKEY_CURRENT_USER, ProfileKey), std::vector<std::string>());
+    EXPECT_EQ(ValueCount(HKEY_CURRENT_USER, ProfileKey), 0);
 }
 
 // The menu of levels, read while it is open: its submenus, the item with the check mark and the default

@@ -90,7 +90,7 @@ TEST(DisplayDialog, ListsPreselectsAndWritesTheChoice) {
             EXPECT_EQ(Listed(window, SKV_ID_MODE_LIST),
                       reported.Modes + std::to_string(last < 0 ? -1 : row.Mode));
             if (last < 0) { // no mode to choose: only Cancel is left
-                EXPECT_FALSE(Enabled(window, IDOK));
+                EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDOK)));
                 return Click(window, IDCANCEL);
             }
             // Refilling the modes for the same device keeps the chosen one.

@@ -86,8 +86,6 @@ TEST(Dpi, EachScaleLooksLikeNinetySixScaled) {
     const std::pair<HKEY, const char*> scaleKeys[] = {
         {HKEY_CURRENT_USER, "Control Panel\\Desktop"},
         {HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts"}};
-    char program[MAX_PATH];
-    GetModuleFileNameA(nullptr, program, MAX_PATH);
     for (const auto& [dpi, look] : rows) {
         for (const auto& [root, key] : scaleKeys)
             SetValue(root, key, "LogPixels", REG_DWORD, Dword(dpi));
@@ -95,10 +93,8 @@ TEST(Dpi, EachScaleLooksLikeNinetySixScaled) {
             EXPECT_EQ(Look(), look) << "at 96 DPI";
             continue;
         }
-        const char* const tests = dpi == 144 ? "Dpi.*:MainDialog.*:DisplayDialog.*:Links.*" : "Dpi.*";
-        EXPECT_EQ(RunUnix("SKV_DPI=" + std::to_string(dpi) + " SKV_LOOK='" + look + "' wine '" +
-                              UnixPath(program) + "' --gtest_brief=1 --gtest_filter=" + tests,
-                          120),
+        EXPECT_EQ(RunAgain("SKV_DPI=" + std::to_string(dpi) + " SKV_LOOK='" + look + "'",
+                           dpi == 144 ? "Dpi.*:MainDialog.*:DisplayDialog.*:Links.*" : "Dpi.*", 120),
                   0)
             << "the tests at " << dpi << " DPI";
     }

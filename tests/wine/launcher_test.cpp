@@ -8,12 +8,11 @@ namespace {
 
 // An installer's entry as text ("-" when absent); a value not stored as REG_SZ with its zero shows as such.
 std::string Entry(const char* key, const char* name) {
-    const RegistryValue value = GetValue(HKEY_LOCAL_MACHINE, key, name);
-    if (value.Type == REG_NONE)
-        return "-";
-    if (value.Type != REG_SZ || value.Bytes.empty() || value.Bytes.back() != '\0')
-        return "<not a string with its zero: " + value.Bytes + ">";
-    return value.Bytes.substr(0, value.Bytes.size() - 1);
+    const std::string value = GetValue(HKEY_LOCAL_MACHINE, key, name);
+    return value == "<absent>" ? "-"
+           : value.substr(0, 2) == "1:" && value.back() == '\0' /* REG_SZ */
+               ? value.substr(2, value.size() - 3)
+               : "<not a string with its zero: " + value + ">";
 }
 
 // The ways to the game, in the order the launcher tries them, and what it writes to the installer's
@@ -58,13 +57,11 @@ TEST(Launcher, FindsTheGame) {
                                          "ERROR: Cannot find Skarnvale on your computer.\nPlease locate the "
                                          "file 'SKV.EXE' in the following Dialog."),
                          WM_COMMAND, IDOK, 0);
-            HWND open = launcher.Window(IDCANCEL, "Cancel");
-            SetDlgItemTextA(open, GetDlgItem(open, 1148) ? 1148 : 1152, row.Chosen.c_str()); // the file name
-            PostMessageA(open, WM_COMMAND, row.Chosen.empty() ? IDCANCEL : IDOK, 0);
+            launcher.Choose(row.Chosen);
         }
         if (row.Started.empty()) {
             EXPECT_EQ(launcher.ExitCode(), 0u);
-            EXPECT_EQ(ValueNames(HKEY_CURRENT_USER, ProfileKey), std::vector<std::string>{"<no key>"});
+            EXPECT_EQ(ValueCount(HKEY_CURRENT_USER, ProfileKey), -1);
         } else {
             HWND dialog = launcher.Window(IDOK, "Start");
             EXPECT_EQ(launcher.Windows(), std::vector<HWND>{dialog}) << "no message beside the dialog";
@@ -94,7 +91,7 @@ TEST(Launcher, FirstStartCloseRestartAndStart) {
     {
         Launcher first(LauncherExe, "-debug -n Ossary"); // arguments are ignored
         HWND dialog = first.Window(IDOK, "Start");
-        EXPECT_EQ(ValueNames(HKEY_CURRENT_USER, ProfileKey), std::vector<std::string>());
+        EXPECT_EQ(ValueCount(HKEY_CURRENT_USER, ProfileKey), 0);
         ExpectShown(dialog, "");
         std::string shown;
         for (int id : {SKV_ID_VOLUME_EDIT, SKV_ID_SPEED_EDIT, SKV_ID_TIME_EDIT, SKV_ID_LEAN_EDIT})

@@ -24,8 +24,10 @@ class Links : public ::testing::Test {
         }
     }
     void TearDown() override {
-        for (const auto& [key, value] : saved)
-            SetValue(HKEY_LOCAL_MACHINE, key.c_str(), nullptr, value.Type, value.Bytes);
+        for (const auto& [key, value] : saved) // "type:bytes"
+            if (value != "<absent>")
+                SetValue(HKEY_LOCAL_MACHINE, key.c_str(), nullptr, std::stoul(value),
+                         value.substr(value.find(':') + 1));
     }
     // What the shell handed to the handler, each time once.
     std::string HandedOver() {
@@ -34,7 +36,7 @@ class Links : public ::testing::Test {
         return params;
     }
     const std::string report = "C:\\skv-tests\\link-report.txt";
-    std::vector<std::pair<std::string, RegistryValue>> saved;
+    std::vector<std::pair<std::string, std::string>> saved;
 };
 
 TEST_F(Links, OpenTheirAddresses) {
