@@ -1,5 +1,5 @@
 // The real main dialog in this process: the enabling rules, the sky labels, "Reset", the level menu, the
-// window menu, the help button, the logo's cursor and the group captions.
+// window menu, the help button, the question of "Location...", the logo's cursor and the group captions.
 #include "harness.h"
 
 #include <commctrl.h>
@@ -130,7 +130,7 @@ TEST_F(MainDialog, LevelMenuMarksTheChosenLevel) {
     });
 }
 
-TEST_F(MainDialog, WindowMenuHelpButtonLogoAndGroupCaptions) {
+TEST_F(MainDialog, WindowMenuHelpLocationLogoAndGroupCaptions) {
     Run([&](HWND window) {
         HMENU menu = GetSystemMenu(window, FALSE);
         const int count = GetMenuItemCount(menu);
@@ -160,6 +160,12 @@ TEST_F(MainDialog, WindowMenuHelpButtonLogoAndGroupCaptions) {
         EXPECT_EQ(Boxes([&] { SendMessageA(window, WM_SYSCOMMAND, SC_CONTEXTHELP, 0); }),
                   std::vector<std::string>{
                       "Sorry, there's no Help file available in this BETA version :) (information: OK)"});
+        // "Location..." asks first, naming the game's folder as held (answered here with neither Yes nor No).
+        GameFolder = "C:\\Games\\Skarnvale\\";
+        EXPECT_EQ(
+            Boxes([&] { Click(window, SKV_ID_LOCATION); }),
+            std::vector<std::string>{
+                "The Current Path is: C:\\Games\\Skarnvale\\\nDo you want to change it? (question: Yes/No)"});
 
         // The pointing hand over the logo only.
         const HCURSOR hand = LoadCursorA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_CUR_LINK));
