@@ -4,8 +4,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
 #include "framework/application.h"
 #include "ui/launcher_dialog.h"
 
@@ -13,13 +11,6 @@ using namespace harness;
 
 namespace {
 
-const int DebugDependent[] = {
-    SKV_ID_LOAD_BOTS, SKV_ID_SHOW_FPS,  SKV_ID_SHOW_POLYCOUNT, SKV_ID_WIREFRAME,  SKV_ID_SKY_RED,
-    SKV_ID_SKY_GREEN, SKV_ID_SKY_BLUE,  SKV_ID_DOPPLERSHIFT,   SKV_ID_SPEED_SPIN, SKV_ID_SPEED_EDIT,
-    SKV_ID_TIME_SPIN, SKV_ID_TIME_EDIT, SKV_ID_LEAN_SPIN,      SKV_ID_LEAN_EDIT,  SKV_ID_ALL_WEAPONS,
-    SKV_ID_GOD_MODE,  SKV_ID_ADD_LIGHT};
-const int Species[] = {SKV_ID_LOAD_GRAX,    SKV_ID_LOAD_TOLMEN,  SKV_ID_LOAD_VASTOR, SKV_ID_LOAD_HUROK,
-                       SKV_ID_LOAD_HURGRAX, SKV_ID_LOAD_KOLVANE, SKV_ID_LOAD_ZIMMIT};
 class MainDialog : public ::testing::Test {
   protected:
     void SetUp() override { CleanRegistry(); }
@@ -42,14 +33,16 @@ TEST_F(MainDialog, DebugModeAndPreloadBotsEnableTheirControls) {
         Run([&](HWND window) {
             for (const char* c = row.Clicks; *c; ++c)
                 Click(window, *c == 'D' ? SKV_ID_DEBUG : *c == 'B' ? SKV_ID_LOAD_BOTS : SKV_ID_LOAD_GRAX);
-            // The dependent controls follow Debug, the species Debug and Pre-load Bots; all else stays
-            // enabled.
+            // Each option's control (a spin with its edit box) as its row says; all else stays enabled.
             for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
                 const int id = GetDlgCtrlID(child);
-                const bool dependent = std::count(std::begin(DebugDependent), std::end(DebugDependent), id);
-                const bool species = std::count(std::begin(Species), std::end(Species), id);
-                EXPECT_EQ(IsWindowEnabled(child) != 0, dependent ? row.Dependent : !species || row.Species)
-                    << row.Clicks << ": control " << id;
+                Needs needs = Needs::Nothing;
+                for (const Option& option : Options)
+                    if (id == option.Id || (id == option.TextId && option.Kind == OptionKind::Spin))
+                        needs = option.Enabled;
+                EXPECT_EQ(IsWindowEnabled(child) != 0,
+                          needs == Needs::Nothing || (needs == Needs::Debug ? row.Dependent : row.Species))
+                    << "clicked \"" << row.Clicks << "\": " << Named(window, id);
             }
             // Disabling never changes a value.
             EXPECT_EQ(Shown(window, Options[2]), std::string(row.Clicks).find('G') != std::string::npos);
@@ -80,8 +73,9 @@ TEST_F(MainDialog, ResetShowsTheDefaultsAndStoresNothing) {
         SendMessageA(window, WM_COMMAND, 32790, 0);
         Click(window, SKV_ID_RESET);
         ExpectShown(window, "");
-        for (int id : DebugDependent)
-            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, id))) << id;
+        for (const Option& option : Options)
+            EXPECT_EQ(IsWindowEnabled(GetDlgItem(window, option.Id)) != 0, option.Enabled == Needs::Nothing)
+                << option.Name;
         EXPECT_EQ(dialog->LevelCommand, 32790u) << "the level is not reset";
     });
     EXPECT_EQ(ValueCount(HKEY_CURRENT_USER, ProfileKey), 0);
@@ -173,7 +167,7 @@ TEST_F(MainDialog, WindowMenuHelpLocationLogoAndGroupCaptions) {
             SetCursor(nullptr);
             SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(GetDlgItem(window, id)),
                          MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-            EXPECT_EQ(GetCursor() == hand, id == SKV_ID_LOGO) << id;
+            EXPECT_EQ(GetCursor() == hand, id == SKV_ID_LOGO) << Named(window, id);
         }
 
         // Bold navy captions on the seven group boxes, nowhere else.
@@ -185,8 +179,8 @@ TEST_F(MainDialog, WindowMenuHelpLocationLogoAndGroupCaptions) {
             SendMessageA(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                          reinterpret_cast<LPARAM>(control));
             const bool group = id >= SKV_ID_GROUP_COMMANDLINE && id <= SKV_ID_GROUP_SKY;
-            EXPECT_EQ(font.lfWeight == FW_BOLD, group) << id;
-            EXPECT_EQ(GetTextColor(dc) == RGB(0, 0, 128), group) << id;
+            EXPECT_EQ(font.lfWeight == FW_BOLD, group) << Named(window, id);
+            EXPECT_EQ(GetTextColor(dc) == RGB(0, 0, 128), group) << Named(window, id);
         }
         DeleteDC(dc);
     });

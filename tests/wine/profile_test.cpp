@@ -2,7 +2,7 @@
 // "Close" leaves 26 four-byte numbers in the profile's key.
 #include "harness.h"
 
-#include <climits>
+#include <sstream>
 
 #include "ui/launcher_dialog.h"
 
@@ -10,48 +10,55 @@ using namespace harness;
 
 namespace {
 
+// Numbers at and just beyond the ends of each range load as they are inside and as the default outside,
+// never as the nearer end; values not named are absent. Data of any type stored under every name is a
+// number when it has four bytes, whatever the type says, and the default at any other length.
 TEST(Profile, AnyStoredDataLoadsAsANumberOrTheDefault) {
+    std::string allOn; // every switch on
+    for (const Option& option : Options)
+        allOn += option.Kind == OptionKind::Switch ? option.Name + std::string("=1 ") : "";
     const struct {
         DWORD Type;
-        std::string Bytes;
+        std::string Stored; // "Name=number ..." as four bytes each, or the bytes of every value
+        std::string Loaded; // what differs from the defaults; "=" when it is what is stored
     } rows[] = {
-        {REG_DWORD, Dword(0)},
-        {REG_DWORD, Dword(1)},
-        {REG_DWORD, Dword(5)},
-        {REG_DWORD, Dword(255)},
-        {REG_DWORD, Dword(256)},
-        {REG_DWORD, Dword(1000)},
-        {REG_DWORD, Dword(1001)},
-        {REG_DWORD, Dword(UINT_MAX)},
-        {REG_DWORD, Dword(INT_MIN)},
-        {REG_DWORD, Dword(65636)},
-        {REG_BINARY, Dword(3)},
-        {REG_BINARY, "\x07\x00\x00"},
-        {REG_BINARY, ""},
-        {REG_BINARY, Dword(2) + "x"},
-        {REG_QWORD, Dword(2) + Dword(0)},
-        {REG_SZ, std::string("7\0", 2)},
-        {REG_SZ, std::string("12\0", 4)},
-        {REG_DWORD_BIG_ENDIAN, Dword(400)},
+        // clang-format off
+        {REG_DWORD, "WireFrame=0 TrackerVolume=0 TrackerSpeed=0 TimeScale=1 LeanScale=0 SkyRed=0 SkyGreen=0 "
+         "SkyBlue=0", "="},
+        {REG_DWORD, "WireFrame=3 TrackerVolume=100 TrackerSpeed=1600 TimeScale=400 LeanScale=1000 SkyRed=255 "
+         "SkyGreen=255 SkyBlue=255", "="},
+        {REG_DWORD, "WireFrame=-1 TrackerVolume=-1 TrackerSpeed=-1 TimeScale=0 LeanScale=-1 SkyRed=-1 "
+         "SkyGreen=-1 SkyBlue=-1", ""},
+        {REG_DWORD, "WireFrame=4 TrackerVolume=101 TrackerSpeed=1601 TimeScale=401 LeanScale=1001 SkyRed=256 "
+         "SkyGreen=256 SkyBlue=256", ""},
+        // An up-down's error flag over 50, and far out.
+        {REG_DWORD, "WireFrame=65536 TrackerVolume=65586 TrackerSpeed=65586 TimeScale=65586 LeanScale=65586 "
+         "SkyRed=-2147483648 SkyGreen=2147483647 SkyBlue=65596", ""},
+        {REG_DWORD, Dword(5), allOn + "TrackerVolume=5 TrackerSpeed=5 TimeScale=5 LeanScale=5 SkyRed=5 "
+         "SkyGreen=5 SkyBlue=5"},
+        {REG_DWORD, Dword(0xFFFFFFFF), allOn},
+        {REG_BINARY, Dword(3), allOn + "WireFrame=3 TrackerVolume=3 TrackerSpeed=3 TimeScale=3 LeanScale=3 "
+         "SkyRed=3 SkyGreen=3 SkyBlue=3"},
+        {REG_BINARY, std::string("\x07\0\0", 3), ""}, {REG_QWORD, Dword(2) + Dword(0), ""},
+        // clang-format on
     };
     for (const auto& row : rows) {
+        const bool named = row.Stored.find('=') != std::string::npos;
+        SCOPED_TRACE("type " + std::to_string(row.Type) + ": " + (named ? row.Stored : Hex(row.Stored)));
         CleanRegistry();
+        std::istringstream words(row.Stored);
+        for (std::string word; named && words >> word;)
+            SetValue(HKEY_CURRENT_USER, ProfileKey, word.substr(0, word.find('=')).c_str(), row.Type,
+                     Dword(uint32_t(std::stoll(word.substr(word.find('=') + 1)))));
         for (const Option& option : Options)
-            SetValue(HKEY_CURRENT_USER, ProfileKey, option.Name, row.Type, row.Bytes);
-        const int32_t stored =
-            row.Bytes.size() == 4 ? *reinterpret_cast<const int32_t*>(row.Bytes.data()) : 0;
-        SCOPED_TRACE(std::to_string(row.Type) + ", " + std::to_string(row.Bytes.size()) + " bytes, " +
-                     std::to_string(stored));
-        std::string loaded;
-        for (const Option& option : Options)
-            loaded += std::string(option.Name) + "=" +
-                      std::to_string(row.Bytes.size() == 4 ? Loaded(option, stored) : option.Default) + " ";
+            if (!named)
+                SetValue(HKEY_CURRENT_USER, ProfileKey, option.Name, row.Type, row.Stored);
         LauncherDialog dialog;
         RunModally(dialog, [&](HWND window) {
-            ExpectShown(window, loaded);
+            ExpectShown(window, row.Loaded == "=" ? row.Stored : row.Loaded);
             Click(window, IDCANCEL);
         });
-        ExpectStored(loaded);
+        ExpectStored(row.Loaded == "=" ? row.Stored : row.Loaded);
     }
 }
 
