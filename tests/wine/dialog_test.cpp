@@ -1,38 +1,33 @@
-// The real main dialog in this process: the enabling rules, the sky labels, "Reset", the level menu, the
-// window menu, the help button, the logo's cursor and the group captions.
+// The launcher's dialogs in this process: the main dialog's enabling rules, sky labels, "Reset", level menu,
+// window menu, help button, the question of "Location...", links to the maker's site and the bug report,
+// logo cursor and group captions; what it loads from any profile; the About box's link; the display
+// settings dialog; and the dialogs at each display scale.
 #include "harness.h"
 
 #include <commctrl.h>
+#include <ddraw.h>
 
-#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <sstream>
 
 #include "framework/application.h"
+#include "ui/about_dialog.h"
+#include "ui/display_settings_dialog.h"
 #include "ui/launcher_dialog.h"
 
 using namespace harness;
 
-namespace {
-
-const int DebugDependent[] = {
-    SKV_ID_LOAD_BOTS, SKV_ID_SHOW_FPS,  SKV_ID_SHOW_POLYCOUNT, SKV_ID_WIREFRAME,  SKV_ID_SKY_RED,
-    SKV_ID_SKY_GREEN, SKV_ID_SKY_BLUE,  SKV_ID_DOPPLERSHIFT,   SKV_ID_SPEED_SPIN, SKV_ID_SPEED_EDIT,
-    SKV_ID_TIME_SPIN, SKV_ID_TIME_EDIT, SKV_ID_LEAN_SPIN,      SKV_ID_LEAN_EDIT,  SKV_ID_ALL_WEAPONS,
-    SKV_ID_GOD_MODE,  SKV_ID_ADD_LIGHT};
-const int Species[] = {SKV_ID_LOAD_GRAX,    SKV_ID_LOAD_TOLMEN,  SKV_ID_LOAD_VASTOR, SKV_ID_LOAD_HUROK,
-                       SKV_ID_LOAD_HURGRAX, SKV_ID_LOAD_KOLVANE, SKV_ID_LOAD_ZIMMIT};
 class MainDialog : public ::testing::Test {
   protected:
     void SetUp() override { CleanRegistry(); }
     // Runs a fresh dialog with `body`; it is ended without saving.
     void Run(const std::function<void(HWND)>& body) {
-        GameLocation location;
         LauncherDialog fresh(location);
         RunModally(fresh, body);
     }
+    GameLocation location; // the dialog's game
 };
-
-std::string LevelMenu(HWND dialog);
-const std::string Submenus = "Grax Vastor Hurok Deathmatch Coop | checked ";
 
 TEST_F(MainDialog, DebugModeAndPreloadBotsEnableTheirControls) {
     const struct {
@@ -44,54 +39,25 @@ TEST_F(MainDialog, DebugModeAndPreloadBotsEnableTheirControls) {
         Run([&](HWND window) {
             for (const char* c = row.Clicks; *c; ++c)
                 Click(window, *c == 'D' ? SKV_ID_DEBUG : *c == 'B' ? SKV_ID_LOAD_BOTS : SKV_ID_LOAD_GRAX);
-            // The dependent controls follow Debug, the species Debug and Pre-load Bots; all else stays
-            // enabled.
+            // Each option's control (a spin with its edit box) as its row says; all else stays enabled.
             for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
                 const int id = GetDlgCtrlID(child);
-                const bool dependent = std::count(std::begin(DebugDependent), std::end(DebugDependent), id);
-                const bool species = std::count(std::begin(Species), std::end(Species), id);
-                EXPECT_EQ(IsWindowEnabled(child) != 0, dependent ? row.Dependent : !species || row.Species)
-                    << row.Clicks << ": control " << id;
+                Needs needs = Needs::Nothing;
+                for (const Option& option : Options)
+                    if (id == option.Id || (id == option.TextId && option.Kind == OptionKind::Spin))
+                        needs = option.Enabled;
+                EXPECT_EQ(IsWindowEnabled(child) != 0,
+                          needs == Needs::Nothing || (needs == Needs::Debug ? row.Dependent : row.Species))
+                    << "clicked \"" << row.Clicks << "\": " << Named(window, id);
             }
             // Disabling never changes a value.
             EXPECT_EQ(Shown(window, Options[2]), std::string(row.Clicks).find('G') != std::string::npos);
         });
 }
 
-TEST_F(MainDialog, SkyLabelsFollowTheirTrackbarsOnEveryNotification) {
-    Run([&](HWND window) {
-        int position = 0;
-        for (int code : {TB_THUMBTRACK, TB_LINEDOWN, TB_PAGEUP, TB_THUMBPOSITION, TB_ENDTRACK, TB_BOTTOM})
-            for (const Option& slider : {Options[23], Options[24], Options[25]}) {
-                HWND control = GetDlgItem(window, slider.Id);
-                SendMessageA(control, TBM_SETPOS, TRUE, position = (position + 37) % 256);
-                SendMessageA(window, WM_HSCROLL, code, reinterpret_cast<LPARAM>(control));
-                EXPECT_EQ(Text(window, slider.TextId), std::to_string(position))
-                    << slider.Name << ", code " << code;
-            }
-    });
-}
-
-TEST_F(MainDialog, ResetShowsTheDefaultsAndStoresNothing) {
-    Run([&](HWND window) {
-        Type(window,
-             "Debug=1 LoadBots=1 LoadGrax=1 LoadTolmen=1 LoadVastor=1 LoadKolvane=1 LoadHurgrax=1 "
-             "LoadHurok=1 LoadZimmit=1 ShowFPS=1 ShowPolycount=1 WireFrame=2 VerboseText=1 Crouchmode=1 "
-             "Dopplershift=1 Extrapolation=1 AllWeapons=1 GodMode=1 AddLight=1 TrackerVolume=5 "
-             "TrackerSpeed=9 TimeScale=abc LeanScale=1 SkyRed=1 SkyGreen=2 SkyBlue=3");
-        SendMessageA(window, WM_COMMAND, 32790, 0);
-        Click(window, SKV_ID_RESET);
-        ExpectShown(window, "");
-        for (int id : DebugDependent)
-            EXPECT_FALSE(Enabled(window, id)) << id;
-        EXPECT_EQ(LevelMenu(window), Submenus + "32790 | default 32813") << "the level is not reset";
-    });
-    EXPECT_EQ(ValueNames(HKEY_CURRENT_USER, ProfileKey), std::vector<std::string>());
-}
-
 // The menu of levels, read while it is open: its submenus, the item with the check mark and the default
 // item; the commands must run from the first level to "No Level" in menu order.
-std::string LevelMenu(HWND dialog) {
+static std::string LevelMenu(HWND dialog) {
     std::string submenus;
     UINT next = FirstLevelCommand, checked = 0, fallback = 0;
     const std::function<void(HMENU)> walk = [&](HMENU popup) {
@@ -109,7 +75,7 @@ std::string LevelMenu(HWND dialog) {
     };
     WhenOpen([](HWND) { return true; },
              [&](HWND menu) {
-                 HMENU popup = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
+                 HMENU popup = HMENU(SendMessageA(menu, MN_GETHMENU, 0, 0));
                  walk(popup);
                  fallback = GetMenuDefaultItem(popup, FALSE, 0);
                  EndMenu();
@@ -119,19 +85,61 @@ std::string LevelMenu(HWND dialog) {
     return submenus + "| checked " + std::to_string(checked) + " | default " + std::to_string(fallback);
 }
 
-TEST_F(MainDialog, LevelMenuMarksTheChosenLevel) {
+// The sky labels follow their trackbars on every notification; the level menu marks the chosen level;
+// "Reset" shows the defaults (the level stays) and stores nothing.
+TEST_F(MainDialog, SkyLabelsLevelMenuAndReset) {
     Run([&](HWND window) {
-        EXPECT_EQ(LevelMenu(window), Submenus + "32813 | default 32813");
+        const std::string submenus = "Grax Vastor Hurok Deathmatch Coop | checked ";
+        EXPECT_EQ(LevelMenu(window), submenus + "32813 | default 32813");
         SendMessageA(window, WM_COMMAND, 32773, 0); // as the menu sends a pick
-        EXPECT_EQ(LevelMenu(window), Submenus + "32773 | default 32813");
-        EXPECT_EQ(LevelMenu(window), Submenus + "32773 | default 32813") << "closed without a pick";
+        EXPECT_EQ(LevelMenu(window), submenus + "32773 | default 32813");
+        EXPECT_EQ(LevelMenu(window), submenus + "32773 | default 32813") << "closed without a pick";
         SendMessageA(window, WM_COMMAND, MAKEWPARAM(32813, 1), 0); // from anywhere, with any code
         SendMessageA(window, WM_COMMAND, 32814, 0);
-        EXPECT_EQ(LevelMenu(window), Submenus + "32813 | default 32813");
+        EXPECT_EQ(LevelMenu(window), submenus + "32813 | default 32813");
+        int position = 0;
+        for (int code : {TB_THUMBTRACK, TB_LINEDOWN, TB_PAGEUP, TB_THUMBPOSITION, TB_ENDTRACK, TB_BOTTOM})
+            for (const Option& slider : {Options[23], Options[24], Options[25]}) {
+                HWND control = GetDlgItem(window, slider.Id);
+                SendMessageA(control, TBM_SETPOS, TRUE, position = (position + 37) % 256);
+                SendMessageA(window, WM_HSCROLL, code, LPARAM(control));
+                EXPECT_EQ(Text(window, slider.TextId), std::to_string(position))
+                    << slider.Name << ", code " << code;
+            }
+        Type(window,
+             "Debug=1 LoadBots=1 LoadGrax=1 LoadTolmen=1 LoadVastor=1 LoadKolvane=1 LoadHurgrax=1 "
+             "LoadHurok=1 LoadZimmit=1 ShowFPS=1 ShowPolycount=1 WireFrame=2 VerboseText=1 Crouchmode=1 "
+             "Dopplershift=1 Extrapolation=1 AllWeapons=1 GodMode=1 AddLight=1 TrackerVolume=5 "
+             "TrackerSpeed=9 TimeScale=abc LeanScale=1 SkyRed=1 SkyGreen=2 SkyBlue=3");
+        SendMessageA(window, WM_COMMAND, 32790, 0);
+        Click(window, SKV_ID_RESET);
+        ExpectShown(window, "");
+        for (const Option& option : Options)
+            EXPECT_EQ(IsWindowEnabled(GetDlgItem(window, option.Id)) != 0, option.Enabled == Needs::Nothing)
+                << option.Name;
+        EXPECT_EQ(LevelMenu(window), submenus + "32790 | default 32813") << "the level is not reset";
     });
+    EXPECT_EQ(ValueCount(HKEY_CURRENT_USER, ProfileKey), 0);
 }
 
-TEST_F(MainDialog, WindowMenuHelpButtonLogoAndGroupCaptions) {
+// The window menu's About item, the help button, the question of "Location...", the links to the maker's
+// site and the bug report, the logo's cursor and the group captions. The shell's "http" and "mailto"
+// handlers point at the stand-in game meanwhile, so that an address handed over comes back in its report.
+TEST_F(MainDialog, WindowMenuHelpLocationLinksLogoAndGroupCaptions) {
+    const std::string report = "C:\\skv-tests\\link-report.txt",
+                      site = "\"http://www.harbeck-games.example/\"";
+    SetEnvironmentVariableA("SKV_STANDIN_REPORT", report.c_str());
+    std::vector<std::pair<std::string, std::string>> saved; // the machine's handlers, "type:bytes"
+    for (const char* scheme : {"http", "mailto"}) {
+        const std::string key = std::string("Software\\Classes\\") + scheme + "\\shell\\open\\command";
+        saved.push_back({key, GetValue(HKEY_LOCAL_MACHINE, key.c_str(), nullptr)});
+        SetString(HKEY_LOCAL_MACHINE, key.c_str(), nullptr, "\"" + std::string(StandinExe) + "\" \"%1\"");
+    }
+    const auto handedOver = [&] { // what the shell handed to the handler, each time once
+        const std::string params = ReportLine(report, "params");
+        DeleteFileA(report.c_str());
+        return params;
+    };
     Run([&](HWND window) {
         HMENU menu = GetSystemMenu(window, FALSE);
         const int count = GetMenuItemCount(menu);
@@ -140,35 +148,49 @@ TEST_F(MainDialog, WindowMenuHelpButtonLogoAndGroupCaptions) {
         EXPECT_TRUE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
         EXPECT_EQ(label + std::string(" ") + std::to_string(GetMenuItemID(menu, count - 1)), "&About... 16");
 
-        // The window menu's item (its low four bits ignored) and the button open the same About box.
+        // The window menu's item (its low four bits ignored) and the button open the same About box, whose
+        // link opens the site from the keyboard too (a reflected click) and leaves the box open.
         std::vector<std::string> about;
         for (int way = 0; way < 2; ++way) {
             WhenOpen([](HWND) { return true; },
                      [&](HWND box) {
+                         SendMessageA(box, WM_COMMAND, MAKEWPARAM(SKV_ID_LOGO, BN_CLICKED),
+                                      LPARAM(GetDlgItem(box, SKV_ID_LOGO)));
                          char title[64] = {};
                          GetWindowTextA(box, title, sizeof title);
-                         about.push_back(title + ("|" + Text(box, SKV_ID_LOGO)));
+                         about.push_back(title + ("|" + Text(box, SKV_ID_LOGO) + " " + handedOver()));
                          Click(box, IDOK);
                      });
-            if (way == 0)
-                SendMessageA(window, WM_SYSCOMMAND, SKV_SYSCMD_ABOUT | 0xF, 0);
-            else
-                Click(window, SKV_ID_ABOUT);
+            way ? Click(window, SKV_ID_ABOUT)
+                : (void)SendMessageA(window, WM_SYSCOMMAND, SKV_SYSCMD_ABOUT | 0xF, 0);
         }
-        EXPECT_EQ(about,
-                  std::vector<std::string>(2, "Program information|http://www.harbeck-games.example/"));
+        EXPECT_EQ(about, std::vector<std::string>(
+                             2, "Program information|http://www.harbeck-games.example/ " + site));
+        for (int click = 0; click < 2; ++click) { // the logo, a static control, tells its clicks
+            SendMessageA(window, WM_COMMAND, MAKEWPARAM(SKV_ID_LOGO, STN_CLICKED),
+                         LPARAM(GetDlgItem(window, SKV_ID_LOGO)));
+            EXPECT_EQ(handedOver(), site) << "click " << click;
+        }
+        Click(window, SKV_ID_BUG_REPORT);
+        EXPECT_EQ(handedOver(), "\"mailto:bugs@harbeck-games.example?Subject=Skv Launcher (Beta)\"");
 
         EXPECT_EQ(Boxes([&] { SendMessageA(window, WM_SYSCOMMAND, SC_CONTEXTHELP, 0); }),
                   std::vector<std::string>{
                       "Sorry, there's no Help file available in this BETA version :) (information: OK)"});
+        // "Location..." asks first, naming the game's folder as held (answered here with neither Yes nor No).
+        location.Folder = "C:\\Games\\Skarnvale\\";
+        EXPECT_EQ(
+            Boxes([&] { Click(window, SKV_ID_LOCATION); }),
+            std::vector<std::string>{
+                "The Current Path is: C:\\Games\\Skarnvale\\\nDo you want to change it? (question: Yes/No)"});
 
         // The pointing hand over the logo only.
         const HCURSOR hand = LoadCursorA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_CUR_LINK));
         for (int id : {SKV_ID_LOGO, IDOK}) {
             SetCursor(nullptr);
-            SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(GetDlgItem(window, id)),
+            SendMessageA(window, WM_SETCURSOR, WPARAM(GetDlgItem(window, id)),
                          MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-            EXPECT_EQ(GetCursor() == hand, id == SKV_ID_LOGO) << id;
+            EXPECT_EQ(GetCursor() == hand, id == SKV_ID_LOGO) << Named(window, id);
         }
 
         // Bold navy captions on the seven group boxes, nowhere else.
@@ -176,15 +198,283 @@ TEST_F(MainDialog, WindowMenuHelpButtonLogoAndGroupCaptions) {
         for (int id = SKV_ID_GROUP_COMMANDLINE - 2; id <= SKV_ID_GROUP_SKY + 1; ++id) {
             HWND control = GetDlgItem(window, id);
             LOGFONTA font{};
-            GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
-            SendMessageA(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                         reinterpret_cast<LPARAM>(control));
+            GetObjectA(HFONT(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+            SendMessageA(window, WM_CTLCOLORSTATIC, WPARAM(dc), LPARAM(control));
             const bool group = id >= SKV_ID_GROUP_COMMANDLINE && id <= SKV_ID_GROUP_SKY;
-            EXPECT_EQ(font.lfWeight == FW_BOLD, group) << id;
-            EXPECT_EQ(GetTextColor(dc) == RGB(0, 0, 128), group) << id;
+            EXPECT_EQ(font.lfWeight == FW_BOLD, group) << Named(window, id);
+            EXPECT_EQ(GetTextColor(dc) == RGB(0, 0, 128), group) << Named(window, id);
         }
         DeleteDC(dc);
     });
+    for (const auto& [key, value] : saved)
+        if (value != "<absent>")
+            SetValue(HKEY_LOCAL_MACHINE, key.c_str(), nullptr, std::stoul(value),
+                     value.substr(value.find(':') + 1));
 }
 
-} // namespace
+// Numbers at and just beyond the ends of each range load as they are inside and as the default outside,
+// never as the nearer end; values not named are absent. Data of any type stored under every name is a
+// number when it has four bytes, whatever the type says, and the default at any other length.
+TEST(Profile, AnyStoredDataLoadsAsANumberOrTheDefault) {
+    std::string allOn; // every switch on
+    for (const Option& option : Options)
+        allOn += option.Kind == OptionKind::Switch ? option.Name + std::string("=1 ") : "";
+    const struct {
+        DWORD Type;
+        std::string Stored; // "Name=number ..." as four bytes each, or the bytes of every value
+        std::string Loaded; // what differs from the defaults; "=" when it is what is stored
+    } rows[] = {
+        // clang-format off
+        {REG_DWORD, "WireFrame=0 TrackerVolume=0 TrackerSpeed=0 TimeScale=1 LeanScale=0 SkyRed=0 SkyGreen=0 "
+         "SkyBlue=0", "="},
+        {REG_DWORD, "WireFrame=3 TrackerVolume=100 TrackerSpeed=1600 TimeScale=400 LeanScale=1000 SkyRed=255 "
+         "SkyGreen=255 SkyBlue=255", "="},
+        {REG_DWORD, "WireFrame=-1 TrackerVolume=-1 TrackerSpeed=-1 TimeScale=0 LeanScale=-1 SkyRed=-1 "
+         "SkyGreen=-1 SkyBlue=-1", ""},
+        {REG_DWORD, "WireFrame=4 TrackerVolume=101 TrackerSpeed=1601 TimeScale=401 LeanScale=1001 SkyRed=256 "
+         "SkyGreen=256 SkyBlue=256", ""},
+        // An up-down's error flag over 50, and far out.
+        {REG_DWORD, "WireFrame=65536 TrackerVolume=65586 TrackerSpeed=65586 TimeScale=65586 LeanScale=65586 "
+         "SkyRed=-2147483648 SkyGreen=2147483647 SkyBlue=65596", ""},
+        {REG_DWORD, Dword(5), allOn + "TrackerVolume=5 TrackerSpeed=5 TimeScale=5 LeanScale=5 SkyRed=5 "
+         "SkyGreen=5 SkyBlue=5"},
+        {REG_DWORD, Dword(0xFFFFFFFF), allOn},
+        {REG_BINARY, Dword(3), allOn + "WireFrame=3 TrackerVolume=3 TrackerSpeed=3 TimeScale=3 LeanScale=3 "
+         "SkyRed=3 SkyGreen=3 SkyBlue=3"},
+        {REG_BINARY, std::string("\x07\0\0", 3), ""}, {REG_QWORD, Dword(2) + Dword(0), ""},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        const bool named = row.Stored.find('=') != std::string::npos;
+        SCOPED_TRACE("type " + std::to_string(row.Type) + ": " + (named ? row.Stored : Hex(row.Stored)));
+        CleanRegistry();
+        std::istringstream words(row.Stored);
+        for (std::string word; named && words >> word;)
+            SetValue(HKEY_CURRENT_USER, ProfileKey, word.substr(0, word.find('=')).c_str(), row.Type,
+                     Dword(uint32_t(std::stoll(word.substr(word.find('=') + 1)))));
+        for (const Option& option : Options)
+            if (!named)
+                SetValue(HKEY_CURRENT_USER, ProfileKey, option.Name, row.Type, row.Stored);
+        GameLocation location;
+        LauncherDialog dialog(location);
+        RunModally(dialog, [&](HWND window) {
+            ExpectShown(window, row.Loaded == "=" ? row.Stored : row.Loaded);
+            Click(window, IDCANCEL);
+        });
+        ExpectStored(row.Loaded == "=" ? row.Stored : row.Loaded);
+    }
+}
+
+// The link reacts to the pointer over its text only: hover colour and the mouse capture there, back and
+// released outside; a press outside the text does nothing.
+TEST(AboutLink, FollowsThePointer) {
+    AboutDialog about;
+    RunModally(about, [&](HWND box) {
+        // The link object that the About box attached to its control.
+        HyperlinkButton& link =
+            *static_cast<HyperlinkButton*>(GetPropA(GetDlgItem(box, SKV_ID_LOGO), "SkvControlObject"));
+        const auto state = [&] {
+            char text[32];
+            snprintf(text, sizeof text, "%d%d%06lx ", link.Hover, GetCapture() == link.Handle(),
+                     static_cast<unsigned long>(link.PickColor(0)));
+            return std::string(text);
+        };
+        SendMessageA(link.Handle(), WM_LBUTTONDOWN, 0, MAKELPARAM(2, 2)); // not over the text yet
+        std::string seen = state();
+        for (POINT at : {POINT{300, 2}, {2, 2}, {3, 3}, {2, 300}, {2, 2}, {300, 2}}) {
+            SendMessageA(link.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+            seen += state();
+        }
+        EXPECT_EQ(seen, "00c00000 00c00000 11c000c0 11c000c0 00c00000 11c000c0 00c00000 ");
+        // The colours of a press: pressed while down, visited once up.
+        EXPECT_EQ(link.PickColor(ODA_SELECT), RGB(255, 0, 0));
+        link.PressToggle = 1;
+        EXPECT_EQ(link.PickColor(ODA_SELECT), RGB(0, 0, 192));
+    });
+}
+
+// The display settings dialog on whatever DirectDraw reports in this run, asked by the test itself: the
+// lists it shows, what it preselects from "Skv_Video.cfg", what OK writes and that Cancel writes nothing.
+// A list's entries, each ended by "|", then the index of the selected one.
+static std::string Listed(HWND dialog, int id) {
+    std::string listed;
+    for (int i = 0; i < SendDlgItemMessageA(dialog, id, CB_GETCOUNT, 0, 0); ++i) {
+        char text[128] = {};
+        SendDlgItemMessageA(dialog, id, CB_GETLBTEXT, i, LPARAM(text));
+        listed += text + std::string("|");
+    }
+    return listed + std::to_string(SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0));
+}
+
+// DirectDraw's own report: every device as "description (driver)", and the modes of the first one, the
+// active display driver (enumerated first, without a GUID), that the game can use: 16 or 32 bits per
+// pixel, at least 512 by 384, in DirectDraw's order, each with the record that stores it.
+struct Reported {
+    std::string Devices, Modes; // each entry ended by "|"
+    std::vector<std::string> Records;
+};
+
+static BOOL WINAPI AddDevice(GUID*, LPSTR description, LPSTR driver, LPVOID reported) {
+    static_cast<Reported*>(reported)->Devices += description + std::string(" (") + driver + ")|";
+    return TRUE;
+}
+
+static HRESULT WINAPI AddMode(DDSURFACEDESC2* mode, LPVOID context) {
+    auto& reported = *static_cast<Reported*>(context);
+    const DWORD width = mode->dwWidth, height = mode->dwHeight, bits = mode->ddpfPixelFormat.dwRGBBitCount;
+    if ((bits == 16 || bits == 32) && width >= 512 && height >= 384) {
+        reported.Modes +=
+            std::to_string(width) + " * " + std::to_string(height) + " (" + std::to_string(bits) + " bpp)|";
+        reported.Records.push_back(std::string(20, 0) + Dword(width) + Dword(height) + Dword(bits));
+    }
+    return DDENUMRET_OK;
+}
+
+static Reported AskDirectDraw() {
+    Reported reported;
+    IDirectDraw* draw = nullptr;
+    IDirectDraw4* draw4 = nullptr;
+    EXPECT_EQ(DirectDrawEnumerateA(AddDevice, &reported), DD_OK);
+    EXPECT_EQ(DirectDrawCreate(nullptr, &draw, nullptr), DD_OK);
+    draw->QueryInterface(IID_IDirectDraw4, reinterpret_cast<void**>(&draw4));
+    draw->Release();
+    draw4->EnumDisplayModes(0, nullptr, &reported, AddMode);
+    draw4->Release();
+    return reported;
+}
+
+TEST(DisplayDialog, ListsPreselectsAndWritesTheChoice) {
+    GameFolderOnDisk game("display");
+    const std::string file = game.Path + "Skv_Video.cfg";
+    const Reported reported = AskDirectDraw();
+    const int last = int(reported.Records.size()) - 1; // the first mode too on a screen that offers one
+    const std::string lastMode = last < 0 ? std::string(32, 0) : reported.Records[last];
+    const struct {
+        const char* Case;
+        std::string Stored; // "<absent>": no file
+        int Mode;           // selected when the dialog opens
+        bool Ok;            // else Cancel, after choosing another mode
+    } rows[] = {
+        // clang-format off
+        {"no file", "<absent>", 0, true}, {"empty file", "", 0, true},
+        {"a device no longer there, the file cut after the first byte of the mode's bits",
+         std::string(16, 'G') + lastMode.substr(16, 13), last, true},
+        {"the last mode, longer file, cancelled", lastMode + "trailing bytes", last, false},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Case);
+        DeleteFileA(file.c_str());
+        if (row.Stored != "<absent>")
+            WriteContents(file, row.Stored);
+        DisplaySettingsDialog dialog(nullptr, game.Path);
+        std::string chosen = row.Stored;
+        const INT_PTR result = RunModally(dialog, [&](HWND window) {
+            EXPECT_EQ(Listed(window, SKV_ID_DEVICE_LIST), reported.Devices + "0");
+            EXPECT_EQ(Listed(window, SKV_ID_MODE_LIST),
+                      reported.Modes + std::to_string(last < 0 ? -1 : row.Mode));
+            if (last < 0) { // no mode to choose: only Cancel is left
+                EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDOK)));
+                return Click(window, IDCANCEL);
+            }
+            // Refilling the modes for the same device keeps the chosen one.
+            const int other = last - row.Mode;
+            SendDlgItemMessageA(window, SKV_ID_MODE_LIST, CB_SETCURSEL, other, 0);
+            SendMessageA(window, WM_COMMAND, MAKEWPARAM(SKV_ID_DEVICE_LIST, CBN_SELCHANGE),
+                         LPARAM(GetDlgItem(window, SKV_ID_DEVICE_LIST)));
+            EXPECT_EQ(Listed(window, SKV_ID_MODE_LIST), reported.Modes + std::to_string(other));
+            chosen = row.Ok ? reported.Records[other] : row.Stored;
+            Click(window, row.Ok ? IDOK : IDCANCEL);
+        });
+        EXPECT_EQ(result, row.Ok && last >= 0 ? IDOK : IDCANCEL);
+        EXPECT_EQ(FileContents(file), chosen);
+        EXPECT_EQ(LiveDisplayListBlocks(), 0u) << "every entry's block is freed with the dialog";
+    }
+}
+
+// The dialogs at the display scales players use. Wine takes the scale from LogPixels when a program
+// starts, so the table runs this test again in a program of its own for each scale but 96, this program's
+// own; at 144 that program also runs the tests of the dialogs (main dialog, display settings, About box),
+// which must behave as at 96. (What the launcher's manifest declares is checked with its imports.)
+// The width of the image in the icon or cursor resource that the system picks for `size` pixels.
+static int ResourceImageFor(int id, bool icon, int size) {
+    HINSTANCE instance = Application::Current().Instance();
+    HRSRC group = FindResourceA(instance, MAKEINTRESOURCEA(id), icon ? RT_GROUP_ICON : RT_GROUP_CURSOR);
+    const int image = LookupIconIdFromDirectoryEx(
+        static_cast<BYTE*>(LockResource(LoadResource(instance, group))), icon, size, size, LR_DEFAULTCOLOR);
+    HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(image), icon ? RT_ICON : RT_CURSOR);
+    const BYTE* bits = static_cast<BYTE*>(LockResource(LoadResource(instance, found))) + (icon ? 0 : 4);
+    return reinterpret_cast<const BITMAPINFOHEADER*>(bits)->biWidth;
+}
+
+// "WxH of WxH": a picture against its frame less the border.
+static std::string PictureInFrame(HWND dialog, HWND control, RECT frame) {
+    BITMAP shown{};
+    GetObjectA(HGDIOBJ(SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0)), sizeof shown, &shown);
+    MapDialogRect(dialog, &frame);
+    return std::to_string(shown.bmWidth) + "x" + std::to_string(shown.bmHeight) + " of " +
+           std::to_string(frame.right - 2) + "x" + std::to_string(frame.bottom - 2);
+}
+
+// What the main dialog looks like in this program.
+static std::string Look() {
+    std::string look;
+    GameLocation location;
+    LauncherDialog main(location);
+    RunModally(main, [&](HWND window) {
+        RECT outer{}, banner{};
+        GetWindowRect(window, &outer);
+        GetWindowRect(GetWindow(window, GW_CHILD), &banner);
+        LOGFONTA caption{}, text{};
+        GetObjectA(HGDIOBJ(SendDlgItemMessageA(window, SKV_ID_GROUP_SKY, WM_GETFONT, 0, 0)), sizeof caption,
+                   &caption);
+        GetObjectA(HGDIOBJ(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof text, &text);
+        const long width = outer.right - outer.left,
+                   share = std::lround(100.0 * (banner.right - banner.left) / width);
+        EXPECT_EQ(caption.lfWeight, FW_BOLD) << "the group captions";
+        EXPECT_EQ(caption.lfHeight, text.lfHeight) << "the group captions";
+        look = std::to_string(width) + "x" + std::to_string(outer.bottom - outer.top) + " | banner " +
+               PictureInFrame(window, GetWindow(window, GW_CHILD), {0, 0, 313, 38}) + ", " +
+               std::to_string(share) + "% | logo " +
+               PictureInFrame(window, GetDlgItem(window, SKV_ID_LOGO), {0, 0, 55, 16});
+    });
+    const int icon = GetSystemMetrics(SM_CXICON), cursor = GetSystemMetrics(SM_CXCURSOR);
+    return look + " | icon " + std::to_string(icon) + "/" +
+           std::to_string(ResourceImageFor(SKV_ICON_APP, true, icon)) + ", cursor " + std::to_string(cursor) +
+           "/" + std::to_string(ResourceImageFor(SKV_CUR_LINK, false, cursor));
+}
+
+TEST(Dpi, EachScaleLooksLikeNinetySixScaled) {
+    char scale[8] = {}, expected[512] = {};
+    if (GetEnvironmentVariableA("SKV_DPI", scale, sizeof scale)) { // the program of one scale
+        GetEnvironmentVariableA("SKV_LOOK", expected, sizeof expected);
+        EXPECT_EQ(Look(), expected) << "at " << scale << " DPI";
+        return;
+    }
+    // The window; the banner and the logo against their frames, and the banner's share of the window's
+    // width; the icon's and the cursor's sizes against the image the program holds for them (and the group
+    // captions bold in the text's height). Under Wine, MS Sans Serif has no larger size than at 144 DPI.
+    const std::pair<DWORD, const char*> rows[] = {
+        // clang-format off
+        {120, "786x520 | banner 624x74 of 624x74, 79% | logo 108x30 of 108x30 | icon 40/40, cursor 32/32"},
+        {144, "884x647 | banner 702x93 of 702x93, 79% | logo 122x38 of 122x38 | icon 48/48, cursor 48/48"},
+        {192, "884x656 | banner 702x93 of 702x93, 79% | logo 122x38 of 122x38 | icon 64/64, cursor 64/64"},
+        {96, "591x423 | banner 468x60 of 468x60, 79% | logo 81x24 of 81x24 | icon 32/32, cursor 32/32"},
+        // clang-format on
+    };
+    const std::pair<HKEY, const char*> scaleKeys[] = {
+        {HKEY_CURRENT_USER, "Control Panel\\Desktop"},
+        {HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts"}};
+    for (const auto& [dpi, look] : rows) {
+        for (const auto& [root, key] : scaleKeys)
+            SetValue(root, key, "LogPixels", REG_DWORD, Dword(dpi));
+        if (dpi == 96) { // this program's own scale; the registry holds it again for the programs after
+            EXPECT_EQ(Look(), look) << "at 96 DPI";
+            continue;
+        }
+        EXPECT_EQ(RunAgain("SKV_DPI=" + std::to_string(dpi) + " SKV_LOOK='" + look + "'",
+                           dpi == 144 ? "Dpi.*:MainDialog.*:DisplayDialog.*:AboutLink.*" : "Dpi.*", 120),
+                  0)
+            << "the tests at " << dpi << " DPI";
+    }
+}

@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <deque>
+#include <filesystem>
 #include <set>
 #include <sstream>
-#include <utility>
 
 #include "framework/application.h"
 #include "framework/handles.h"
@@ -18,10 +18,9 @@ namespace harness {
 
 void SetValue(HKEY root, const char* key, const char* name, DWORD type, const std::string& bytes) {
     RegistryKey opened;
-    EXPECT_TRUE(RegCreateKeyExA(root, key, 0, nullptr, 0, KEY_WRITE, nullptr, opened.Receive(), nullptr) ==
-                    0 &&
-                RegSetValueExA(opened.Get(), name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
-                               static_cast<DWORD>(bytes.size())) == 0)
+    RegCreateKeyExA(root, key, 0, nullptr, 0, KEY_WRITE, nullptr, opened.Receive(), nullptr);
+    const auto data = reinterpret_cast<const BYTE*>(bytes.data());
+    EXPECT_EQ(RegSetValueExA(opened.Get(), name, 0, type, data, DWORD(bytes.size())), 0)
         << key << " " << name;
 }
 
@@ -29,37 +28,32 @@ void SetString(HKEY root, const char* key, const char* name, const std::string& 
     SetValue(root, key, name, REG_SZ, text + '\0');
 }
 
-RegistryValue GetValue(HKEY root, const char* key, const char* name) {
+std::string GetValue(HKEY root, const char* key, const char* name) {
     RegistryKey opened;
     DWORD type = REG_NONE, size = 0;
     if (RegOpenKeyExA(root, key, 0, KEY_READ, opened.Receive()) != 0 ||
         RegQueryValueExA(opened.Get(), name, nullptr, &type, nullptr, &size) != 0)
-        return {REG_NONE, "<absent>"};
+        return "<absent>";
     std::string bytes(size, '\0');
     RegQueryValueExA(opened.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(bytes.data()), &size);
-    return {type, bytes};
+    return std::to_string(type) + ":" + bytes;
 }
 
-std::vector<std::string> ValueNames(HKEY root, const char* key) {
+int ValueCount(HKEY root, const char* key) {
     RegistryKey opened;
-    if (RegOpenKeyExA(root, key, 0, KEY_READ, opened.Receive()) != 0)
-        return {"<no key>"};
-    std::vector<std::string> names;
-    char name[256];
-    for (DWORD size = sizeof name; RegEnumValueA(opened.Get(), DWORD(names.size()), name, &size, nullptr,
-                                                 nullptr, nullptr, nullptr) == 0;
-         size = sizeof name)
-        names.push_back(name);
-    return names;
+    DWORD count = 0;
+    return RegOpenKeyExA(root, key, 0, KEY_READ, opened.Receive()) == 0 &&
+                   RegQueryInfoKeyA(opened.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                    &count, nullptr, nullptr, nullptr, nullptr) == 0
+               ? int(count)
+               : -1;
 }
 
 void CleanRegistry() {
     for (const auto& [root, key] :
          {std::pair(HKEY_CURRENT_USER, ProfileKey), std::pair(HKEY_LOCAL_MACHINE, GameKey),
-          std::pair(HKEY_LOCAL_MACHINE, AppPathsKey)}) {
+          std::pair(HKEY_LOCAL_MACHINE, AppPathsKey)})
         SHDeleteKeyA(root, key); // with what lies below it, such as a profile of another layout
-        EXPECT_EQ(ValueNames(root, key), std::vector<std::string>{"<no key>"}) << key << " is left";
-    }
 }
 
 std::string Dword(uint32_t value) {
@@ -82,14 +76,12 @@ void WriteContents(const std::string& path, const std::string& bytes) {
     EXPECT_TRUE(file && WriteFile(file.Get(), bytes.data(), DWORD(bytes.size()), &written, nullptr)) << path;
 }
 
-std::vector<std::string> FolderEntries(const std::string& folder) {
+std::vector<std::string> FolderEntries(const std::string& utf8Folder) {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
-        if (found.cFileName[0] != '.')
-            names.push_back(found.cFileName);
-    FindClose(search);
+    std::error_code missing;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::u8path(utf8Folder), missing))
+        names.push_back(entry.path().filename().u8string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -104,27 +96,55 @@ std::string UnixPath(const std::string& windowsPath) {
     return path;
 }
 
-// Wine starts a Unix program but hands back neither its exit status (so the shell writes it to a file) nor
-// real handles (so none may be closed: they could be this program's own).
-int RunUnix(const std::string& command, DWORD ms) {
-    CreateDirectoryA("C:\\skv-tests", nullptr);
-    // One file per program: a test program run from a shell command runs shell commands of its own.
-    const std::string status = "C:\\skv-tests\\unix-status-" + std::to_string(GetCurrentProcessId());
-    const std::string unixStatus = UnixPath(status);
-    DeleteFileA(status.c_str());
-    std::string line =
-        "/bin/sh -c \"export PATH=${SKV_WINE_BIN:+$SKV_WINE_BIN:}/usr/sbin:/usr/bin:/sbin:/bin; " + command +
-        "; echo $? > '" + unixStatus + ".part'; mv '" + unixStatus + ".part' '" + unixStatus + "'\"";
+std::string Hex(const std::string& bytes) {
+    std::string hex;
+    for (unsigned char byte : bytes)
+        hex += {"0123456789abcdef"[byte >> 4], "0123456789abcdef"[byte & 15]};
+    return hex;
+}
+
+// Starts a program, a Unix one too, with this command line.
+static bool StartProcess(const char* exe, std::string line, const char* folder,
+                         PROCESS_INFORMATION& process) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process) ||
-        !WaitUntil([&] { return FileContents(status) != "<absent>"; }, ms))
-        return -1;
-    const int exitStatus = std::stoi(FileContents(status));
+    return CreateProcessA(exe, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &startup, &process);
+}
+
+// Wine starts a Unix program but hands back neither its exit status (so the shell writes it to a file) nor
+// real handles (so none may be closed: they could be this program's own). The command runs from a file of
+// its own under `timeout`, which ends the command's whole process group when the time is up. A command run
+// by a test program that such a command started stays in that group (`timeout` in the foreground), so the
+// outermost timeout ends everything below it, Wine's processes included.
+int RunUnix(const std::string& command, int seconds) {
+    CreateDirectoryA("C:\\skv-tests", nullptr);
+    // Files per program: a test program run from a shell command runs shell commands of its own.
+    const std::string status = "C:\\skv-tests\\unix-" + std::to_string(GetCurrentProcessId()),
+                      unix = UnixPath(status);
     DeleteFileA(status.c_str());
+    WriteContents(status + ".sh", command);
+    PROCESS_INFORMATION process{};
+    const bool done =
+        StartProcess(nullptr,
+                     "/bin/sh -c \"export PATH=${SKV_WINE_BIN:+$SKV_WINE_BIN:}/usr/sbin:/usr/bin:/sbin:/bin; "
+                     "timeout ${SKV_UNIX_GROUP:+--foreground} -k 5 " +
+                         std::to_string(seconds) + " env SKV_UNIX_GROUP=1 /bin/sh '" + unix +
+                         ".sh'; echo $? > '" + unix + ".part'; mv '" + unix + ".part' '" + unix + "'\"",
+                     nullptr, process) &&
+        WaitUntil([&] { return FileContents(status) != "<absent>"; }, (seconds + 10) * 1000);
+    const int exitStatus = done ? std::stoi(FileContents(status)) : -1;
+    EXPECT_TRUE(done && exitStatus != 124 && exitStatus != 137)
+        << "not done in " << seconds << " s, so ended: " << command;
+    DeleteFileA(status.c_str());
+    DeleteFileA((status + ".sh").c_str());
     return exitStatus;
+}
+
+int RunAgain(const std::string& variables, const std::string& tests, int seconds) {
+    char program[MAX_PATH];
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    return RunUnix(variables + " wine '" + UnixPath(program) + "' --gtest_brief=1 --gtest_filter=" + tests,
+                   seconds);
 }
 
 GameFolderOnDisk::GameFolderOnDisk(const std::string& name) : Path("C:\\skv-tests\\" + name + "\\") {
@@ -138,15 +158,18 @@ GameFolderOnDisk::~GameFolderOnDisk() {
     RunUnix("umount -l '" + UnixPath(Path) + "' 2>/dev/null; rm -rf '" + UnixPath(Path) + "'");
 }
 
+std::string Report(const std::string& reportPath) {
+    std::string report; // written in one go, its last line last
+    return WaitUntil(
+               [&] { return (report = FileContents(reportPath)).find("\nSkv_Video.cfg=") != report.npos; })
+               ? report
+               : "<no report>";
+}
+
 std::string ReportLine(const std::string& reportPath, const std::string& key) {
-    std::string report;
-    // The stand-in writes its report in one go, its last line last.
-    if (!WaitUntil([&] {
-            return (report = FileContents(reportPath)).find("\nSkv_Video.cfg=") != std::string::npos;
-        }))
-        return "<no report>";
+    const std::string report = Report(reportPath);
     const size_t from = report.find("\n" + key + "=") + key.size() + 2;
-    return report.substr(from, report.find('\n', from) - from);
+    return report == "<no report>" ? report : report.substr(from, report.find('\n', from) - from);
 }
 
 bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
@@ -159,25 +182,20 @@ bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
     return true;
 }
 
-namespace {
-
-BOOL CALLBACK CollectWindowOf(HWND window, LPARAM context) {
-    auto& [process, windows] = *reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == process && IsWindowVisible(window))
-        windows.push_back(window);
-    return TRUE;
+// The top-level windows of a thread or, with thread 0, the visible ones of a process.
+static std::vector<HWND> TopWindows(DWORD process, DWORD thread) {
+    std::vector<HWND> windows;
+    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, nullptr, nullptr)) != nullptr;) {
+        DWORD owner = 0;
+        const DWORD owningThread = GetWindowThreadProcessId(window, &owner);
+        if (thread ? owningThread == thread : owner == process && IsWindowVisible(window))
+            windows.push_back(window);
+    }
+    return windows;
 }
 
-} // namespace
-
 Launcher::Launcher(const std::string& exe, const std::string& arguments) {
-    std::string commandLine = "\"" + exe + "\" " + arguments;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    EXPECT_TRUE(CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               "C:\\skv-tests", &startup, &process_));
+    EXPECT_TRUE(StartProcess(exe.c_str(), "\"" + exe + "\" " + arguments, "C:\\skv-tests", process_));
     CloseHandle(process_.hThread);
 }
 
@@ -187,9 +205,7 @@ Launcher::~Launcher() {
 }
 
 std::vector<HWND> Launcher::Windows() const {
-    std::pair<DWORD, std::vector<HWND>> found{process_.dwProcessId, {}};
-    EnumWindows(CollectWindowOf, reinterpret_cast<LPARAM>(&found));
-    return found.second;
+    return TopWindows(process_.dwProcessId, 0);
 }
 
 HWND Launcher::Window(int id, const std::string& text) {
@@ -203,6 +219,12 @@ HWND Launcher::Window(int id, const std::string& text) {
     return found;
 }
 
+void Launcher::Choose(const std::string& path) {
+    HWND open = Window(IDCANCEL, "Cancel");
+    SetDlgItemTextA(open, GetDlgItem(open, 1148) ? 1148 : 1152, path.c_str()); // the file name box
+    PostMessageA(open, WM_COMMAND, path.empty() ? IDCANCEL : IDOK, 0);
+}
+
 DWORD Launcher::ExitCode() {
     DWORD code = STILL_ACTIVE;
     WaitUntil([&] { return WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0; });
@@ -212,35 +234,31 @@ DWORD Launcher::ExitCode() {
 
 // ---- Windows of this process ----
 
-namespace {
+static std::deque<std::pair<std::function<bool(HWND)>, std::function<void(HWND)>>> steps;
+static std::set<HWND> visited; // windows whose step has run, the dialogs under test among them
+static std::vector<std::string>* collected = nullptr; // while set, message boxes are expected and answered OK
 
-std::deque<std::pair<std::function<bool(HWND)>, std::function<void(HWND)>>> steps;
-std::set<HWND> visited; // windows whose step has run, the dialogs under test among them
-std::vector<std::string>* collected = nullptr; // while set, message boxes are expected and answered OK
-
-std::string ClassOf(HWND window) {
+static std::string ClassOf(HWND window) {
     char name[64] = {};
     GetClassNameA(window, name, sizeof name);
     return name;
 }
 
-BOOL CALLBACK CollectWindow(HWND window, LPARAM windows) {
-    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
-    return TRUE;
+static bool IsMessageBox(HWND window) {
+    return ClassOf(window) == "#32770" && GetDlgItem(window, 0xFFFF) &&
+           !GetDlgItem(window, SKV_ID_DEVICE_LIST);
 }
 
 // Every 10 ms, in whichever modal loop runs: the first dialog, message box or menu on screen that no step
 // has had yet gets the next step, or is closed as unexpected.
-void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     for (auto it = visited.begin(); it != visited.end();)
         it = IsWindow(*it) ? std::next(it) : visited.erase(it);
-    std::vector<HWND> windows;
-    EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&windows));
-    for (HWND window : windows) {
+    for (HWND window : TopWindows(0, GetCurrentThreadId())) {
         const std::string kind = ClassOf(window);
-        if (!IsWindowVisible(window) || visited.count(window) || (kind != "#32770" && kind != "#32768"))
+        if (!IsWindowVisible(window) || (kind != "#32770" && kind != "#32768") ||
+            !visited.insert(window).second)
             continue;
-        visited.insert(window);
         if (!steps.empty() && steps.front().first(window)) {
             const auto step = steps.front().second;
             steps.pop_front();
@@ -249,21 +267,12 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
             collected->push_back(DescribeBox(window));
             SendMessageA(window, WM_COMMAND, IDOK, 0);
         } else {
-            char title[256] = {};
-            GetWindowTextA(window, title, sizeof title);
             ADD_FAILURE() << "a window opened that no test expected: "
-                          << (IsMessageBox(window) ? DescribeBox(window) : kind + " " + title);
+                          << (kind == "#32768" ? "a menu" : DescribeBox(window));
             kind == "#32768" ? (void)EndMenu() : (void)EndDialog(window, IDCANCEL);
         }
         return;
     }
-}
-
-} // namespace
-
-bool IsMessageBox(HWND window) {
-    return ClassOf(window) == "#32770" && GetDlgItem(window, 0xFFFF) &&
-           !GetDlgItem(window, SKV_ID_DEVICE_LIST);
 }
 
 std::string DescribeBox(HWND box) {
@@ -273,9 +282,10 @@ std::string DescribeBox(HWND box) {
                                                     {IDI_EXCLAMATION, "exclamation"},
                                                     {IDI_QUESTION, "question"}};
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const LRESULT shown = SendMessageA(child, STM_GETICON, 0, 0);
+        icon = shown ? "icon" : icon; // named only for this process: another's icon handles mean nothing here
         for (const auto& [id, name] : icons)
-            if (SendMessageA(child, STM_GETICON, 0, 0) == reinterpret_cast<LRESULT>(LoadIconA(nullptr, id)))
-                icon = name;
+            icon = shown == LRESULT(LoadIconA(nullptr, id)) ? name : icon;
         if (ClassOf(child) == "Button" && IsWindowVisible(child))
             buttons += (buttons.empty() ? "" : "/") + Text(box, GetDlgCtrlID(child));
     }
@@ -312,10 +322,9 @@ void ExpectAllStepsUsed() {
 // ---- Controls ----
 
 void Click(HWND dialog, int id) {
-    HWND control = GetDlgItem(dialog, id);
-    ASSERT_TRUE(IsWindowEnabled(control) && IsWindowVisible(control))
-        << "control " << id << " cannot be clicked";
-    SendMessageA(control, BM_CLICK, 0, 0);
+    ASSERT_TRUE(IsWindowEnabled(GetDlgItem(dialog, id)) && IsWindowVisible(GetDlgItem(dialog, id)))
+        << Named(dialog, id) << " cannot be clicked";
+    SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
 }
 
 std::string Text(HWND dialog, int id) {
@@ -324,32 +333,29 @@ std::string Text(HWND dialog, int id) {
     return text;
 }
 
-bool Enabled(HWND dialog, int id) {
-    return IsWindowEnabled(GetDlgItem(dialog, id));
+std::string Named(HWND dialog, int id) {
+    std::string name = "\"" + Text(dialog, id) + "\"";
+    for (const Option& option : Options)
+        name = id == option.Id || id == option.TextId ? option.Name : name;
+    return name + " (" + std::to_string(id) + ")";
 }
 
 int32_t Shown(HWND dialog, const Option& option) {
     const UINT query[] = {BM_GETCHECK, CB_GETCURSEL, UDM_GETPOS, TBM_GETPOS}; // in OptionKind order
-    const auto value =
-        static_cast<int32_t>(SendDlgItemMessageA(dialog, option.Id, query[int(option.Kind)], 0, 0));
+    const auto value = int32_t(SendDlgItemMessageA(dialog, option.Id, query[int(option.Kind)], 0, 0));
     EXPECT_TRUE(option.Kind != OptionKind::Slider || Text(dialog, option.TextId) == std::to_string(value))
         << option.Name << "'s label shows " << Text(dialog, option.TextId) << ", not " << value;
     return value;
 }
 
-namespace {
-
-// The option's value in "Name=value ..." (the last one given), or `otherwise`.
-std::string ValueIn(const std::string& pairs, const Option& option, const std::string& otherwise) {
-    std::string value = otherwise;
+// The option's value in "Name=value ..." (the last one given), or its default.
+static std::string ValueIn(const std::string& pairs, const Option& option) {
+    std::string value = std::to_string(option.Default);
     std::istringstream words(pairs);
     for (std::string word; words >> word;)
-        if (word.substr(0, word.find('=')) == option.Name)
-            value = word.substr(word.find('=') + 1);
+        value = word.substr(0, word.find('=')) == option.Name ? word.substr(word.find('=') + 1) : value;
     return value;
 }
-
-} // namespace
 
 void Type(HWND dialog, const std::string& typed) {
     std::istringstream words(typed);
@@ -357,7 +363,7 @@ void Type(HWND dialog, const std::string& typed) {
         const Option& option = *std::find_if(std::begin(Options), std::end(Options), [&](const Option& o) {
             return word.substr(0, word.find('=')) == o.Name;
         });
-        const std::string value = word.substr(word.find('=') + 1);
+        const std::string value = ValueIn(word, option);
         HWND control = GetDlgItem(dialog, option.Id);
         ASSERT_TRUE(IsWindowEnabled(control)) << option.Name << " cannot be changed";
         if (option.Kind == OptionKind::Switch && (Shown(dialog, option) != 0) != (value != "0"))
@@ -377,17 +383,14 @@ void Type(HWND dialog, const std::string& typed) {
 
 void ExpectShown(HWND dialog, const std::string& changed) {
     for (const Option& option : Options)
-        EXPECT_EQ(std::to_string(Shown(dialog, option)),
-                  ValueIn(changed, option, std::to_string(option.Default)))
-            << option.Name;
+        EXPECT_EQ(std::to_string(Shown(dialog, option)), ValueIn(changed, option)) << option.Name;
 }
 
 void ExpectStored(const std::string& changed) {
-    EXPECT_EQ(ValueNames(HKEY_CURRENT_USER, ProfileKey).size(), 26u);
+    EXPECT_EQ(ValueCount(HKEY_CURRENT_USER, ProfileKey), 26);
     for (const Option& option : Options)
         EXPECT_EQ(GetValue(HKEY_CURRENT_USER, ProfileKey, option.Name),
-                  (RegistryValue{REG_DWORD, Dword(std::stoll(
-                                                ValueIn(changed, option, std::to_string(option.Default))))}))
+                  "4:" + Dword(uint32_t(std::stoll(ValueIn(changed, option)))))
             << option.Name;
 }
 

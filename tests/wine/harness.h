@@ -23,26 +23,25 @@ constexpr const char* LauncherExe = SKV_LAUNCHER_EXE;
 
 // ---- Registry (the 32-bit view, as the launcher's), files and the Unix side ----
 
-struct RegistryValue {
-    DWORD Type;
-    std::string Bytes;
-    bool operator==(const RegistryValue& other) const { return Type == other.Type && Bytes == other.Bytes; }
-    friend void PrintTo(const RegistryValue& value, std::ostream* out) {
-        *out << "type " << value.Type << ", bytes " << testing::PrintToString(value.Bytes);
-    }
-};
 void SetValue(HKEY root, const char* key, const char* name, DWORD type, const std::string& bytes);
 void SetString(HKEY root, const char* key, const char* name, const std::string& text); // REG_SZ
-RegistryValue GetValue(HKEY root, const char* key, const char* name); // REG_NONE "<absent>" if absent
-std::vector<std::string> ValueNames(HKEY root, const char* key);      // {"<no key>"} without the key
-void CleanRegistry();                                                 // no profile, no installer's entries
+// A value as "type:bytes", "<absent>" without it.
+std::string GetValue(HKEY root, const char* key, const char* name);
+int ValueCount(HKEY root, const char* key); // -1 without the key
+void CleanRegistry();                       // no profile, no installer's entries
 std::string Dword(uint32_t value);
 
 std::string FileContents(const std::string& path); // "<absent>" when it cannot be opened
 void WriteContents(const std::string& path, const std::string& bytes);
-std::vector<std::string> FolderEntries(const std::string& folder); // sorted
+std::vector<std::string> FolderEntries(const std::string& utf8Folder); // sorted, in UTF-8
 std::string UnixPath(const std::string& windowsPath);
-int RunUnix(const std::string& command, DWORD ms = 20000); // a shell command's exit status, -1 if not done
+std::string Hex(const std::string& bytes); // lower-case pairs, as the stand-in reports files
+// A shell command's exit status. One that is not done after `seconds` is ended with everything it started,
+// and fails the test.
+int RunUnix(const std::string& command, int seconds = 20);
+// This test program once more, in a Wine process of its own with these variables ("NAME=value ..."), running
+// these tests; its exit status.
+int RunAgain(const std::string& variables, const std::string& tests, int seconds);
 
 // A fresh folder "C:\skv-tests\<name>\" holding a copy of the stand-in game: the same short path wherever
 // the build lies. Removed with everything in it, mounts included.
@@ -52,7 +51,8 @@ struct GameFolderOnDisk {
     std::string Path; // ends with "\"
 };
 
-// A line "key=value" of the stand-in's report once the report is complete; "<no report>" after 20 s.
+// The stand-in's whole report once it is complete, or a line "key=value" of it; "<no report>" after 20 s.
+std::string Report(const std::string& reportPath);
 std::string ReportLine(const std::string& reportPath, const std::string& key);
 
 // Polls `done` every 10 ms for up to `ms`, handling this thread's messages meanwhile.
@@ -70,6 +70,8 @@ class Launcher {
     // Its window with the control `id` showing `text` ("Start" for the main dialog; 0xFFFF for a message
     // box's text); nullptr after 20 s or once the launcher has ended.
     HWND Window(int id, const std::string& text);
+    // Types `path` into its "Open" dialog and presses OK, or Cancel when `path` is empty.
+    void Choose(const std::string& path);
     // The exit status once it has ended; STILL_ACTIVE while it still runs after 20 s.
     DWORD ExitCode();
 
@@ -79,8 +81,8 @@ class Launcher {
 
 // ---- Windows of this process, driven from inside their modal loops ----
 
-bool IsMessageBox(HWND window);
-// "text (icon: buttons)", with "[caption] " in front when it is not the launcher's title.
+// "text (icon: buttons)", with "[caption] " in front when it is not the launcher's title; also for a box
+// of another process, whose system icon is not named but "icon".
 std::string DescribeBox(HWND box);
 
 // Queues what to do with the next window that opens in this thread (a message box, a dialog, the level
@@ -113,7 +115,9 @@ template <class Dialog> INT_PTR RunModally(Dialog& dialog, const std::function<v
 // toggles it all the same). Returns once the click has been handled.
 void Click(HWND dialog, int id);
 std::string Text(HWND dialog, int id);
-bool Enabled(HWND dialog, int id);
+// A control as failure messages name it: its option's name or its caption, then its id: "Debug (1000)",
+// "" Rendering " (1037)".
+std::string Named(HWND dialog, int id);
 
 // What the control of an option holds: 0/1, the list index, the up-down's whole reply (error flag in the
 // high word), the trackbar's position (whose label must show it).

@@ -1,125 +1,152 @@
-// The real SkvLauncher.exe, started as a player starts it and driven from outside: finding the game, the
-// first start, "Close" and a restart, "Start" handing over to the game, and a start that cannot go on.
+// The real SkvLauncher.exe, started as a player starts it and driven from outside: finding and moving the
+// game, the first start and "Start" handing over to the game, and a launcher without its window.
 #include "harness.h"
+
+#include <sstream>
 
 using namespace harness;
 
-namespace {
-
 // An installer's entry as text ("-" when absent); a value not stored as REG_SZ with its zero shows as such.
-std::string Entry(const char* key, const char* name) {
-    const RegistryValue value = GetValue(HKEY_LOCAL_MACHINE, key, name);
-    if (value.Type == REG_NONE)
-        return "-";
-    if (value.Type != REG_SZ || value.Bytes.empty() || value.Bytes.back() != '\0')
-        return "<not a string with its zero: " + value.Bytes + ">";
-    return value.Bytes.substr(0, value.Bytes.size() - 1);
+static std::string Entry(const char* key, const char* name) {
+    const std::string value = GetValue(HKEY_LOCAL_MACHINE, key, name);
+    return value == "<absent>" ? "-"
+           : value.substr(0, 2) == "1:" && value.back() == '\0' /* REG_SZ */
+               ? value.substr(2, value.size() - 3)
+               : "<not a string with its zero: " + value + ">";
 }
 
-// The ways to the game, in the order the launcher tries them, and what it writes to the installer's
-// entries afterwards: only when the game had to be found another way.
-TEST(Launcher, FindsTheGame) {
-    GameFolderOnDisk installed("installed"), beside("beside"), chosen("chosen"), without("without");
+// The installer's entries: Path | App Paths' Path | App Paths' default value.
+static std::string Entries() {
+    return Entry(GameKey, "Path") + " | " + Entry(AppPathsKey, "Path") + " | " + Entry(AppPathsKey, nullptr);
+}
+
+// A session of the real launcher from its first start: the ways to the game, in the order the launcher tries
+// them, and "Location...", with the question naming the current folder and the "Open" dialog; then the
+// options the player sets and "Start", which hands them to the game, started from its folder with its
+// start-up file there, and keeps them. The installer's entries are written only when the game had to be
+// found another way, and for a game chosen through "Location..."; No and Cancel change nothing. When the
+// chosen file is gone by "Start", the bare name "Skv.exe" starts the game found in the current folder,
+// which is the chosen one, with the same command line. An edit box holding no number in range is kept with
+// the error flag (65536 and up) and written as 1.00; choices that need debug mode are kept while it is off,
+// but the game is not told. (A game found through the first entry is the way of every game folder named in
+// another language; that a kept choice is shown again, whatever the profile holds, and that "Close" keeps
+// it, is the main dialog's test.)
+TEST(Launcher, FindsAndMovesTheGameAndHandsItTheOptions) {
+    GameFolderOnDisk beside("beside"), without("without"), old("old"), moved("moved");
     DeleteFileA((without.Path + "Skv.exe").c_str());
     CreateDirectoryA((without.Path + "Skv.exe").c_str(), nullptr); // a folder of the game's name is no game
-    CopyFileA(StandinExe, (chosen.Path + "Game.exe").c_str(), FALSE);
     CopyFileA(LauncherExe, (beside.Path + "SkvLauncher.exe").c_str(), FALSE);
-    const std::string report = "C:\\skv-tests\\report.txt", I = installed.Path, B = beside.Path,
-                      C = chosen.Path, W = without.Path.substr(0, without.Path.size() - 1);
+    const std::string report = "C:\\skv-tests\\report.txt", B = beside.Path, O = old.Path, M = moved.Path,
+                      o = O.substr(0, O.size() - 1), W = without.Path.substr(0, without.Path.size() - 1);
+    const auto written = [](const std::string& exe) { // the three entries for a game found another way
+        const std::string folder = exe.substr(0, exe.rfind('\\'));
+        return folder + " | " + folder + " | " + exe;
+    };
     SetEnvironmentVariableA("SKV_STANDIN_REPORT", report.c_str());
     const struct {
+        const char* Case;
         std::string GamePath, AppPath; // the installer's entries; "-" for none
         std::string Exe;               // the launcher started
-        std::string Chosen;            // typed into the "Open" dialog after the not-found message; "" cancels
+        int Answer;                    // to "Location...", when it is pressed
+        std::string Chosen;            // typed into the "Open" dialog; "" cancels
         std::string Started;           // the game's path; "" when the launcher ends without its dialog
         std::string EntriesAfter;      // Path | App Paths' Path | App Paths' default value
+        const char* Typed = "";        // in order; spins take the text typed into their edit box
+        const char* Stored = nullptr;  // what differs from the defaults; nullptr: as typed
+        uint32_t Level = 32773;        // "Level 3 - Velmaro"
+        const char* Params = "-n Quent03";
+        const char* StartupCfg = "EXPV 0|CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 0|MOTIONTRACKERVOLUME 1.00|";
     } rows[] = {
-        {I.substr(0, I.size() - 1), "-", LauncherExe, "", I + "Skv.exe",
-         I.substr(0, I.size() - 1) + " | - | -"},
-        {I, "-", LauncherExe, "", I + "Skv.exe", I + " | - | -"},
-        {"", I, LauncherExe, "", I + "Skv.exe", " | " + I + " | -"},
-        {W, I, B + "SkvLauncher.exe", "", B + "Skv.exe",
-         B.substr(0, B.size() - 1) + " | " + B.substr(0, B.size() - 1) + " | " + B + "Skv.exe"},
-        {"-", "-", LauncherExe, C + "Game.exe", C + "Game.exe",
-         C.substr(0, C.size() - 1) + " | " + C.substr(0, C.size() - 1) + " | " + C + "Game.exe"},
-        {W, "-", LauncherExe, "", "", W + " | - | -"},
+        // clang-format off
+        {"the second entry", "", O, LauncherExe, 0, "", O + "Skv.exe", " | " + O + " | -", "Debug=1 "
+         "LoadBots=1 LoadGrax=1 LoadVastor=1 LoadHurgrax=1 LoadZimmit=1 ShowFPS=1 WireFrame=3 VerboseText=1 "
+         "Extrapolation=1 GodMode=1 TrackerVolume=0 TrackerSpeed=1600 TimeScale=1 LeanScale=1000 SkyRed=0 "
+         "SkyGreen=255 SkyBlue=7", nullptr, 32773, "-debug -lamrx -n Quent03", "EXPV 1|CROUCHMODE 0|"
+         "EXTRAPOLATE_MOVEMENT 1|MOTIONTRACKERVOLUME 0.00|SKY_RED 0|SKY_GREEN 255|SKY_BLUE 7|"
+         "MOTIONTRACKERSPEED 16.00|LEANSCALE 10.00|TIMESCALE 0.01|WIREFRAMEMODE 3|SHOWFPS|DOPPLERSHIFT 0|GOD|"
+         ""},
+        {"beside the launcher", W, O, B + "SkvLauncher.exe", 0, "", B + "Skv.exe", written(B + "Skv.exe"),
+         "Debug=1 LoadBots=1 LoadTolmen=1 LoadHurok=1 LoadKolvane=1 ShowPolycount=1 WireFrame=1 Crouchmode=1 "
+         "Dopplershift=1 AllWeapons=1 AddLight=1 TrackerVolume=7 TrackerSpeed=250 TimeScale=400 LeanScale=0",
+         nullptr, 32808, "-debug -lcpt -n Orv-dm-coop", "EXPV 0|CROUCHMODE 1|EXTRAPOLATE_MOVEMENT 0|"
+         "MOTIONTRACKERVOLUME 0.07|SKY_RED 50|SKY_GREEN 50|SKY_BLUE 60|MOTIONTRACKERSPEED 2.50|"
+         "LEANSCALE 0.00|TIMESCALE 4.00|WIREFRAMEMODE 1|SHOWPOLYCOUNT|DOPPLERSHIFT 1|GIVEALLWEAPONS|LIGHT|"},
+        {"chosen", "-", "-", LauncherExe, 0, M + "Game.exe", M + "Game.exe", written(M + "Game.exe")},
+        {"not chosen", W, "-", LauncherExe, 0, "", "", W + " | - | -"},
+        {"moved", o, "-", LauncherExe, IDYES, M + "Skv.exe", M + "Skv.exe", written(M + "Skv.exe")},
+        {"moved, gone by Start", O, "-", LauncherExe, IDYES, M + "Game.exe", M + "Skv.exe",
+         written(M + "Game.exe")},
+        {"not moved: No", O, "-", LauncherExe, IDNO, "", O + "Skv.exe", O + " | - | -", "Debug=1 LoadBots=1 "
+         "LoadZimmit=1 GodMode=1 TrackerVolume=abc TrackerSpeed=1601 TimeScale= LeanScale=-1 Debug=0",
+         "LoadBots=1 LoadZimmit=1 GodMode=1 TrackerVolume=65636 TrackerSpeed=65636 TimeScale=65636 "
+         "LeanScale=65636", SKV_CMD_NO_LEVEL, ""},
+        {"not moved: Open cancelled", o, "-", LauncherExe, IDYES, "", O + "Skv.exe", o + " | - | -"},
+        // clang-format on
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.GamePath + " | " + row.AppPath + " | " + row.Exe);
+        SCOPED_TRACE(row.Case);
         CleanRegistry();
         DeleteFileA(report.c_str());
+        for (const std::string& folder : {B, O, M})
+            DeleteFileA((folder + "startup.cfg").c_str());
+        CopyFileA(StandinExe, (M + "Game.exe").c_str(), FALSE);
         if (row.GamePath != "-")
             SetString(HKEY_LOCAL_MACHINE, GameKey, "Path", row.GamePath);
         if (row.AppPath != "-")
             SetString(HKEY_LOCAL_MACHINE, AppPathsKey, "Path", row.AppPath);
-        Launcher launcher(row.Exe);
-        if (row.Started.empty() || !row.Chosen.empty()) {
-            PostMessageA(launcher.Window(0xFFFF,
-                                         "ERROR: Cannot find Skarnvale on your computer.\nPlease locate the "
-                                         "file 'SKV.EXE' in the following Dialog."),
+        Launcher launcher(row.Exe, "-debug -n Ossary"); // arguments are ignored
+        if (!row.Answer && (row.Started.empty() || !row.Chosen.empty())) {
+            PostMessageA(launcher.Window(0xFFFF, "ERROR: Cannot find Skarnvale on your computer.\nPlease "
+                                                 "locate the file 'SKV.EXE' in the following Dialog."),
                          WM_COMMAND, IDOK, 0);
-            HWND open = launcher.Window(IDCANCEL, "Cancel");
-            SetDlgItemTextA(open, GetDlgItem(open, 1148) ? 1148 : 1152, row.Chosen.c_str()); // the file name
-            PostMessageA(open, WM_COMMAND, row.Chosen.empty() ? IDCANCEL : IDOK, 0);
+            launcher.Choose(row.Chosen);
         }
         if (row.Started.empty()) {
             EXPECT_EQ(launcher.ExitCode(), 0u);
-            EXPECT_EQ(ValueNames(HKEY_CURRENT_USER, ProfileKey), std::vector<std::string>{"<no key>"});
-        } else {
-            HWND dialog = launcher.Window(IDOK, "Start");
-            EXPECT_EQ(launcher.Windows(), std::vector<HWND>{dialog}) << "no message beside the dialog";
-            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-            EXPECT_EQ(launcher.ExitCode(), 0u);
-            EXPECT_EQ(ReportLine(report, "exe"), row.Started);
-            EXPECT_EQ(ReportLine(report, "folder"), row.Started.substr(0, row.Started.rfind('\\')));
+            EXPECT_EQ(ValueCount(HKEY_CURRENT_USER, ProfileKey), -1);
+            EXPECT_EQ(Entries(), row.EntriesAfter);
+            continue;
         }
-        EXPECT_EQ(Entry(GameKey, "Path") + " | " + Entry(AppPathsKey, "Path") + " | " +
-                      Entry(AppPathsKey, nullptr),
-                  row.EntriesAfter);
-    }
-}
-
-// A first start shows the defaults and makes the empty profile key; "Close" (here the close box) keeps
-// what the user changed, a restart shows it again, and "Start" hands it to the game and ends the launcher.
-TEST(Launcher, FirstStartCloseRestartAndStart) {
-    CleanRegistry();
-    GameFolderOnDisk game("first");
-    SetString(HKEY_LOCAL_MACHINE, GameKey, "Path", game.Path);
-    const std::string report = game.Path + "report.txt";
-    SetEnvironmentVariableA("SKV_STANDIN_REPORT", report.c_str());
-    const std::string changed =
-        "Debug=1 LoadBots=1 LoadTolmen=1 LoadKolvane=1 LoadHurok=1 LoadZimmit=1 ShowFPS=1 "
-        "WireFrame=2 VerboseText=1 Dopplershift=1 AllWeapons=1 TrackerVolume=42 "
-        "TrackerSpeed=1600 TimeScale=400 LeanScale=0 SkyRed=1 SkyGreen=254 SkyBlue=128";
-    {
-        Launcher first(LauncherExe, "-debug -n Ossary"); // arguments are ignored
-        HWND dialog = first.Window(IDOK, "Start");
-        EXPECT_EQ(ValueNames(HKEY_CURRENT_USER, ProfileKey), std::vector<std::string>());
+        HWND dialog = launcher.Window(IDOK, "Start");
+        EXPECT_EQ(launcher.Windows(), std::vector<HWND>{dialog}) << "no message beside the dialog";
+        EXPECT_EQ(ValueCount(HKEY_CURRENT_USER, ProfileKey), 0)
+            << "a first start makes the empty profile key";
         ExpectShown(dialog, "");
-        std::string shown;
-        for (int id : {SKV_ID_VOLUME_EDIT, SKV_ID_SPEED_EDIT, SKV_ID_TIME_EDIT, SKV_ID_LEAN_EDIT})
-            shown += Text(dialog, id) + " ";
-        for (int item = 0; item < 4; ++item) {
-            wchar_t text[32] = {}; // ANSI text from another process's list comes back in the wrong width
-            SendDlgItemMessageW(dialog, SKV_ID_WIREFRAME, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(text));
-            shown += std::string(text, text + wcslen(text)) + "|";
+        std::string items; // in UTF-16, as another process's
+        for (wchar_t item = 0, text[32];
+             item < 4 && SendDlgItemMessageW(dialog, SKV_ID_WIREFRAME, CB_GETLBTEXT, item, LPARAM(text)) > 0;
+             ++item)
+            items += "|" + std::string(text, text + wcslen(text));
+        EXPECT_EQ(items, "|Full textures|Only objects|Only environment|No textures");
+        Type(dialog, row.Typed);
+        if (row.Answer) {
+            PostMessageA(dialog, WM_COMMAND, SKV_ID_LOCATION, 0);
+            PostMessageA(launcher.Window(0xFFFF, "The Current Path is: " + O + "\nDo you want to change it?"),
+                         WM_COMMAND, row.Answer, 0); // Yes/No and the question icon: the main dialog's test
+            if (row.Answer == IDYES)
+                launcher.Choose(row.Chosen);
+            // The entries are written once the "Open" dialog has gone.
+            EXPECT_TRUE(WaitUntil([&] { return launcher.Windows() == std::vector<HWND>{dialog}; }));
+            WaitUntil([&] { return Entries() == row.EntriesAfter; }, 5000);
         }
-        EXPECT_EQ(shown, "100 100 100 100 Full textures|Only objects|Only environment|No textures|");
-        Type(dialog, changed);
-        PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-        EXPECT_EQ(first.ExitCode(), 0u);
+        EXPECT_EQ(Entries(), row.EntriesAfter);
+        if (row.Started != row.Chosen)
+            DeleteFileA((M + "Game.exe").c_str());
+        PostMessageA(dialog, WM_COMMAND, row.Level, 0); // as the level menu does
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(launcher.ExitCode(), 0u);
+        const std::string folder = row.Started.substr(0, row.Started.rfind('\\'));
+        std::string args; // the words of the command line, as the stand-in reports them
+        std::istringstream words(row.Params);
+        for (std::string word; words >> word;)
+            args += "\narg=" + word;
+        EXPECT_EQ(Report(report), "SKV-STANDIN-REPORT 1\nexe=" + row.Started + "\nfolder=" + folder +
+                                      "\nparams=" + row.Params + args + "\nstartup.cfg=" +
+                                      Hex(Lines(row.StartupCfg)) + "\nSkv_Video.cfg=absent\n");
+        for (const std::string& other : {B, O, M})
+            EXPECT_EQ(FileContents(other + "startup.cfg") != "<absent>", other == folder + "\\") << other;
+        ExpectStored(row.Stored ? row.Stored : row.Typed);
     }
-    ExpectStored(changed);
-    Launcher again;
-    HWND dialog = again.Window(IDOK, "Start");
-    ExpectShown(dialog, changed);
-    EXPECT_EQ(Text(dialog, SKV_ID_SPEED_EDIT), "1,600");
-    PostMessageA(dialog, WM_COMMAND, 32803, 0); // "Culvara" under "Deathmatch"
-    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(again.ExitCode(), 0u);
-    EXPECT_EQ(ReportLine(report, "params"), "-debug -lcptx -n Orv-dm");
-    EXPECT_EQ(ReportLine(report, "folder") + "\\", game.Path);
-    EXPECT_EQ(FileContents(game.Path + "startup.cfg").substr(0, 8), "EXPV 1\r\n");
 }
 
 // A launcher whose window cannot open (here: started with no display to open it on) ends with a failure
@@ -130,5 +157,3 @@ TEST(Launcher, WithoutItsWindowEndsWithAFailure) {
     SetString(HKEY_LOCAL_MACHINE, GameKey, "Path", game.Path);
     EXPECT_EQ(RunUnix("DISPLAY=:4711 wine '" + UnixPath(LauncherExe) + "' >/dev/null 2>&1"), 1);
 }
-
-} // namespace

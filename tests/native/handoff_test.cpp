@@ -1,0 +1,133 @@
+// What the game is told: the level identifiers, the command line and the start-up file "startup.cfg".
+#include "handoff/command_line.h"
+#include "handoff/startup_config.h"
+#include "levels/level_table.h"
+
+#include "tests/options.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// Every level of the menu as the game is told about it, and no level for "No Level" or the commands next to
+// the menu's. The level filter records the menu's commands only.
+TEST(LevelTable, IdentifierOfEveryCommand) {
+    const struct {
+        uint32_t Command;
+        const char* Level; // as the menu shows it
+        const char* Identifier;
+    } rows[] = {
+        // clang-format off
+        {32770, "before the first level", nullptr}, {32771, "Grax: Level 1 - Ossary", "Ossary"},
+        {32772, "Grax: Level 2 - Runnel", "Runnel"}, {32773, "Grax: Level 3 - Velmaro", "Quent03"},
+        {32774, "Grax: Level 4 - Portsend", "Drov101"}, {32775, "Grax: Level 5 - Loamward", "Brakka"},
+        {32776, "Grax: Bonus 1 - Tavvix", "Tavvix_A"}, {32777, "Grax: Bonus 2 - Hulkmoor", "Hulkmoor_A"},
+        {32778, "Grax: Bonus 3 - Quessara", "Vembra_a"}, {32779, "Grax: Bonus 4 - Grottel", "Grottel_A"},
+        {32780, "Grax: Bonus 5 - Pyrewall 288", "pyrewall_a"},
+        {32781, "Vastor: Level 1 - Hulkmoor", "Hulkmoor"}, {32782, "Vastor: Level 2 - Settlem", "Kelvd1"},
+        {32783, "Vastor: Level 3 - Tavvix", "Tavvix"}, {32784, "Vastor: Level 4 - Highring", "lurmanis"},
+        {32785, "Vastor: Level 5 - Quessara", "Vembra"}, {32786, "Vastor: Level 6 - Baydock", "Baydock"},
+        {32787, "Vastor: Bonus 1 - Ossary", "Ossary_M"}, {32788, "Vastor: Bonus 2 - Cofferd", "Cofferd_M"},
+        {32789, "Vastor: Bonus 3 - Velmaro", "Quent03_M"}, {32790, "Vastor: Bonus 4 - Portsend", "Drov101_M"},
+        {32791, "Vastor: Bonus 5 - Spillway", "Spill_m"}, {32792, "Hurok: Level 1 - Spillway", "Spill"},
+        {32793, "Hurok: Level 2 - Zone 71", "Zone71"}, {32794, "Hurok: Level 3 - Cofferd", "Cofferd"},
+        {32795, "Hurok: Level 4 - Pyrewall 288", "Pyrewall"}, {32796, "Hurok: Level 5 - Grottel", "Grottel"},
+        {32797, "Hurok: Level 6 - Skirmel", "Skirmel"}, {32798, "Hurok: Bonus 1 - Tavvix", "Tavvix_P"},
+        {32799, "Hurok: Bonus 2 - Runnel", "runnel_p"}, {32800, "Hurok: Bonus 3 - Ossary", "Ossary_p"},
+        {32801, "Hurok: Bonus 4 - Loamward", "Brakka_P"}, {32802, "Hurok: Bonus 5 - Quessara", "Vembra_p"},
+        {32803, "Deathmatch: Culvara", "Orv-dm"}, {32804, "Deathmatch: Carnath", "Q7demo"},
+        {32805, "Deathmatch: Effigon", "Effigon"}, {32806, "Deathmatch: Rydex", "Rydex"},
+        {32807, "Deathmatch: Nestra", "Nestra"}, {32808, "Coop: Culvara", "Orv-dm-coop"},
+        {32809, "Coop: Rydex", "Rydexcoop"}, {32810, "Coop: Castoff", "tams-co-op"},
+        {32811, "Coop: Nestra", "Nestra_c"}, {32812, "Coop: Snarewood", "Snarewood"},
+        {32813, "No Level", nullptr}, {32814, "after No Level", nullptr},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        EXPECT_STREQ(LevelIdentifier(row.Command), row.Identifier) << row.Command << " " << row.Level;
+        EXPECT_EQ(IsLevelMenuCommand(row.Command), row.Identifier || row.Command == NoLevelCommand)
+            << row.Command << " " << row.Level;
+    }
+}
+
+// (Each species' letter, bound to its check box, reaches the game through the real launcher under Wine.)
+TEST(BuildCommandLine, TypicalInputs) {
+    const struct {
+        const char* Case;
+        LauncherSettings
+            Settings; // Debug, LoadBots, then Grax, Tolmen, Vastor, Kolvane, Hurgrax, Hurok, Zimmit
+        uint32_t Level;
+        const char* Expected;
+    } rows[] = {
+        // clang-format off
+        {"nothing", {}, NoLevelCommand, ""}, {"level only", {}, 32771, "-n Ossary"},
+        {"debug", {1}, NoLevelCommand, "-debug"},
+        {"debug and a renamed level", {1}, 32773, "-debug -n Quent03"},
+        {"bots without species", {1, 1}, NoLevelCommand, "-debug -l"},
+        {"every species", {1, 1, 1, 1, 1, 1, 1, 1, 1}, NoLevelCommand, "-debug -lacmprtx"},
+        {"species left over, bots off", {1, 0, 1, 1, 1, 1, 1, 1, 1}, NoLevelCommand, "-debug"},
+        {"bots and species without debug", {0, 1, 1, 1, 1, 1, 1, 1, 1}, 32771, "-n Ossary"},
+        {"nonzero flags count as set", {7, -1, 2, 2, 2, 2, 2, 2, 2}, 32812, "-debug -lacmprtx -n Snarewood"},
+        {"command outside the table", {1}, 32814, "-debug"},
+        // clang-format on
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(BuildCommandLine(row.Settings, row.Level), row.Expected) << row.Case;
+}
+
+// The high word of an up-down reply whose edit box holds no number in range.
+constexpr int32_t Error = 0x10000;
+const std::string Plain = "EXPV 0|CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 0|MOTIONTRACKERVOLUME ";
+const std::string Debug =
+    "EXPV 0|CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 0|MOTIONTRACKERVOLUME 1.00|SKY_RED 1|SKY_GREEN 2|SKY_BLUE 3|";
+
+// The controls' readings: the up-downs' whole replies (error flag in the high word), the trackbars'
+// positions.
+struct Positions {
+    int32_t Volume, Speed, Time, Lean, Red, Green, Blue;
+};
+
+LauncherSettings With(LauncherSettings settings, const Positions& read) {
+    settings.TrackerVolume = read.Volume, settings.TrackerSpeed = read.Speed, settings.TimeScale = read.Time;
+    settings.LeanScale = read.Lean, settings.SkyRed = read.Red, settings.SkyGreen = read.Green;
+    settings.SkyBlue = read.Blue;
+    return settings;
+}
+
+// (The real launcher writes the file under Wine from two complementary sets of options too.)
+TEST(StartupConfig, WholeFileForEachCase) {
+    const struct {
+        const char* Case;
+        LauncherSettings
+            Settings; // Debug, the eight bot flags, ShowFPS, ShowPolycount, WireFrame, VerboseText,
+                      // Crouchmode, Dopplershift, Extrapolation, AllWeapons, GodMode, AddLight
+        Positions Read; // volume, speed, time, lean, red, green, blue
+        std::string Expected;
+    } rows[] = {
+        // clang-format off
+        {"defaults", {}, {100, 100, 100, 100, 50, 50, 60}, Plain + "1.00|"},
+        {"no debug: debug-only choices left out, odd values unread",
+         {0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 3, -3, 1, 1, 1, 1, 1, 1}, {100, 1601, 0, -1, 300, -4, 9}, "EXPV 1|"
+         "CROUCHMODE 1|EXTRAPOLATE_MOVEMENT 1|MOTIONTRACKERVOLUME 1.00|"},
+        {"volume 101 out of range", {}, {101, 100, 100, 100, 50, 50, 60}, Plain + "1.00|"},
+        {"volume -1 out of range", {}, {-1, 100, 100, 100, 50, 50, 60}, Plain + "1.00|"},
+        {"volume edit box holding no number", {}, {Error | 5, 100, 100, 100, 50, 50, 60}, Plain + "1.00|"},
+        {"debug with every flag and the range ends",
+         {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 3, 1, 1, 1, 1, 1, 1, 1}, {100, 1600, 1, 0, 50, 50, 60}, "EXPV 1|"
+         "CROUCHMODE 1|EXTRAPOLATE_MOVEMENT 1|MOTIONTRACKERVOLUME 1.00|SKY_RED 50|SKY_GREEN 50|SKY_BLUE 60|"
+         "MOTIONTRACKERSPEED 16.00|LEANSCALE 0.00|TIMESCALE 0.01|WIREFRAMEMODE 3|SHOWFPS|SHOWPOLYCOUNT|"
+         "DOPPLERSHIFT 1|GIVEALLWEAPONS|GOD|LIGHT|"},
+        {"debug with values just below their ranges, no texture selected",
+         {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1}, {100, -1, 0, -1, 1, 2, 3}, Debug + "MOTIONTRACKERSPEED 1.00|"
+         "LEANSCALE 1.00|TIMESCALE 1.00|WIREFRAMEMODE 0|DOPPLERSHIFT 0|"},
+        {"debug with values just above their ranges, texture 4", {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4},
+         {100, 1601, 401, 1001, 1, 2, 3}, Debug + "MOTIONTRACKERSPEED 1.00|LEANSCALE 1.00|TIMESCALE 1.00|"
+         "WIREFRAMEMODE 0|DOPPLERSHIFT 0|"},
+        {"debug with every edit box holding no number", {1},
+         {Error, Error | 250, Error | 5, Error | 7, 1, 2, 3}, Debug + "MOTIONTRACKERSPEED 1.00|"
+         "LEANSCALE 1.00|TIMESCALE 1.00|WIREFRAMEMODE 0|DOPPLERSHIFT 0|"},
+        // clang-format on
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(BuildStartupConfig(With(row.Settings, row.Read)), Lines(row.Expected)) << row.Case;
+}

@@ -1,0 +1,122 @@
+// Where the game is: the parts of a path in each code page, and what comes of the paths a user may choose.
+#include "location/game_location.h"
+#include "framework/path_parts.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// Lead bytes of the Japanese code page, as its table gives them. (The game folders named in each language
+// carry the other double-byte code pages, and UTF-8, through the launcher under Wine.)
+LeadBytes Japanese932() {
+    LeadBytes lead;
+    lead.AddRange(0x81, 0x9F);
+    lead.AddRange(0xE0, 0xFC);
+    return lead;
+}
+
+// A folder name whose last character's second byte is 0x5C, the byte of "\".
+const std::string Kinou932 = "\x8b\x40\x94\x5c"; // 機能
+
+// The folder part of a path, its file name, and the path with the trailing-separator rule applied.
+TEST(PathParts, FolderNameAndTrailingSeparator) {
+    const struct {
+        std::string Path;
+        LeadBytes Lead;
+        std::string Folder; // "<none>" without a separator
+        std::string Name;
+        std::string WithSeparator;
+    } rows[] = {
+        // clang-format off
+        {"C:\\Games\\Skv.exe", {}, "C:\\Games", "Skv.exe", "C:\\Games\\Skv.exe\\"},
+        {"C:\\Games\\" + Kinou932, Japanese932(), "C:\\Games", Kinou932, "C:\\Games\\" + Kinou932 + "\\"},
+        {"C:\\Games\\" + Kinou932 + "\\Skv.exe", Japanese932(), "C:\\Games\\" + Kinou932, "Skv.exe",
+         "C:\\Games\\" + Kinou932 + "\\Skv.exe\\"},
+        {"C:\\Games\\" + Kinou932 + "\\", Japanese932(), "C:\\Games\\" + Kinou932, "",
+         "C:\\Games\\" + Kinou932 + "\\"},
+        // The same bytes read as a single-byte code page hold a separator at the end.
+        {"C:\\Games\\" + Kinou932, {}, "C:\\Games\\\x8b\x40\x94", "", "C:\\Games\\" + Kinou932},
+        // A lead byte at the very end has no second byte to take.
+        {"C:\\x\x81", Japanese932(), "C:", "x\x81", "C:\\x\x81\\"},
+        {"C:/G/Skv.exe", {}, "C:/G", "Skv.exe", "C:/G/Skv.exe\\"}, {"C:/G/", {}, "C:/G", "", "C:/G/"},
+        {"C:\\a\\b/Skv.exe", {}, "C:\\a\\b", "Skv.exe", "C:\\a\\b/Skv.exe\\"},
+        {"Skv.exe", {}, "<none>", "Skv.exe", "Skv.exe\\"}, {"", {}, "<none>", "", "\\"},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.Path));
+        EXPECT_EQ(FolderOf(row.Path, row.Lead).value_or("<none>"), row.Folder);
+        EXPECT_EQ(row.Path.substr(NameStart(row.Path, row.Lead)), row.Name);
+        std::string withSeparator = row.Path;
+        ApplyTrailingSeparator(withSeparator, row.Lead);
+        EXPECT_EQ(withSeparator, row.WithSeparator);
+    }
+}
+
+// A machine whose installer's entry names a folder without the game, and a user who answers Yes and picks
+// the scripted file. Everything the launcher asks, shows, writes and changes is logged in order.
+class FakeMachine : public LocationPlatform {
+  public:
+    std::optional<std::string> Chosen;
+    std::string Log;
+
+    void Note(const std::string& event) { Log += (Log.empty() ? "" : " | ") + event; }
+    std::string ReadRegistryString(const std::string&, const char*, const std::string&) override {
+        return "C:/G/"; // the installer's entry
+    }
+    bool WriteRegistryString(const std::string& key, const char* value, const std::string& text) override {
+        return Note((key == AppPathsKey ? "App " : "Game ") + std::string(value ? value : "") + "=" + text),
+               true;
+    }
+    std::optional<std::string> SearchGame(const char* folder) override {
+        return Note(std::string("search ") + (folder ? folder : "*")), std::nullopt;
+    }
+    bool IsUsableFile(const std::string&) override { return false; }
+    void ShowGameNotFound() override { Note("not found"); }
+    bool ConfirmChange(const std::string& folder) override { return Note("confirm " + folder), true; }
+    std::optional<std::string> AskForGameFile() override { return Note("open dialog"), Chosen; }
+    void SetCurrentFolder(const std::string& folder) override { Note("cd " + folder); }
+    LeadBytes PathLeadBytes() override { return {}; }
+    void ShowFolderUnusable(const std::string& folder) override { Note("unusable " + folder); }
+};
+
+// The registry routes, the path search, the dialog, No and Cancel are tried through the real launcher; here
+// what comes of the paths a user may choose, at start-up and through "Location...".
+TEST(GameLocation, ChosenPaths) {
+    const struct {
+        bool AtStartUp; // else through "Location...", answered Yes
+        std::optional<std::string> Chosen;
+        LocateResult Result;
+        const char* ExePath;
+        const char* Log;
+    } rows[] = {
+        // clang-format off
+        {true, "F:\\Skv.exe", LocateResult::Found, "F:\\Skv.exe", "search C:/G/ | search * | not found |"
+         " open dialog | Game Path=F: | App Path=F: | App =F:\\Skv.exe | cd F:\\"},
+        {true, "Skv.exe", LocateResult::NoFolder, "", "search C:/G/ | search * | not found | open dialog"},
+        {true, "E:\\????\\Skv.exe", LocateResult::Unusable, "", "search C:/G/ | search * | not found |"
+         " open dialog | unusable E:\\????"},
+        {false, "Skv.exe", LocateResult::Found, "C:\\G\\Skv.exe", "confirm C:\\G\\ | open dialog |"
+         " cd C:\\G\\"},
+        {false, "E:\\????\\Skv.exe", LocateResult::Found, "C:\\G\\Skv.exe", "confirm C:\\G\\ | open dialog |"
+         " unusable E:\\???? | cd C:\\G\\"},
+        {false, "C:\\G\\Skv.exe", LocateResult::Found, "C:\\G\\Skv.exe", "confirm C:\\G\\ | open dialog |"
+         " Game Path=C:\\G | App Path=C:\\G | App =C:\\G\\Skv.exe | cd C:\\G\\"},
+        {false, "D:/New/Game.exe", LocateResult::Found, "D:/New/Game.exe", "confirm C:\\G\\ | open dialog |"
+         " Game Path=D:/New | App Path=D:/New | App =D:/New/Game.exe | cd D:/New\\"},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        FakeMachine machine;
+        machine.Chosen = row.Chosen;
+        GameLocation location;
+        if (row.AtStartUp) {
+            EXPECT_EQ(LocateGame(machine, location), row.Result) << row.Log;
+        } else {
+            location = {"C:\\G\\Skv.exe", "C:\\G\\"};
+            ChangeGameLocation(machine, location);
+        }
+        EXPECT_EQ(location.ExePath, row.ExePath) << row.Log;
+        EXPECT_EQ(machine.Log, row.Log);
+    }
+}
