@@ -99,8 +99,8 @@ TEST(StartupConfig, WholeFileForEachCase) {
     const struct {
         const char* Case;
         LauncherSettings
-            Settings; // Debug, the eight bot flags, ShowFPS, ShowPolycount, WireFrame, VerboseText,
-                      // Crouchmode, Dopplershift, Extrapolation, AllWeapons, GodMode, AddLight
+            Settings;   // Debug, the eight bot flags, ShowFPS, ShowPolycount, WireFrame, VerboseText,
+                        // Crouchmode, Dopplershift, Extrapolation, AllWeapons, GodMode, AddLight
         Positions Read; // volume, speed, time, lean, red, green, blue
         std::string Expected;
     } rows[] = {
