@@ -1,8 +1,9 @@
 # Cross-compiles with MinGW-w64 (posix threads, which GoogleTest needs for std::mutex). The launcher ships
 # as a 32-bit Windows program (SKV_WINDOWS_ARCH i686, the default); x86_64 builds the same sources for
-# 64-bit Windows, only to test them on a machine whose kernel runs no 32-bit code (scripts/wine-preset).
-# Windows test programs run through Wine; the test scripts set WINEPREFIX and DISPLAY, and put a "wine"
-# on the PATH that runs 64-bit programs where needed.
+# 64-bit Windows, only to time them on a machine whose kernel runs no 32-bit code (scripts/bench), where
+# emulating 32-bit code would distort every timing. Windows test programs run through Wine; the bench
+# (scripts/wine-bench) sets WINEPREFIX and DISPLAY, and puts a "wine" on the PATH that runs 64-bit
+# programs where needed.
 if(NOT SKV_WINDOWS_ARCH)
     set(SKV_WINDOWS_ARCH i686)
 endif()
