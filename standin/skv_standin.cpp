@@ -125,6 +125,9 @@ std::string Hex(const FileContents& file) {
 
 std::string Report(const Received& r) {
     std::string text = "SKV-STANDIN-REPORT 1\n";
+    // Lets whoever reads the report wait for this process to have ended (its program file is in use
+    // until then).
+    text += "pid=" + std::to_string(GetCurrentProcessId()) + "\n";
     text += "exe=" + r.exePath + "\n";
     text += "folder=" + r.workingFolder + "\n";
     text += "params=" + r.params + "\n";

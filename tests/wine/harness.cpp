@@ -160,10 +160,14 @@ GameFolderOnDisk::~GameFolderOnDisk() {
 
 std::string Report(const std::string& reportPath) {
     std::string report; // written in one go, its last line last
-    return WaitUntil(
-               [&] { return (report = FileContents(reportPath)).find("\nSkv_Video.cfg=") != report.npos; })
-               ? report
-               : "<no report>";
+    if (!WaitUntil(
+            [&] { return (report = FileContents(reportPath)).find("\nSkv_Video.cfg=") != report.npos; }))
+        return "<no report>";
+    // The game that wrote it has ended before the test goes on: until then its folder cannot be removed.
+    const size_t pid = report.find("\npid=") + 1, end = report.find('\n', pid) + 1;
+    const KernelHandle game(OpenProcess(SYNCHRONIZE, FALSE, std::stoul(report.substr(pid + 4))));
+    EXPECT_TRUE(!game || WaitForSingleObject(game.Get(), 20000) == WAIT_OBJECT_0) << "the game has not ended";
+    return report.erase(pid, end - pid);
 }
 
 std::string ReportLine(const std::string& reportPath, const std::string& key) {

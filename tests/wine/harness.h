@@ -51,7 +51,8 @@ struct GameFolderOnDisk {
     std::string Path; // ends with "\"
 };
 
-// The stand-in's whole report once it is complete, or a line "key=value" of it; "<no report>" after 20 s.
+// The stand-in's whole report once it is complete and the game that wrote it has ended, without its process
+// id; or a line "key=value" of it. "<no report>" after 20 s.
 std::string Report(const std::string& reportPath);
 std::string ReportLine(const std::string& reportPath, const std::string& key);
 
