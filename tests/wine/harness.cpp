@@ -116,7 +116,14 @@ static bool StartProcess(const char* exe, std::string line, const char* folder,
 // its own under `timeout`, which ends the command's whole process group when the time is up. A command run
 // by a test program that such a command started stays in that group (`timeout` in the foreground), so the
 // outermost timeout ends everything below it, Wine's processes included.
+int Allowed(int seconds) {
+    char mode[16] = {};
+    GetEnvironmentVariableA("SKV_WINE_MODE", mode, sizeof mode);
+    return std::string(mode) == "emulated" ? 3 * seconds : seconds;
+}
+
 int RunUnix(const std::string& command, int seconds) {
+    seconds = Allowed(seconds);
     CreateDirectoryA("C:\\skv-tests", nullptr);
     // Files per program: a test program run from a shell command runs shell commands of its own.
     const std::string status = "C:\\skv-tests\\unix-" + std::to_string(GetCurrentProcessId()),
@@ -166,7 +173,8 @@ std::string Report(const std::string& reportPath) {
     // The game that wrote it has ended before the test goes on: until then its folder cannot be removed.
     const size_t pid = report.find("\npid=") + 1, end = report.find('\n', pid) + 1;
     const KernelHandle game(OpenProcess(SYNCHRONIZE, FALSE, std::stoul(report.substr(pid + 4))));
-    EXPECT_TRUE(!game || WaitForSingleObject(game.Get(), 20000) == WAIT_OBJECT_0) << "the game has not ended";
+    EXPECT_TRUE(!game || WaitForSingleObject(game.Get(), Allowed(20) * 1000) == WAIT_OBJECT_0)
+        << "the game has not ended";
     return report.erase(pid, end - pid);
 }
 
@@ -177,6 +185,7 @@ std::string ReportLine(const std::string& reportPath, const std::string& key) {
 }
 
 bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
+    ms = ms ? ms : Allowed(20) * 1000;
     for (const DWORD start = GetTickCount(); !done(); Sleep(10)) {
         if (GetTickCount() - start > ms)
             return false;

@@ -36,8 +36,12 @@ void WriteContents(const std::string& path, const std::string& bytes);
 std::vector<std::string> FolderEntries(const std::string& utf8Folder); // sorted, in UTF-8
 std::string UnixPath(const std::string& windowsPath);
 std::string Hex(const std::string& bytes); // lower-case pairs, as the stand-in reports files
-// A shell command's exit status. One that is not done after `seconds` is ended with everything it started,
-// and fails the test.
+// How long a step may take on this bench: `seconds`, or three times as long where the bench emulates 32-bit
+// code (a 32-bit program takes seconds to start there, and more on a busy machine). Only a step that fails
+// waits that long.
+int Allowed(int seconds);
+// A shell command's exit status. One that is not done in the time allowed for `seconds` is ended with
+// everything it started, and fails the test.
 int RunUnix(const std::string& command, int seconds = 20);
 // This test program once more, in a Wine process of its own with these variables ("NAME=value ..."), running
 // these tests; its exit status.
@@ -52,12 +56,13 @@ struct GameFolderOnDisk {
 };
 
 // The stand-in's whole report once it is complete and the game that wrote it has ended, without its process
-// id; or a line "key=value" of it. "<no report>" after 20 s.
+// id; or a line "key=value" of it. "<no report>" when none comes in the time allowed for 20 s.
 std::string Report(const std::string& reportPath);
 std::string ReportLine(const std::string& reportPath, const std::string& key);
 
-// Polls `done` every 10 ms for up to `ms`, handling this thread's messages meanwhile.
-bool WaitUntil(const std::function<bool()>& done, DWORD ms = 20000);
+// Polls `done` every 10 ms for up to `ms` (0: the time allowed for 20 s), handling this thread's messages
+// meanwhile.
+bool WaitUntil(const std::function<bool()>& done, DWORD ms = 0);
 
 // The real SkvLauncher.exe as a process of its own, started from a folder without the game (so that only
 // the ways under test can find it) and ended when the test is done with it.
@@ -69,11 +74,11 @@ class Launcher {
     Launcher& operator=(const Launcher&) = delete;
     std::vector<HWND> Windows() const; // its visible top-level windows
     // Its window with the control `id` showing `text` ("Start" for the main dialog; 0xFFFF for a message
-    // box's text); nullptr after 20 s or once the launcher has ended.
+    // box's text); nullptr once the time allowed has passed or the launcher has ended.
     HWND Window(int id, const std::string& text);
     // Types `path` into its "Open" dialog and presses OK, or Cancel when `path` is empty.
     void Choose(const std::string& path);
-    // The exit status once it has ended; STILL_ACTIVE while it still runs after 20 s.
+    // The exit status once it has ended; STILL_ACTIVE while it still runs when the time allowed has passed.
     DWORD ExitCode();
 
   private:
