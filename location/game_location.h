@@ -19,8 +19,7 @@ class LocationPlatform {
     virtual bool WriteRegistryString(const std::string& key, const char* valueName,
                                      const std::string& text) = 0;
     // Full path of the first "Skv.exe" in folder (nullptr: the standard search order, the launcher's own
-    // folder first), or nothing. A result that would not fit the 260-character path buffer counts as
-    // nothing found: a truncated path must never be taken for the game.
+    // folder first), or nothing. Never a truncated path: that must not be taken for the game.
     virtual std::optional<std::string> SearchGame(const char* folder) = 0;
     // Usable: exists and is not a directory.
     virtual bool IsUsableFile(const std::string& path) = 0;
