@@ -12,7 +12,8 @@
 class LocationPlatform {
   public:
     virtual ~LocationPlatform() = default;
-    // HKEY_LOCAL_MACHINE string value; the default text when the key or value can't be read or doesn't fit.
+    // HKEY_LOCAL_MACHINE string value (a REG_EXPAND_SZ one with its environment variables filled in); the
+    // default text when the key or value can't be read or doesn't fit.
     virtual std::string ReadRegistryString(const std::string& key, const char* valueName,
                                            const std::string& defaultText) = 0;
     // valueName nullptr = the key's default value. True when stored.

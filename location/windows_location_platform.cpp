@@ -13,7 +13,7 @@
 
 std::string WindowsLocationPlatform::ReadRegistryString(const std::string& key, const char* valueName,
                                                         const std::string& defaultText) {
-    return ::ReadRegistryString(HKEY_LOCAL_MACHINE, key.c_str(), valueName, defaultText.c_str());
+    return ::ReadRegistryString(HKEY_LOCAL_MACHINE, key.c_str(), valueName, defaultText);
 }
 
 bool WindowsLocationPlatform::WriteRegistryString(const std::string& key, const char* valueName,

@@ -6,12 +6,14 @@
 
 using namespace harness;
 
-// An installer's entry as text ("-" when absent); a value not stored as REG_SZ with its zero shows as such.
+// An installer's entry as text ("-" when absent), "(expandable) " before a REG_EXPAND_SZ one; a value not
+// stored as such a string with its zero shows as such.
 static std::string Entry(const char* key, const char* name) {
     const std::string value = GetValue(HKEY_LOCAL_MACHINE, key, name);
+    const bool expandable = value.substr(0, 2) == "2:";
     return value == "<absent>" ? "-"
-           : value.substr(0, 2) == "1:" && value.back() == '\0' /* REG_SZ */
-               ? value.substr(2, value.size() - 3)
+           : (value.substr(0, 2) == "1:" || expandable) && value.back() == '\0'
+               ? (expandable ? "(expandable) " : "") + value.substr(2, value.size() - 3)
                : "<not a string with its zero: " + value + ">";
 }
 
@@ -45,7 +47,7 @@ TEST(Launcher, FindsAndMovesTheGameAndHandsItTheOptions) {
     SetEnvironmentVariableA("SKV_STANDIN_REPORT", report.c_str());
     const struct {
         const char* Case;
-        std::string GamePath, AppPath; // the installer's entries; "-" for none
+        std::string GamePath, AppPath; // the installer's entries, "-" for none; with "%" stored as REG_EXPAND_SZ
         std::string Exe;               // the launcher started
         int Answer;                    // to "Location...", when it is pressed
         std::string Chosen;            // typed into the "Open" dialog; "" cancels
@@ -81,6 +83,8 @@ TEST(Launcher, FindsAndMovesTheGameAndHandsItTheOptions) {
          "LoadBots=1 LoadZimmit=1 GodMode=1 TrackerVolume=65636 TrackerSpeed=65636 TimeScale=65636 "
          "LeanScale=65636", SKV_CMD_NO_LEVEL, ""},
         {"not moved: Open cancelled", o, "-", LauncherExe, IDYES, "", O + "Skv.exe", o + " | - | -"},
+        {"the first entry, expanded", "%SystemDrive%\\skv-tests\\old", "-", LauncherExe, 0, "", O + "Skv.exe",
+         "(expandable) %SystemDrive%\\skv-tests\\old | - | -"},
         // clang-format on
     };
     for (const auto& row : rows) {
@@ -91,7 +95,8 @@ TEST(Launcher, FindsAndMovesTheGameAndHandsItTheOptions) {
             DeleteFileA((folder + "startup.cfg").c_str());
         CopyFileA(StandinExe, (M + "Game.exe").c_str(), FALSE);
         if (row.GamePath != "-")
-            SetString(HKEY_LOCAL_MACHINE, GameKey, "Path", row.GamePath);
+            SetValue(HKEY_LOCAL_MACHINE, GameKey, "Path",
+                     row.GamePath.find('%') != std::string::npos ? REG_EXPAND_SZ : REG_SZ, row.GamePath + '\0');
         if (row.AppPath != "-")
             SetString(HKEY_LOCAL_MACHINE, AppPathsKey, "Path", row.AppPath);
         Launcher launcher(row.Exe, "-debug -n Ossary"); // arguments are ignored
