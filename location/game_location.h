@@ -55,11 +55,13 @@ enum class LocateResult {
     Found,     // the location is set and the current folder is the game's folder
     Cancelled, // the user cancelled the file dialog
     NoFolder,  // the path found or chosen has no folder part to be the game's folder
-    Unusable,  // the game's folder has a name this Windows cannot hand over; the user has been told
+    Unusable,  // only a name that this Windows cannot hand over points to the game; the user has been told
 };
 
-// Finds the game at start-up: registry entries, then the path search, then the user. Unless the game was
-// found, nothing is written and the caller ends the launcher.
+// Finds the game at start-up: the installer's entries (a "\\?\" one in its usual form), then the path search,
+// then the user. An entry whose name this Windows could not hand over ("?" for characters the code page
+// lacks) is passed by; when it was the only trace of the game, the user is told so instead of being asked.
+// Unless the game was found, nothing is written and the caller ends the launcher.
 LocateResult LocateGame(LocationPlatform& platform, GameLocation& location);
 
 // The "Location..." command: lets the user point the launcher at another copy of the game. The location
