@@ -224,10 +224,14 @@ HWND Launcher::Find(const std::function<bool(HWND)>& match, const std::string& w
     return found;
 }
 
-void Launcher::Choose(const std::string& path) {
+HWND Launcher::OpenDialog() {
     // Told by its file name box: its buttons speak the language of the locale.
-    HWND open = Find([](HWND window) { return GetDlgItem(window, 1148) || GetDlgItem(window, 1152); },
-                     "with a file name box");
+    return Find([](HWND window) { return GetDlgItem(window, 1148) || GetDlgItem(window, 1152); },
+                "with a file name box");
+}
+
+void Launcher::Choose(const std::string& path) {
+    HWND open = OpenDialog();
     SetDlgItemTextW(open, GetDlgItem(open, 1148) ? 1148 : 1152, // the file name box
                     std::filesystem::u8path(path).wstring().c_str());
     PostMessageA(open, WM_COMMAND, path.empty() ? IDCANCEL : IDOK, 0);

@@ -70,6 +70,8 @@ class Launcher {
     // Its window with the control `id` showing `text` ("Start" for the main dialog; 0xFFFF for a message
     // box's text); nullptr after 20 s or once the launcher has ended.
     HWND Window(int id, const std::string& text);
+    // Its "Open" dialog; nullptr after 20 s or once the launcher has ended.
+    HWND OpenDialog();
     // Types `path` (UTF-8) into its "Open" dialog and presses OK, or Cancel when `path` is empty.
     void Choose(const std::string& path);
     // The exit status once it has ended; STILL_ACTIVE while it still runs after 20 s.

@@ -23,16 +23,17 @@ static std::string Entries() {
 }
 
 // A session of the real launcher from its first start: the ways to the game, in the order the launcher tries
-// them, and "Location...", with the question naming the current folder and the "Open" dialog; then the
-// options the player sets and "Start", which hands them to the game, started from its folder with its
-// start-up file there, and keeps them. The installer's entries are written only when the game had to be
-// found another way, and for a game chosen through "Location..."; No and Cancel change nothing. When the
-// chosen file is gone by "Start", the bare name "Skv.exe" starts the game found in the current folder,
-// which is the chosen one, with the same command line. An edit box holding no number in range is kept with
-// the error flag (65536 and up) and written as 1.00; choices that need debug mode are kept while it is off,
-// but the game is not told. (A game found through the first entry is the way of every game folder named in
-// another language; that a kept choice is shown again, whatever the profile holds, and that "Close" keeps
-// it, is the main dialog's test.)
+// them (an entry whose name was lost is passed by, one in the long form or to be expanded is used), and
+// "Location...", with the question naming the current folder and the "Open" dialog, which the main dialog
+// waits for; then the options the player sets and "Start", which hands them to the game, started from its
+// folder with its start-up file there, and keeps them. The installer's entries are written only when the
+// game had to be found another way, and for a game chosen through "Location..."; No and Cancel change
+// nothing. When the chosen file is gone by "Start", the bare name "Skv.exe" starts the game found in the
+// current folder, which is the chosen one, with the same command line. An edit box holding no number in
+// range is kept with the error flag (65536 and up) and written as 1.00; choices that need debug mode are
+// kept while it is off, but the game is not told. (A game found through the first entry is the way of every
+// game folder named in another language; that a kept choice is shown again, whatever the profile holds, and
+// that "Close" keeps it, is the main dialog's test.)
 TEST(Launcher, FindsAndMovesTheGameAndHandsItTheOptions) {
     GameFolderOnDisk beside("beside"), without("without"), old("old"), moved("moved");
     DeleteFileA((without.Path + "Skv.exe").c_str());
@@ -132,8 +133,11 @@ TEST(Launcher, FindsAndMovesTheGameAndHandsItTheOptions) {
             PostMessageA(dialog, WM_COMMAND, SKV_ID_LOCATION, 0);
             PostMessageA(launcher.Window(0xFFFF, "The Current Path is: " + O + "\nDo you want to change it?"),
                          WM_COMMAND, row.Answer, 0); // Yes/No and the question icon: the main dialog's test
-            if (row.Answer == IDYES)
+            if (row.Answer == IDYES) {
+                launcher.OpenDialog();
+                EXPECT_FALSE(IsWindowEnabled(dialog)) << "the main dialog waits for the \"Open\" dialog";
                 launcher.Choose(row.Chosen);
+            }
             // The entries are written once the "Open" dialog has gone.
             EXPECT_TRUE(WaitUntil([&] { return launcher.Windows() == std::vector<HWND>{dialog}; }));
             WaitUntil([&] { return Entries() == row.EntriesAfter; }, 5000);
