@@ -201,6 +201,7 @@ Launcher::Launcher(const std::string& exe, const std::string& arguments) {
 
 Launcher::~Launcher() {
     TerminateProcess(process_.hProcess, 99);
+    WaitForSingleObject(process_.hProcess, 5000); // gone, so that the next launcher is no second one
     CloseHandle(process_.hProcess);
 }
 

@@ -46,6 +46,15 @@ TEST(Launcher, FindsAndMovesTheGameAndHandsItTheOptions) {
         return folder + " | " + folder + " | " + exe;
     };
     SetEnvironmentVariableA("SKV_STANDIN_REPORT", report.c_str());
+    // A second launcher, started while `window` of the first is minimised, restores it, brings `front` (it or
+    // a window open in front of it) to the front and ends.
+    const auto second = [](HWND window, HWND front) {
+        ShowWindow(window, SW_MINIMIZE);
+        Launcher another;
+        EXPECT_EQ(another.ExitCode(), 0u);
+        EXPECT_FALSE(IsIconic(window));
+        EXPECT_EQ(GetForegroundWindow(), front);
+    };
     const struct {
         const char* Case;
         std::string GamePath, AppPath; // the installer's entries, "-" for none; with "%" stored as REG_EXPAND_SZ
@@ -59,6 +68,7 @@ TEST(Launcher, FindsAndMovesTheGameAndHandsItTheOptions) {
         uint32_t Level = 32773;        // "Level 3 - Velmaro"
         const char* Params = "-n Quent03";
         const char* StartupCfg = "EXPV 0|CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 0|MOTIONTRACKERVOLUME 1.00|";
+        bool SecondLauncher = false; // started at the "Open" dialog and with the About box open
     } rows[] = {
         // clang-format off
         {"the second entry", "", O, LauncherExe, 0, "", O + "Skv.exe", " | " + O + " | -", "Debug=1 "
@@ -74,7 +84,9 @@ TEST(Launcher, FindsAndMovesTheGameAndHandsItTheOptions) {
          nullptr, 32808, "-debug -lcpt -n Orv-dm-coop", "EXPV 0|CROUCHMODE 1|EXTRAPOLATE_MOVEMENT 0|"
          "MOTIONTRACKERVOLUME 0.07|SKY_RED 50|SKY_GREEN 50|SKY_BLUE 60|MOTIONTRACKERSPEED 2.50|"
          "LEANSCALE 0.00|TIMESCALE 4.00|WIREFRAMEMODE 1|SHOWPOLYCOUNT|DOPPLERSHIFT 1|GIVEALLWEAPONS|LIGHT|"},
-        {"chosen", "-", "-", LauncherExe, 0, M + "Game.exe", M + "Game.exe", written(M + "Game.exe")},
+        {"chosen, a second launcher meanwhile", "-", "-", LauncherExe, 0, M + "Game.exe", M + "Game.exe",
+         written(M + "Game.exe"), "Crouchmode=1 TrackerVolume=50", nullptr, 32773, "-n Quent03", "EXPV 0|"
+         "CROUCHMODE 1|EXTRAPOLATE_MOVEMENT 0|MOTIONTRACKERVOLUME 0.50|", true},
         {"not chosen", W, "-", LauncherExe, 0, "", "", W + " | - | -"},
         {"moved", o, "-", LauncherExe, IDYES, M + "Skv.exe", M + "Skv.exe", written(M + "Skv.exe")},
         {"moved, gone by Start", O, "-", LauncherExe, IDYES, M + "Game.exe", M + "Skv.exe",
@@ -106,9 +118,11 @@ TEST(Launcher, FindsAndMovesTheGameAndHandsItTheOptions) {
             SetString(HKEY_LOCAL_MACHINE, AppPathsKey, "Path", row.AppPath);
         Launcher launcher(row.Exe, "-debug -n Ossary"); // arguments are ignored
         if (!row.Answer && (row.Started.empty() || !row.Chosen.empty())) {
-            PostMessageA(launcher.Window(0xFFFF, "ERROR: Cannot find Skarnvale on your computer.\nPlease "
-                                                 "locate the file 'SKV.EXE' in the following Dialog."),
-                         WM_COMMAND, IDOK, 0);
+            HWND box = launcher.Window(0xFFFF, "ERROR: Cannot find Skarnvale on your computer.\nPlease locate "
+                                               "the file 'SKV.EXE' in the following Dialog.");
+            if (row.SecondLauncher)
+                second(box, box);
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
             launcher.Choose(row.Chosen);
         }
         if (row.Started.empty()) {
@@ -129,6 +143,12 @@ TEST(Launcher, FindsAndMovesTheGameAndHandsItTheOptions) {
             items += "|" + std::string(text, text + wcslen(text));
         EXPECT_EQ(items, "|Full textures|Only objects|Only environment|No textures");
         Type(dialog, row.Typed);
+        if (row.SecondLauncher) { // with the About box open
+            PostMessageA(dialog, WM_COMMAND, SKV_ID_ABOUT, 0);
+            HWND about = launcher.Window(SKV_ID_LOGO, "http://www.harbeck-games.example/");
+            second(dialog, about);
+            PostMessageA(about, WM_COMMAND, IDOK, 0);
+        }
         if (row.Answer) {
             PostMessageA(dialog, WM_COMMAND, SKV_ID_LOCATION, 0);
             PostMessageA(launcher.Window(0xFFFF, "The Current Path is: " + O + "\nDo you want to change it?"),
