@@ -77,20 +77,14 @@ TEST(BuildCommandLine, TypicalInputs) {
         EXPECT_EQ(BuildCommandLine(row.Settings, row.Level), row.Expected) << row.Case;
 }
 
-// A shell that gives each start the next of its replies (then Failed); what it is asked and shows is logged
-// in order.
-class FakeShell : public GameShell {
-  public:
+// A shell that gives each start the next of its replies (then Failed); what it is asked and shows is logged.
+struct FakeShell : GameShell {
     std::vector<ShellStart> Replies;
     std::string Log;
-
+    size_t Starts = 0;
     ShellStart Start(const std::string& file, const std::string& parameters, const char* folder) override {
         Log += "start " + file + " " + parameters + " in " + (folder ? folder : "the current folder") + " | ";
-        if (Replies.empty())
-            return ShellStart::Failed;
-        const ShellStart reply = Replies.front();
-        Replies.erase(Replies.begin());
-        return reply;
+        return Starts < Replies.size() ? Replies[Starts++] : ShellStart::Failed;
     }
     void ShowStartFailed() override { Log += "failed | "; }
 };

@@ -48,17 +48,6 @@ static void MakeGameFolder(const std::string& folder) {
               0);
 }
 
-// The game's path that the launcher wrote into the App Paths entry, in UTF-8.
-static std::string WrittenGamePath() {
-    RegistryKey key;
-    wchar_t path[1024] = {};
-    DWORD size = sizeof path - sizeof path[0];
-    RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\skvprog.exe", 0,
-                  KEY_READ, key.Receive());
-    RegQueryValueExW(key.Get(), nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(path), &size);
-    return std::filesystem::path(path).u8string();
-}
-
 // What the stand-in game reports of its start: its path, its working folder, the startup.cfg it finds
 // beside itself, and the size of the Skv_Video.cfg there.
 static std::string GameReport(const std::string& report) {
@@ -115,8 +104,9 @@ TEST(Languages, GameFolderNamedInEachLanguage) {
         PostMessageA(launcher.Window(0xFFFF, "The Current Path is: " + inCodePage + "\\\nDo you want to change it?"),
                      WM_COMMAND, IDYES, 0);
         launcher.Choose(folder + "\\Skv.exe");
-        EXPECT_TRUE(WaitUntil([&] { return WrittenGamePath() == folder + "\\Skv.exe"; }, 5000))
-            << WrittenGamePath();
+        const std::string written = "1:" + inCodePage + "\\Skv.exe" + '\0'; // REG_SZ, as this program reads it
+        WaitUntil([&] { return GetValue(HKEY_LOCAL_MACHINE, harness::AppPathsKey, nullptr) == written; }, 5000);
+        EXPECT_EQ(GetValue(HKEY_LOCAL_MACHINE, harness::AppPathsKey, nullptr), written);
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
         EXPECT_EQ(launcher.ExitCode(), 0u);
     }

@@ -3,10 +3,7 @@
 // launcher without its window.
 #include "harness.h"
 
-#include <cstring>
 #include <sstream>
-
-#include "ui/about_dialog.h"
 
 using namespace harness;
 
@@ -186,56 +183,31 @@ TEST(Launcher, FindsAndMovesTheGameAndHandsItTheOptions) {
     }
 }
 
-// What Windows shows among SkvLauncher.exe's details: its description, its versions, the maker and the
-// copyright line as the About box shows them, and the file's own name.
+// What Windows shows among SkvLauncher.exe's details, in their language as Windows picks it: description,
+// versions (the file's in numbers too), the maker and copyright line of the About box, the file's name.
 TEST(Launcher, DetailsOfTheFile) {
-    std::vector<std::string> about; // the lines of the About box's text: title, copyright line, maker
-    AboutDialog box;
-    RunModally(box, [&](HWND window) {
-        for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            char text[256] = {};
-            GetWindowTextA(child, text, sizeof text);
-            std::istringstream lines(text);
-            for (std::string line; std::strchr(text, '\n') && std::getline(lines, line);)
-                about.push_back(line);
-        }
-    });
-    ASSERT_EQ(about.size(), 3u);
     DWORD unused = 0;
     std::string info(GetFileVersionInfoSizeA(LauncherExe, &unused), '\0');
-    GetFileVersionInfoA(LauncherExe, 0, DWORD(info.size()), info.data());
-    const auto detail = [&](const std::string& name) { // of the details' language, as Windows picks it
-        void* found = nullptr;
+    ASSERT_TRUE(GetFileVersionInfoA(LauncherExe, 0, DWORD(info.size()), info.data()));
+    const auto query = [&](const std::string& path) {
+        WORD* found = nullptr;
         UINT size = 0;
-        if (info.empty())
-            return std::string("<no details>");
-        if (name.empty()) { // the file version in numbers
-            VerQueryValueA(info.data(), "\\", &found, &size);
-            const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(found);
-            return fixed ? std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." +
-                               std::to_string(LOWORD(fixed->dwFileVersionMS)) + "." +
-                               std::to_string(HIWORD(fixed->dwFileVersionLS)) + "." +
-                               std::to_string(LOWORD(fixed->dwFileVersionLS))
-                         : "<none>";
-        }
-        VerQueryValueA(info.data(), "\\VarFileInfo\\Translation", &found, &size);
-        char language[16] = {};
-        if (found)
-            snprintf(language, sizeof language, "%04x%04x", static_cast<WORD*>(found)[0],
-                     static_cast<WORD*>(found)[1]);
-        found = nullptr;
-        VerQueryValueA(info.data(), ("\\StringFileInfo\\" + std::string(language) + "\\" + name).c_str(),
-                       &found, &size);
-        return found ? std::string(static_cast<const char*>(found)) : "<none>";
+        return VerQueryValueA(info.data(), path.c_str(), reinterpret_cast<void**>(&found), &size) ? found : nullptr;
     };
-    const std::pair<const char*, std::string> rows[] = {
-        {"FileDescription", "Skarnvale Launcher"}, {"ProductVersion", "BETA 2"},
-        {"", "0.2.0.0"},                           {"FileVersion", "0.2.0.0"},
-        {"CompanyName", about[2]},                 {"LegalCopyright", about[1]},
+    const WORD* language = query("\\VarFileInfo\\Translation"); // language, code page
+    const WORD* fixed = query("\\"); // two DWORDs, then the file version's high and low DWORD
+    ASSERT_TRUE(language && fixed);
+    char text[40];
+    snprintf(text, sizeof text, "%u.%u.%u.%u", fixed[5], fixed[4], fixed[7], fixed[6]);
+    EXPECT_STREQ(text, "0.2.0.0") << "the file version in numbers";
+    snprintf(text, sizeof text, "\\StringFileInfo\\%04x%04x\\", language[0], language[1]);
+    const std::pair<const char*, const char*> rows[] = {
+        {"FileDescription", "Skarnvale Launcher"}, {"ProductVersion", "BETA 2"}, {"FileVersion", "0.2.0.0"},
+        {"CompanyName", "Harbeck Interactive"},    {"LegalCopyright", "Copyright (C) 2026 Harbeck Interactive"},
         {"OriginalFilename", "SkvLauncher.exe"},
     };
     for (const auto& [name, shown] : rows)
-        EXPECT_EQ(detail(name), shown) << (*name ? name : "the file version in numbers");
+        EXPECT_STREQ(reinterpret_cast<const char*>(query(text + std::string(name))), shown) << name;
 }
 
 // A launcher whose window cannot open (here: started with no display to open it on) ends with a failure
