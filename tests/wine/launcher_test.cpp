@@ -96,13 +96,12 @@ TEST(Launcher, FindsAndMovesTheGameAndHandsItTheOptions) {
          "LoadZimmit=1 GodMode=1 TrackerVolume=abc TrackerSpeed=1601 TimeScale= LeanScale=-1 Debug=0",
          "LoadBots=1 LoadZimmit=1 GodMode=1 TrackerVolume=65636 TrackerSpeed=65636 TimeScale=65636 "
          "LeanScale=65636", SKV_CMD_NO_LEVEL, ""},
-        {"not moved: Open cancelled", o, "-", LauncherExe, IDYES, "", O + "Skv.exe", o + " | - | -"},
+        {"not moved: Open cancelled; the first entry expanded", "%SystemDrive%\\skv-tests\\old", "-", LauncherExe,
+         IDYES, "", O + "Skv.exe", "(expandable) %SystemDrive%\\skv-tests\\old | - | -"},
         {"a lost name, then the second entry in its long form", "C:\\skv-tests\\??", "\\\\?\\" + o, LauncherExe, 0,
          "", O + "Skv.exe", "C:\\skv-tests\\?? | \\\\?\\" + o + " | -"},
         {"a lost name, the game beside the launcher", "C:\\skv-tests\\??", "-", B + "SkvLauncher.exe", 0, "",
          B + "Skv.exe", written(B + "Skv.exe")},
-        {"the first entry, expanded", "%SystemDrive%\\skv-tests\\old", "-", LauncherExe, 0, "", O + "Skv.exe",
-         "(expandable) %SystemDrive%\\skv-tests\\old | - | -"},
         // clang-format on
     };
     for (const auto& row : rows) {
