@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "framework/front_dialog.h"
+
 namespace {
 
 // The process id in the mapping's view, as the first copy wrote it (0 until it has).
@@ -12,25 +14,6 @@ DWORD StoredProcess(HANDLE mapping) {
         UnmapViewOfFile(view);
     }
     return process;
-}
-
-struct DialogSearch {
-    DWORD Process;
-    HWND Found;
-};
-
-// The first visible dialog of the process, in the order of the windows from front to back; a program whose
-// whole face is dialogs and message boxes shows nothing else worth bringing forward.
-BOOL CALLBACK FindDialog(HWND window, LPARAM context) {
-    auto& search = *reinterpret_cast<DialogSearch*>(context);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char kind[8] = {};
-    GetClassNameA(window, kind, sizeof kind);
-    if (process != search.Process || !IsWindowVisible(window) || std::strcmp(kind, "#32770") != 0)
-        return TRUE;
-    search.Found = window;
-    return FALSE;
 }
 
 } // namespace
@@ -48,23 +31,23 @@ SingleInstance::SingleInstance(const char* name)
 }
 
 void SingleInstance::ShowFirst() const {
-    DialogSearch search{0, nullptr};
-    for (int wait = 0; wait < 100 && !search.Found; ++wait) {
+    // A program whose whole face is dialogs and message boxes shows nothing else worth bringing forward.
+    HWND front = nullptr;
+    DWORD process = 0;
+    for (int wait = 0; wait < 100 && !front; ++wait) {
         if (wait > 0)
             Sleep(50);
-        search.Process = StoredProcess(mapping_.Get());
-        if (search.Process != 0)
-            EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+        process = StoredProcess(mapping_.Get());
+        front = process != 0 ? FrontDialogOf(process) : nullptr;
     }
-    if (!search.Found)
+    if (!front)
         return;
     // A minimised window hides the message boxes and dialogs open in front of it; restored, it shows them
     // again, and the frontmost of them is the one to bring to the front.
-    HWND owner = GetAncestor(search.Found, GA_ROOTOWNER);
+    HWND owner = GetAncestor(front, GA_ROOTOWNER);
     if (IsIconic(owner)) {
         ShowWindow(owner, SW_RESTORE);
-        search.Found = owner;
-        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+        front = FrontDialogOf(process);
     }
-    SetForegroundWindow(search.Found);
+    SetForegroundWindow(front ? front : owner);
 }
