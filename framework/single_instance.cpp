@@ -43,10 +43,11 @@ void SingleInstance::ShowFirst() const {
     if (!front)
         return;
     // A minimised window hides the message boxes and dialogs open in front of it; restored, it shows them
-    // again, and the frontmost of them is the one to bring to the front.
+    // again, and the frontmost of them is the one to bring to the front. Restoring activates nothing of its
+    // own, so that it cannot come after that and put the window behind them in front.
     HWND owner = GetAncestor(front, GA_ROOTOWNER);
     if (IsIconic(owner)) {
-        ShowWindow(owner, SW_RESTORE);
+        ShowWindow(owner, SW_SHOWNOACTIVATE);
         front = FrontDialogOf(process);
     }
     SetForegroundWindow(front ? front : owner);

@@ -36,7 +36,8 @@ const LanguageRow Rows[] = {
 // A fresh game folder of this name, and the installer's entry naming it (in UTF-16, whatever this program's
 // code page can hold).
 static void MakeGameFolder(const std::string& folder) {
-    std::filesystem::remove_all(std::filesystem::u8path(folder));
+    std::error_code busy; // the game started from it last time may still be ending
+    WaitUntil([&] { return std::filesystem::remove_all(std::filesystem::u8path(folder), busy), !busy; }, 5000);
     std::filesystem::create_directory(std::filesystem::u8path(folder));
     std::filesystem::copy_file(StandinExe, std::filesystem::u8path(folder + "\\Skv.exe"));
     const std::wstring path = std::filesystem::u8path(folder).wstring();

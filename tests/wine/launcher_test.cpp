@@ -47,14 +47,17 @@ TEST(Launcher, FindsAndMovesTheGameAndHandsItTheOptions) {
         return folder + " | " + folder + " | " + exe;
     };
     SetEnvironmentVariableA("SKV_STANDIN_REPORT", report.c_str());
-    // A second launcher, started while `window` of the first is minimised, restores it, brings `front` (it or
-    // a window open in front of it) to the front and ends.
+    // A second launcher, started while `window` of the first is minimised and a window of another program is
+    // in front, restores it, brings `front` (it or a window open in front of it) to the front and ends.
     const auto second = [](HWND window, HWND front) {
         ShowWindow(window, SW_MINIMIZE);
+        HWND other = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, 0, 0, 0, 0);
+        SetForegroundWindow(other);
         Launcher another;
         EXPECT_EQ(another.ExitCode(), 0u);
         EXPECT_FALSE(IsIconic(window));
         EXPECT_EQ(GetForegroundWindow(), front);
+        DestroyWindow(other);
     };
     const struct {
         const char* Case;
