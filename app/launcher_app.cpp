@@ -1,5 +1,6 @@
 #include "app/launcher_app.h"
 
+#include "framework/single_instance.h"
 #include "location/windows_location_platform.h"
 #include "res/resource.h"
 #include "ui/launcher_dialog.h"
@@ -8,6 +9,14 @@
 LauncherApp TheLauncherApp;
 
 bool LauncherApp::InitInstance() {
+    // One launcher at a time: a second one, say from a second double-click, shows the first one's window and
+    // ends without a word, so that the two can never overwrite each other's options.
+    const SingleInstance instance("Local\\Harbeck.SkvLauncher");
+    if (!instance.IsFirst()) {
+        instance.ShowFirst();
+        return false;
+    }
+
     Enable3dControls();
     // The profile sits directly in HKEY_CURRENT_USER\Software\Harbeck\Skv Launcher: no profile-name level.
     SetRegistryKey(SKV_STR_REGISTRY_KEY);

@@ -1,5 +1,7 @@
 #include "bench/child_process.h"
 
+#include "framework/front_dialog.h"
+
 namespace bench {
 
 double NowMs() {
@@ -47,32 +49,8 @@ void ChildProcess::Kill() const {
     }
 }
 
-namespace {
-struct DialogSearch {
-    DWORD processId;
-    HWND except;
-    HWND found;
-};
-
-BOOL CALLBACK CheckWindow(HWND window, LPARAM context) {
-    auto& search = *reinterpret_cast<DialogSearch*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search.processId || window == search.except || !IsWindowVisible(window))
-        return TRUE;
-    char kind[16] = {};
-    GetClassNameA(window, kind, sizeof kind);
-    if (lstrcmpA(kind, "#32770") != 0)
-        return TRUE;
-    search.found = window;
-    return FALSE;
-}
-} // namespace
-
 HWND ChildProcess::VisibleDialog(HWND except) const {
-    DialogSearch search{id_, except, nullptr};
-    EnumWindows(CheckWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FrontDialogOf(id_, except);
 }
 
 bool Answers(HWND window, DWORD ms) {

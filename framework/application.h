@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "framework/com_apartment.h"
+
 class Application {
   public:
     Application();
@@ -38,6 +40,10 @@ class Application {
     void EndWaitCursor();
     int WaitCursorCount() const { return waitCount_; }
 
+    // The COM apartment that the shell's callers need, entered on the first call and left when the
+    // application object ends.
+    void EnterComApartment() { comApartment_.Enter(); }
+
     // Three-dimensional dialog controls: the system draws them itself, so there is nothing to switch on.
     bool Enable3dControls() { return true; }
 
@@ -54,6 +60,7 @@ class Application {
     int waitCount_ = 0;
     int exitCode_ = 0;
     HCURSOR restoreCursor_ = nullptr;
+    ComApartment comApartment_;
 };
 
 // A string-table entry of the program's own resources ("" when absent).

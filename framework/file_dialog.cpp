@@ -4,6 +4,7 @@
 #include <commdlg.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 std::optional<std::string> ShowOpenFileDialog(const OpenFileRequest& request) {
@@ -12,7 +13,9 @@ std::optional<std::string> ShowOpenFileDialog(const OpenFileRequest& request) {
     std::replace(filter.begin(), filter.end(), '|', '\0');
     filter.append(2, '\0');
 
-    std::vector<char> file(MAX_PATH, '\0');
+    // Room for the longest path that Windows accepts, 259 characters, at up to three bytes each (in UTF-8;
+    // two in the double-byte code pages): a path cut short must never reach the launcher.
+    std::vector<char> file(MAX_PATH * 3, '\0');
     request.InitialName.copy(file.data(), file.size() - 1);
 
     OPENFILENAMEA dialog{};
@@ -25,5 +28,5 @@ std::optional<std::string> ShowOpenFileDialog(const OpenFileRequest& request) {
     dialog.Flags = request.Flags;
     if (!GetOpenFileNameOnDemand(&dialog))
         return std::nullopt;
-    return std::string(file.data());
+    return std::string(file.data(), strnlen(file.data(), file.size()));
 }

@@ -1,5 +1,7 @@
 #include "framework/loaded_on_demand.h"
 
+#include "framework/application.h"
+
 namespace {
 
 // The function `name` of the system DLL `dll`, loading the DLL if the process has not yet.
@@ -19,7 +21,11 @@ HINSTANCE ShellExecuteOnDemand(HWND owner, const char* verb, const char* file, c
                                const char* directory, int show) {
     using Function = HINSTANCE WINAPI(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
     Function* shellExecute = SystemFunction<Function>("shell32.dll", "ShellExecuteA");
-    return shellExecute ? shellExecute(owner, verb, file, parameters, directory, show) : nullptr;
+    if (!shellExecute)
+        return nullptr;
+    Application::Current().EnterComApartment();
+    SetLastError(ERROR_SUCCESS); // so that an error left from before is not taken for the shell's
+    return shellExecute(owner, verb, file, parameters, directory, show);
 }
 
 BOOL GetOpenFileNameOnDemand(OPENFILENAMEA* dialog) {
@@ -38,4 +44,16 @@ HRESULT DirectDrawCreateOnDemand(GUID* device, IDirectDraw** created, IUnknown* 
     using Function = HRESULT WINAPI(GUID*, IDirectDraw**, IUnknown*);
     Function* create = SystemFunction<Function>("ddraw.dll", "DirectDrawCreate");
     return create ? create(device, created, outer) : DDERR_GENERIC;
+}
+
+HRESULT CoInitializeExOnDemand(DWORD apartment) {
+    using Function = HRESULT WINAPI(LPVOID, DWORD);
+    Function* initialize = SystemFunction<Function>("ole32.dll", "CoInitializeEx");
+    return initialize ? initialize(nullptr, apartment) : E_FAIL;
+}
+
+void CoUninitializeOnDemand() {
+    using Function = void WINAPI();
+    if (Function* uninitialize = SystemFunction<Function>("ole32.dll", "CoUninitialize"))
+        uninitialize();
 }

@@ -1,6 +1,6 @@
 // System functions whose DLL is loaded on the first call instead of at process start. DirectDraw is
 // needed only by the display settings, the file dialog only when the game has to be found by hand,
-// and the shell only on "Start" and the links; importing them made every start load them (and
+// and the shell and COM only on "Start" and the links; importing them made every start load them (and
 // DirectDraw's 3-D and OpenGL layers, the file dialog's printing support) before the main dialog
 // could open. A DLL loaded here stays loaded for the rest of the process. When the DLL or the
 // function can't be found, each call fails as the function itself reports failure.
@@ -10,8 +10,12 @@
 
 #include <commdlg.h>
 #include <ddraw.h>
+#include <objbase.h>
 
-// ShellExecuteA; gives 0 (a failure: not above 32) when the shell can't be loaded.
+// ShellExecuteA in the application's COM apartment, entered first; gives 0 (a failure: not above 32) when
+// the shell can't be loaded. On failure the last error is the shell's own (ERROR_CANCELLED when the
+// user declined what the start asked, such as the elevation prompt of a program that runs as
+// administrator).
 HINSTANCE ShellExecuteOnDemand(HWND owner, const char* verb, const char* file, const char* parameters,
                                const char* directory, int show);
 
@@ -21,3 +25,7 @@ BOOL GetOpenFileNameOnDemand(OPENFILENAMEA* dialog);
 // DirectDrawEnumerateA and DirectDrawCreate; give DDERR_GENERIC when DirectDraw can't be loaded.
 HRESULT DirectDrawEnumerateOnDemand(LPDDENUMCALLBACKA callback, void* context);
 HRESULT DirectDrawCreateOnDemand(GUID* device, IDirectDraw** created, IUnknown* outer);
+
+// CoInitializeEx for the calling thread and CoUninitialize; the first gives E_FAIL when COM can't be loaded.
+HRESULT CoInitializeExOnDemand(DWORD apartment);
+void CoUninitializeOnDemand();

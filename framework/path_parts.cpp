@@ -36,3 +36,12 @@ void ApplyTrailingSeparator(std::string& folder, const LeadBytes& lead) {
     if (folder.empty() || NameStart(folder, lead) != folder.size())
         folder += '\\';
 }
+
+std::string WithoutLongPathPrefix(const std::string& path) {
+    const std::string prefix = "\\\\?\\", networkPrefix = prefix + "UNC\\";
+    if (path.compare(0, networkPrefix.size(), networkPrefix) == 0)
+        return "\\\\" + path.substr(networkPrefix.size());
+    if (path.compare(0, prefix.size(), prefix) == 0)
+        return path.substr(prefix.size());
+    return path;
+}

@@ -1,34 +1,38 @@
 #include "framework/registry.h"
 
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "framework/application.h"
+#include "framework/growing_buffer.h"
 
 namespace {
-constexpr DWORD RegistryBufferSize = 4096;
-char registryBuffer[RegistryBufferSize];
+// The most a string value may take, with its terminating zero.
+constexpr DWORD RegistryTextLimit = 4096;
 
-void CopyDefault(const char* defaultText) {
-    std::memset(registryBuffer, 0, sizeof registryBuffer);
-    strncpy(registryBuffer, defaultText ? defaultText : "", RegistryBufferSize - 1);
+// A REG_EXPAND_SZ value's text with its environment variables ("%ProgramFiles%") filled in.
+std::optional<std::string> Expanded(const std::string& text) {
+    return CallWithGrowingBuffer([&text](char* buffer, size_t size) {
+        return ExpandEnvironmentStringsA(text.c_str(), buffer, static_cast<DWORD>(size));
+    });
 }
 } // namespace
 
-const char* ReadRegistryString(HKEY root, const char* keyPath, const char* valueName,
-                               const char* defaultText) {
-    CopyDefault(defaultText);
+std::string ReadRegistryString(HKEY root, const char* keyPath, const char* valueName,
+                               const std::string& defaultText) {
     RegistryKey key;
     if (RegOpenKeyExA(root, keyPath, 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
-        return registryBuffer;
-    // The value's type is not examined. A value that fills all 4096 bytes without a terminating zero
-    // counts as not fitting.
-    DWORD size = RegistryBufferSize;
-    LONG status = RegQueryValueExA(key.Get(), valueName, nullptr, nullptr,
-                                   reinterpret_cast<BYTE*>(registryBuffer), &size);
-    if (status != ERROR_SUCCESS || registryBuffer[RegistryBufferSize - 1] != '\0')
-        CopyDefault(defaultText);
-    return registryBuffer;
+        return defaultText;
+    // A value that fills all 4096 bytes without a terminating zero counts as not fitting.
+    std::string text(RegistryTextLimit, '\0');
+    DWORD type = REG_NONE, size = RegistryTextLimit;
+    if (RegQueryValueExA(key.Get(), valueName, nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &size) !=
+            ERROR_SUCCESS ||
+        text.back() != '\0')
+        return defaultText;
+    text.resize(strnlen(text.data(), text.size()));
+    return type == REG_EXPAND_SZ ? Expanded(text).value_or(defaultText) : text;
 }
 
 bool WriteRegistryString(HKEY root, const char* keyPath, const char* valueName, const char* text) {

@@ -6,14 +6,16 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 #include "framework/handles.h"
 
 // The value's text, or defaultText when the key cannot be opened for reading or the value cannot be read
-// (a value that does not fit, with its terminating zero, in 4096 bytes yields the default too). The text
-// lives in one process-wide buffer that the next call overwrites.
-const char* ReadRegistryString(HKEY root, const char* keyPath, const char* valueName,
-                               const char* defaultText);
+// (a value that does not fit, with its terminating zero, in 4096 bytes yields the default too). A
+// REG_EXPAND_SZ value, as some installers write a folder ("%ProgramFiles%\..."), comes with its environment
+// variables filled in; a value of any other type is taken as text as it stands.
+std::string ReadRegistryString(HKEY root, const char* keyPath, const char* valueName,
+                               const std::string& defaultText);
 
 // Stores text as a REG_SZ value (valueName nullptr: the key's default value), creating the key when
 // missing. True when stored.

@@ -5,16 +5,25 @@
 #include "framework/application.h"
 #include "framework/loaded_on_demand.h"
 #include "handoff/command_line.h"
+#include "handoff/game_launch.h"
 #include "handoff/startup_config_file.h"
 
 namespace {
 
-// One start through the shell's default action; the shell reports success with a value above 32.
-bool ShellStarts(const char* file, const std::string& parameters, const char* directory) {
-    HINSTANCE result =
-        ShellExecuteOnDemand(nullptr, nullptr, file, parameters.c_str(), directory, SW_SHOWNORMAL);
-    return reinterpret_cast<INT_PTR>(result) > 32;
-}
+// The shell's default action on the game, and the message when it cannot start it.
+class WindowsGameShell : public GameShell {
+  public:
+    ShellStart Start(const std::string& file, const std::string& parameters, const char* folder) override {
+        HINSTANCE result =
+            ShellExecuteOnDemand(nullptr, nullptr, file.c_str(), parameters.c_str(), folder, SW_SHOWNORMAL);
+        if (reinterpret_cast<INT_PTR>(result) > 32) // the shell's way of saying it succeeded
+            return ShellStart::Started;
+        return GetLastError() == ERROR_CANCELLED ? ShellStart::Cancelled : ShellStart::Failed;
+    }
+    void ShowStartFailed() override {
+        AppMessageBox("ERROR: Failed to start Skv.exe!", MB_OK | MB_ICONINFORMATION);
+    }
+};
 
 } // namespace
 
@@ -25,9 +34,6 @@ bool HandOverToGame(const std::string& gameExePath, const std::string& gameFolde
         AppMessageBox("ERROR: Failed to save configuration file.\nDo you want to continue anyway?",
                       MB_YESNO | MB_ICONQUESTION) != IDYES)
         return false;
-    if (ShellStarts(gameExePath.c_str(), parameters, gameFolder.c_str()) ||
-        ShellStarts("Skv.exe", parameters, nullptr))
-        return true;
-    AppMessageBox("ERROR: Failed to start Skv.exe!", MB_OK | MB_ICONINFORMATION);
-    return false;
+    WindowsGameShell shell;
+    return LaunchGame(shell, gameExePath, gameFolder, parameters);
 }

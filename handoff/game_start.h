@@ -7,8 +7,7 @@
 #include "settings/launcher_settings.h"
 
 // Writes "startup.cfg" into gameFolder (after a failure the user may still go on) and starts the game
-// with its command line: by gameExePath in gameFolder, else by the bare name "Skv.exe", which the shell
-// finds in the current folder, the game's. True when the game was started; otherwise the user has been
-// told why.
+// with its command line (LaunchGame). True when the game was started; otherwise the user has been told
+// why, or cancelled the start.
 bool HandOverToGame(const std::string& gameExePath, const std::string& gameFolder,
                     const LauncherSettings& settings, uint32_t levelCommand);

@@ -3,15 +3,17 @@
 #include <windows.h>
 
 #include "framework/file_writing.h"
+#include "framework/growing_buffer.h"
 #include "handoff/startup_config.h"
 
 namespace {
 
 // The absolute form of a path, for naming a file whose contents could not be written.
 std::string FullPathOf(const std::string& path) {
-    char buffer[MAX_PATH];
-    DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, buffer, nullptr);
-    return length > 0 && length < MAX_PATH ? std::string(buffer, length) : path;
+    return CallWithGrowingBuffer([&path](char* buffer, size_t size) {
+               return GetFullPathNameA(path.c_str(), static_cast<DWORD>(size), buffer, nullptr);
+           })
+        .value_or(path);
 }
 
 } // namespace

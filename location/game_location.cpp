@@ -26,19 +26,26 @@ std::string FolderToName(const std::string& path, const LeadBytes& lead) {
     return FolderOf(path, lead).value_or(path);
 }
 
+// The folder that an installer's entry names, in its usual form. Empty when there is none, or when the
+// system lost characters of its name; the first such name is kept in lostName, to be named should nothing
+// else find the game.
+std::string InstallerFolder(LocationPlatform& platform, const char* key, std::string& lostName) {
+    std::string folder = WithoutLongPathPrefix(platform.ReadRegistryString(key, PathValue, ""));
+    if (!LostCharacters(folder))
+        return folder;
+    if (lostName.empty())
+        lostName = folder;
+    return "";
+}
+
 } // namespace
 
 LocateResult LocateGame(LocationPlatform& platform, GameLocation& location) {
     const LeadBytes lead = platform.PathLeadBytes();
-    std::string folder = platform.ReadRegistryString(GameRegistryKey, PathValue, "");
+    std::string lostName;
+    std::string folder = InstallerFolder(platform, GameRegistryKey, lostName);
     if (folder.empty())
-        folder = platform.ReadRegistryString(AppPathsKey, PathValue, "");
-    // The game is where the installer put it, but this Windows cannot say where that is: rather say so
-    // than claim the game is missing or ask for it somewhere else.
-    if (LostCharacters(folder)) {
-        platform.ShowFolderUnusable(folder);
-        return LocateResult::Unusable;
-    }
+        folder = InstallerFolder(platform, AppPathsKey, lostName);
 
     std::string exePath;
     bool foundElsewhere = false;
@@ -51,7 +58,15 @@ LocateResult LocateGame(LocationPlatform& platform, GameLocation& location) {
             exePath = *found;
         foundElsewhere = true;
     }
-    if (!IsUsable(platform, exePath) && !LostCharacters(exePath)) {
+    if (LostCharacters(exePath) && lostName.empty())
+        lostName = FolderToName(exePath, lead);
+    // The game is where a name that this Windows cannot hand over points, and nowhere else: rather say so
+    // than claim the game is missing or ask for it somewhere else.
+    if (!IsUsable(platform, exePath) && !lostName.empty()) {
+        platform.ShowFolderUnusable(lostName);
+        return LocateResult::Unusable;
+    }
+    if (!IsUsable(platform, exePath)) {
         platform.ShowGameNotFound();
         std::optional<std::string> chosen = platform.AskForGameFile();
         if (!chosen)

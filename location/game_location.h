@@ -12,15 +12,15 @@
 class LocationPlatform {
   public:
     virtual ~LocationPlatform() = default;
-    // HKEY_LOCAL_MACHINE string value; the default text when the key or value can't be read or doesn't fit.
+    // HKEY_LOCAL_MACHINE string value (a REG_EXPAND_SZ one with its environment variables filled in); the
+    // default text when the key or value can't be read or doesn't fit.
     virtual std::string ReadRegistryString(const std::string& key, const char* valueName,
                                            const std::string& defaultText) = 0;
     // valueName nullptr = the key's default value. True when stored.
     virtual bool WriteRegistryString(const std::string& key, const char* valueName,
                                      const std::string& text) = 0;
     // Full path of the first "Skv.exe" in folder (nullptr: the standard search order, the launcher's own
-    // folder first), or nothing. A result that would not fit the 260-character path buffer counts as
-    // nothing found: a truncated path must never be taken for the game.
+    // folder first), or nothing. Never a truncated path: that must not be taken for the game.
     virtual std::optional<std::string> SearchGame(const char* folder) = 0;
     // Usable: exists and is not a directory.
     virtual bool IsUsableFile(const std::string& path) = 0;
@@ -55,11 +55,13 @@ enum class LocateResult {
     Found,     // the location is set and the current folder is the game's folder
     Cancelled, // the user cancelled the file dialog
     NoFolder,  // the path found or chosen has no folder part to be the game's folder
-    Unusable,  // the game's folder has a name this Windows cannot hand over; the user has been told
+    Unusable,  // only a name that this Windows cannot hand over points to the game; the user has been told
 };
 
-// Finds the game at start-up: registry entries, then the path search, then the user. Unless the game was
-// found, nothing is written and the caller ends the launcher.
+// Finds the game at start-up: the installer's entries (a "\\?\" one in its usual form), then the path search,
+// then the user. An entry whose name this Windows could not hand over ("?" for characters the code page
+// lacks) is passed by; when it was the only trace of the game, the user is told so instead of being asked.
+// Unless the game was found, nothing is written and the caller ends the launcher.
 LocateResult LocateGame(LocationPlatform& platform, GameLocation& location);
 
 // The "Location..." command: lets the user point the launcher at another copy of the game. The location

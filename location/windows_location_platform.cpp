@@ -8,11 +8,12 @@
 #include "framework/application.h"
 #include "framework/code_page.h"
 #include "framework/file_dialog.h"
+#include "framework/growing_buffer.h"
 #include "res/resource.h"
 
 std::string WindowsLocationPlatform::ReadRegistryString(const std::string& key, const char* valueName,
                                                         const std::string& defaultText) {
-    return ::ReadRegistryString(HKEY_LOCAL_MACHINE, key.c_str(), valueName, defaultText.c_str());
+    return ::ReadRegistryString(HKEY_LOCAL_MACHINE, key.c_str(), valueName, defaultText);
 }
 
 bool WindowsLocationPlatform::WriteRegistryString(const std::string& key, const char* valueName,
@@ -21,12 +22,9 @@ bool WindowsLocationPlatform::WriteRegistryString(const std::string& key, const 
 }
 
 std::optional<std::string> WindowsLocationPlatform::SearchGame(const char* folder) {
-    char path[MAX_PATH] = {};
-    DWORD length = SearchPathA(folder, GameExeName, nullptr, MAX_PATH, path, nullptr);
-    // A result that does not fit reports the size it needs (MAX_PATH or more): that is no usable path.
-    if (length == 0 || length >= MAX_PATH)
-        return std::nullopt;
-    return std::string(path, length);
+    return CallWithGrowingBuffer([folder](char* path, size_t size) {
+        return SearchPathA(folder, GameExeName, nullptr, static_cast<DWORD>(size), path, nullptr);
+    });
 }
 
 bool WindowsLocationPlatform::IsUsableFile(const std::string& path) {
@@ -45,6 +43,7 @@ bool WindowsLocationPlatform::ConfirmChange(const std::string& currentFolder) {
 
 std::optional<std::string> WindowsLocationPlatform::AskForGameFile() {
     OpenFileRequest request;
+    request.Owner = owner_;
     request.Filter = LoadResourceString(SKV_STR_EXE_FILTER);
     request.InitialName = GameExeName;
     request.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_ENABLESIZING;

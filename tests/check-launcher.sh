@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The shipped program runs on a bare Windows and starts lean: it imports Windows' own DLLs only, loads
-# DirectDraw, the file dialog and the shell on first use, and stays within 384 KiB. Its manifest declares it
+# DirectDraw, the file dialog, the shell and COM on first use, and stays within 384 KiB. Its manifest declares it
 # aware of the display's scale and asks for nothing else: no execution level, no other common controls.
 # Prints what it imports ("ok: NAME" per DLL), exits non-zero on any breach.
 #   check-launcher.sh OBJDUMP SkvLauncher.exe
@@ -12,8 +12,8 @@ imports=$("$objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name:[[:space:]]
 status=0
 for dll in $imports; do
     case "${dll,,}" in
-    kernel32.dll | user32.dll | gdi32.dll | advapi32.dll | comctl32.dll | ole32.dll | msvcrt.dll) echo "ok: $dll" ;;
-    ddraw.dll | comdlg32.dll | shell32.dll) echo "LOADED AT START: $dll is meant to be loaded on first use" >&2 && status=1 ;;
+    kernel32.dll | user32.dll | gdi32.dll | advapi32.dll | comctl32.dll | msvcrt.dll) echo "ok: $dll" ;;
+    ddraw.dll | comdlg32.dll | shell32.dll | ole32.dll) echo "LOADED AT START: $dll is meant to be loaded on first use" >&2 && status=1 ;;
     *) echo "NOT A SYSTEM DLL: $dll" >&2 && status=1 ;;
     esac
 done

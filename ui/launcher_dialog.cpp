@@ -224,7 +224,7 @@ bool LauncherDialog::FilterLevelCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void LauncherDialog::ChangeGameLocation() {
-    WindowsLocationPlatform platform;
+    WindowsLocationPlatform platform(Handle());
     ::ChangeGameLocation(platform, location_);
 }
 

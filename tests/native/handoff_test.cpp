@@ -1,5 +1,6 @@
 // What the game is told: the level identifiers, the command line and the start-up file "startup.cfg".
 #include "handoff/command_line.h"
+#include "handoff/game_launch.h"
 #include "handoff/startup_config.h"
 #include "levels/level_table.h"
 
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 // Every level of the menu as the game is told about it, and no level for "No Level" or the commands next to
 // the menu's. The level filter records the menu's commands only.
@@ -73,6 +75,37 @@ TEST(BuildCommandLine, TypicalInputs) {
     };
     for (const auto& row : rows)
         EXPECT_EQ(BuildCommandLine(row.Settings, row.Level), row.Expected) << row.Case;
+}
+
+// A shell that gives each start the next of its replies (then Failed); what it is asked and shows is logged.
+struct FakeShell : GameShell {
+    std::vector<ShellStart> Replies;
+    std::string Log;
+    size_t Starts = 0;
+    ShellStart Start(const std::string& file, const std::string& parameters, const char* folder) override {
+        Log += "start " + file + " " + parameters + " in " + (folder ? folder : "the current folder") + " | ";
+        return Starts < Replies.size() ? Replies[Starts++] : ShellStart::Failed;
+    }
+    void ShowStartFailed() override { Log += "failed | "; }
+};
+
+// (A start by the path, by the bare name after it, and the message when both fail, are the real launcher's
+// under Wine, which shows no elevation prompt.)
+TEST(LaunchGame, AttemptsAndMessage) {
+    const struct {
+        const char* Case;
+        std::vector<ShellStart> Replies;
+        bool Started;
+        const char* Log;
+    } rows[] = {
+        {"elevation prompt declined", {ShellStart::Cancelled}, false, "start C:\\G\\Skv.exe -debug in C:\\G\\ | "},
+    };
+    for (const auto& row : rows) {
+        FakeShell shell;
+        shell.Replies = row.Replies;
+        EXPECT_EQ(LaunchGame(shell, "C:\\G\\Skv.exe", "C:\\G\\", "-debug"), row.Started) << row.Case;
+        EXPECT_EQ(shell.Log, row.Log) << row.Case;
+    }
 }
 
 // The high word of an up-down reply whose edit box holds no number in range.

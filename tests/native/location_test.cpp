@@ -53,6 +53,19 @@ TEST(PathParts, FolderNameAndTrailingSeparator) {
     }
 }
 
+// An installer's entry in the long form of a network path; the "\\?\C:\..." form is the real launcher's row.
+TEST(PathParts, UsualFormOfALongPath) {
+    const struct {
+        const char* Path;
+        const char* Usual;
+    } rows[] = {
+        {"\\\\?\\UNC\\server\\share\\Games", "\\\\server\\share\\Games"},
+        {"\\\\.\\C:\\Games", "\\\\.\\C:\\Games"}, // a device path is no long form
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(WithoutLongPathPrefix(row.Path), row.Usual);
+}
+
 // A machine whose installer's entry names a folder without the game, and a user who answers Yes and picks
 // the scripted file. Everything the launcher asks, shows, writes and changes is logged in order.
 class FakeMachine : public LocationPlatform {

@@ -123,7 +123,8 @@ TEST_F(MainDialog, SkyLabelsLevelMenuAndReset) {
 }
 
 // The window menu's About item, the help button, the question of "Location...", the links to the maker's
-// site and the bug report, the logo's cursor and the group captions. The shell's "http" and "mailto"
+// site and the bug report (from a COM apartment of the shell's kind), the logo's cursor and the group
+// captions. The shell's "http" and "mailto"
 // handlers point at the stand-in game meanwhile, so that an address handed over comes back in its report.
 TEST_F(MainDialog, WindowMenuHelpLocationLinksLogoAndGroupCaptions) {
     const std::string report = "C:\\skv-tests\\link-report.txt",
@@ -173,6 +174,11 @@ TEST_F(MainDialog, WindowMenuHelpLocationLinksLogoAndGroupCaptions) {
         }
         Click(window, SKV_ID_BUG_REPORT);
         EXPECT_EQ(handedOver(), "\"mailto:bugs@harbeck-games.example?Subject=Skv Launcher (Beta)\"");
+        // The shell was called from a single-threaded COM apartment, as it asks: this thread is in one now.
+        const HRESULT joined = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        if (SUCCEEDED(joined))
+            CoUninitialize();
+        EXPECT_EQ(joined, RPC_E_CHANGED_MODE);
 
         EXPECT_EQ(Boxes([&] { SendMessageA(window, WM_SYSCOMMAND, SC_CONTEXTHELP, 0); }),
                   std::vector<std::string>{

@@ -214,6 +214,7 @@ Launcher::Launcher(const std::string& exe, const std::string& arguments) {
 
 Launcher::~Launcher() {
     TerminateProcess(process_.hProcess, 99);
+    WaitForSingleObject(process_.hProcess, Allowed(5) * 1000); // gone: the next launcher is no second one
     CloseHandle(process_.hProcess);
 }
 
@@ -222,19 +223,31 @@ std::vector<HWND> Launcher::Windows() const {
 }
 
 HWND Launcher::Window(int id, const std::string& text) {
+    return Find([&](HWND window) { return GetDlgItem(window, id) && Text(window, id) == text; },
+                "showing \"" + text + "\"");
+}
+
+HWND Launcher::Find(const std::function<bool(HWND)>& match, const std::string& what) {
     HWND found = nullptr;
     WaitUntil([&] {
         for (HWND window : Windows())
-            found = GetDlgItem(window, id) && Text(window, id) == text ? window : found;
+            found = match(window) ? window : found;
         return found || WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0;
     });
-    EXPECT_TRUE(found) << "no window showing \"" << text << "\"";
+    EXPECT_TRUE(found) << "no window " << what;
     return found;
 }
 
+HWND Launcher::OpenDialog() {
+    // Told by its file name box: its buttons speak the language of the locale.
+    return Find([](HWND window) { return GetDlgItem(window, 1148) || GetDlgItem(window, 1152); },
+                "with a file name box");
+}
+
 void Launcher::Choose(const std::string& path) {
-    HWND open = Window(IDCANCEL, "Cancel");
-    SetDlgItemTextA(open, GetDlgItem(open, 1148) ? 1148 : 1152, path.c_str()); // the file name box
+    HWND open = OpenDialog();
+    SetDlgItemTextW(open, GetDlgItem(open, 1148) ? 1148 : 1152, // the file name box
+                    std::filesystem::u8path(path).wstring().c_str());
     PostMessageA(open, WM_COMMAND, path.empty() ? IDCANCEL : IDOK, 0);
 }
 

@@ -76,12 +76,16 @@ class Launcher {
     // Its window with the control `id` showing `text` ("Start" for the main dialog; 0xFFFF for a message
     // box's text); nullptr once the time allowed has passed or the launcher has ended.
     HWND Window(int id, const std::string& text);
-    // Types `path` into its "Open" dialog and presses OK, or Cancel when `path` is empty.
+    // Its "Open" dialog; nullptr once the time allowed has passed or the launcher has ended.
+    HWND OpenDialog();
+    // Types `path` (UTF-8) into its "Open" dialog and presses OK, or Cancel when `path` is empty.
     void Choose(const std::string& path);
     // The exit status once it has ended; STILL_ACTIVE while it still runs when the time allowed has passed.
     DWORD ExitCode();
 
   private:
+    // Its first window that `match`es; nullptr once the time allowed has passed or the launcher has ended.
+    HWND Find(const std::function<bool(HWND)>& match, const std::string& what);
     PROCESS_INFORMATION process_{};
 };
 

@@ -1,7 +1,7 @@
 // A game folder named in the language of each Windows players use, carried the whole way: found through
-// the installer's entry, "Display..." and "Start", the files inside that folder and the game started in
-// it. Wine takes a program's code page from its locale, so each row runs this test again in a program of
-// its own under that locale. There the real launcher runs in UTF-8, as its manifest asks; the launcher's
+// the installer's entry, "Display...", chosen again through "Location..." and "Start", the files inside
+// that folder and the game started in it. Wine takes a program's code page from its locale, so each row
+// runs this test again in a program of its own under that locale. There the real launcher runs in UTF-8, as its manifest asks; the launcher's
 // code in this test program runs in the locale's code page, as on a Windows that ignores that setting.
 #include "harness.h"
 
@@ -22,10 +22,15 @@ struct LanguageRow {
 
 // Japanese, Simplified and Traditional Chinese folders whose last character's second byte is 0x5C, the
 // byte of "\"; then Hangul, Cyrillic on Russian Windows, and Cyrillic on Western Windows, whose code page
-// cannot hold it.
+// cannot hold it. Last a long Japanese name: 84 characters, of three bytes each in UTF-8, so that the game's
+// path takes 105 characters but 273 bytes.
 const LanguageRow Rows[] = {
     {"ja_JP", 932, "機能", true}, {"zh_CN", 936, "游戏淺", true}, {"zh_TW", 950, "成功", true},
     {"ko_KR", 949, "게임", true}, {"ru_RU", 1251, "Игры", true},  {"de_DE", 1252, "Скарнвейл", false},
+    {"ja_JP", 932,
+     "長い名前のゲームフォルダ長い名前のゲームフォルダ長い名前のゲームフォルダ長い名前のゲームフォルダ"
+     "長い名前のゲームフォルダ長い名前のゲームフォルダ長い名前のゲームフォルダ",
+     true},
 };
 
 // A fresh game folder of this name, and the installer's entry naming it (in UTF-16, whatever this program's
@@ -75,6 +80,11 @@ TEST(Languages, GameFolderNamedInEachLanguage) {
         folder + "\\Skv.exe | " + folder + " | " +
         Hex(Lines("EXPV 0|CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 0|MOTIONTRACKERVOLUME 1.00|"));
 
+    const std::wstring wide = std::filesystem::u8path(folder).wstring();
+    std::string inCodePage(wide.size() * 4, '\0'); // the folder's name as this program's code page gives it
+    inCodePage.resize(WideCharToMultiByte(row.CodePage, 0, wide.data(), int(wide.size()), inCodePage.data(),
+                                          int(inCodePage.size()), nullptr, nullptr));
+
     // The real launcher, in UTF-8.
     CleanRegistry();
     MakeGameFolder(folder);
@@ -84,16 +94,24 @@ TEST(Languages, GameFolderNamedInEachLanguage) {
         HWND dialog = launcher.Window(IDOK, "Start");
         ASSERT_TRUE(dialog);
         EXPECT_EQ(launcher.Windows(), std::vector<HWND>{dialog}) << "no message beside the dialog";
+        EXPECT_EQ(ValueCount(HKEY_LOCAL_MACHINE, harness::AppPathsKey), -1)
+            << "a game found through the installer's entry is not written back";
         PostMessageA(dialog, WM_COMMAND, SKV_ID_DISPLAY, 0); // its OK writes the video file
         PostMessageA(launcher.Window(IDCANCEL, "Cancel"), WM_COMMAND, IDOK, 0);
         EXPECT_TRUE(WaitUntil([&] { return launcher.Windows() == std::vector<HWND>{dialog}; }));
+        // "Location...", Yes, and the same game chosen in the "Open" dialog: its path is written out whole.
+        PostMessageA(dialog, WM_COMMAND, SKV_ID_LOCATION, 0);
+        PostMessageA(launcher.Window(0xFFFF, "The Current Path is: " + inCodePage + "\\\nDo you want to change it?"),
+                     WM_COMMAND, IDYES, 0);
+        launcher.Choose(folder + "\\Skv.exe");
+        const std::string written = "1:" + inCodePage + "\\Skv.exe" + '\0'; // REG_SZ, as this program reads it
+        WaitUntil([&] { return GetValue(HKEY_LOCAL_MACHINE, harness::AppPathsKey, nullptr) == written; });
+        EXPECT_EQ(GetValue(HKEY_LOCAL_MACHINE, harness::AppPathsKey, nullptr), written);
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
         EXPECT_EQ(launcher.ExitCode(), 0u);
     }
     EXPECT_EQ(GameReport(report), started + " | 32 bytes");
     EXPECT_EQ(FolderEntries(folder), (std::vector<std::string>{"Skv.exe", "Skv_Video.cfg", "startup.cfg"}));
-    EXPECT_EQ(ValueCount(HKEY_LOCAL_MACHINE, harness::AppPathsKey), -1)
-        << "a game found through the installer's entry is not written back";
 
     // The launcher's code in this program's code page: the same when the code page holds the folder's name,
     // else a plain word that names the folder as this Windows gives it, and nothing written.
@@ -104,10 +122,6 @@ TEST(Languages, GameFolderNamedInEachLanguage) {
     GameLocation location;
     LocateResult found = LocateResult::Cancelled;
     const std::vector<std::string> boxes = Boxes([&] { found = LocateGame(platform, location); });
-    const std::wstring wide = std::filesystem::u8path(folder).wstring();
-    std::string inCodePage(wide.size() * 4, '\0'); // the folder's name as this program's code page gives it
-    inCodePage.resize(WideCharToMultiByte(row.CodePage, 0, wide.data(), int(wide.size()), inCodePage.data(),
-                                          int(inCodePage.size()), nullptr, nullptr));
     if (row.CodePageHoldsIt) {
         EXPECT_EQ(found, LocateResult::Found);
         EXPECT_EQ(boxes, std::vector<std::string>());

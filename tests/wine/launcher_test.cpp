@@ -1,17 +1,20 @@
 // The real SkvLauncher.exe, started as a player starts it and driven from outside: finding and moving the
-// game, the first start and "Start" handing over to the game, and a launcher without its window.
+// game, the first start and "Start" handing over to the game, a second launcher, the file's details, and a
+// launcher without its window.
 #include "harness.h"
 
 #include <sstream>
 
 using namespace harness;
 
-// An installer's entry as text ("-" when absent); a value not stored as REG_SZ with its zero shows as such.
+// An installer's entry as text ("-" when absent), "(expandable) " before a REG_EXPAND_SZ one; a value not
+// stored as such a string with its zero shows as such.
 static std::string Entry(const char* key, const char* name) {
     const std::string value = GetValue(HKEY_LOCAL_MACHINE, key, name);
+    const bool expandable = value.substr(0, 2) == "2:";
     return value == "<absent>" ? "-"
-           : value.substr(0, 2) == "1:" && value.back() == '\0' /* REG_SZ */
-               ? value.substr(2, value.size() - 3)
+           : (value.substr(0, 2) == "1:" || expandable) && value.back() == '\0'
+               ? (expandable ? "(expandable) " : "") + value.substr(2, value.size() - 3)
                : "<not a string with its zero: " + value + ">";
 }
 
@@ -21,16 +24,17 @@ static std::string Entries() {
 }
 
 // A session of the real launcher from its first start: the ways to the game, in the order the launcher tries
-// them, and "Location...", with the question naming the current folder and the "Open" dialog; then the
-// options the player sets and "Start", which hands them to the game, started from its folder with its
-// start-up file there, and keeps them. The installer's entries are written only when the game had to be
-// found another way, and for a game chosen through "Location..."; No and Cancel change nothing. When the
-// chosen file is gone by "Start", the bare name "Skv.exe" starts the game found in the current folder,
-// which is the chosen one, with the same command line. An edit box holding no number in range is kept with
-// the error flag (65536 and up) and written as 1.00; choices that need debug mode are kept while it is off,
-// but the game is not told. (A game found through the first entry is the way of every game folder named in
-// another language; that a kept choice is shown again, whatever the profile holds, and that "Close" keeps
-// it, is the main dialog's test.)
+// them (an entry whose name was lost is passed by, one in the long form or to be expanded is used), and
+// "Location...", with the question naming the current folder and the "Open" dialog, which the main dialog
+// waits for; then the options the player sets and "Start", which hands them to the game, started from its
+// folder with its start-up file there, and keeps them. The installer's entries are written only when the
+// game had to be found another way, and for a game chosen through "Location..."; No and Cancel change
+// nothing. When the chosen file is gone by "Start", the bare name "Skv.exe" starts the game found in the
+// current folder, which is the chosen one, with the same command line. An edit box holding no number in
+// range is kept with the error flag (65536 and up) and written as 1.00; choices that need debug mode are
+// kept while it is off, but the game is not told. (A game found through the first entry is the way of every
+// game folder named in another language; that a kept choice is shown again, whatever the profile holds, and
+// that "Close" keeps it, is the main dialog's test.)
 TEST(Launcher, FindsAndMovesTheGameAndHandsItTheOptions) {
     GameFolderOnDisk beside("beside"), without("without"), old("old"), moved("moved");
     DeleteFileA((without.Path + "Skv.exe").c_str());
@@ -43,9 +47,21 @@ TEST(Launcher, FindsAndMovesTheGameAndHandsItTheOptions) {
         return folder + " | " + folder + " | " + exe;
     };
     SetEnvironmentVariableA("SKV_STANDIN_REPORT", report.c_str());
+    // A second launcher, started while `window` of the first is minimised and a window of another program is
+    // in front, restores it, brings `front` (it or a window open in front of it) to the front and ends.
+    const auto second = [](HWND window, HWND front) {
+        ShowWindow(window, SW_MINIMIZE);
+        HWND other = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, 0, 0, 0, 0);
+        SetForegroundWindow(other);
+        Launcher another;
+        EXPECT_EQ(another.ExitCode(), 0u);
+        EXPECT_FALSE(IsIconic(window));
+        EXPECT_EQ(GetForegroundWindow(), front);
+        DestroyWindow(other);
+    };
     const struct {
         const char* Case;
-        std::string GamePath, AppPath; // the installer's entries; "-" for none
+        std::string GamePath, AppPath; // the installer's entries, "-" for none; with "%" stored as REG_EXPAND_SZ
         std::string Exe;               // the launcher started
         int Answer;                    // to "Location...", when it is pressed
         std::string Chosen;            // typed into the "Open" dialog; "" cancels
@@ -56,6 +72,7 @@ TEST(Launcher, FindsAndMovesTheGameAndHandsItTheOptions) {
         uint32_t Level = 32773;        // "Level 3 - Velmaro"
         const char* Params = "-n Quent03";
         const char* StartupCfg = "EXPV 0|CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 0|MOTIONTRACKERVOLUME 1.00|";
+        bool SecondLauncher = false; // started at the "Open" dialog and with the About box open
     } rows[] = {
         // clang-format off
         {"the second entry", "", O, LauncherExe, 0, "", O + "Skv.exe", " | " + O + " | -", "Debug=1 "
@@ -71,7 +88,9 @@ TEST(Launcher, FindsAndMovesTheGameAndHandsItTheOptions) {
          nullptr, 32808, "-debug -lcpt -n Orv-dm-coop", "EXPV 0|CROUCHMODE 1|EXTRAPOLATE_MOVEMENT 0|"
          "MOTIONTRACKERVOLUME 0.07|SKY_RED 50|SKY_GREEN 50|SKY_BLUE 60|MOTIONTRACKERSPEED 2.50|"
          "LEANSCALE 0.00|TIMESCALE 4.00|WIREFRAMEMODE 1|SHOWPOLYCOUNT|DOPPLERSHIFT 1|GIVEALLWEAPONS|LIGHT|"},
-        {"chosen", "-", "-", LauncherExe, 0, M + "Game.exe", M + "Game.exe", written(M + "Game.exe")},
+        {"chosen, a second launcher meanwhile", "-", "-", LauncherExe, 0, M + "Game.exe", M + "Game.exe",
+         written(M + "Game.exe"), "Crouchmode=1 TrackerVolume=50", nullptr, 32773, "-n Quent03", "EXPV 0|"
+         "CROUCHMODE 1|EXTRAPOLATE_MOVEMENT 0|MOTIONTRACKERVOLUME 0.50|", true},
         {"not chosen", W, "-", LauncherExe, 0, "", "", W + " | - | -"},
         {"moved", o, "-", LauncherExe, IDYES, M + "Skv.exe", M + "Skv.exe", written(M + "Skv.exe")},
         {"moved, gone by Start", O, "-", LauncherExe, IDYES, M + "Game.exe", M + "Skv.exe",
@@ -80,7 +99,12 @@ TEST(Launcher, FindsAndMovesTheGameAndHandsItTheOptions) {
          "LoadZimmit=1 GodMode=1 TrackerVolume=abc TrackerSpeed=1601 TimeScale= LeanScale=-1 Debug=0",
          "LoadBots=1 LoadZimmit=1 GodMode=1 TrackerVolume=65636 TrackerSpeed=65636 TimeScale=65636 "
          "LeanScale=65636", SKV_CMD_NO_LEVEL, ""},
-        {"not moved: Open cancelled", o, "-", LauncherExe, IDYES, "", O + "Skv.exe", o + " | - | -"},
+        {"not moved: Open cancelled; the first entry expanded", "%SystemDrive%\\skv-tests\\old", "-", LauncherExe,
+         IDYES, "", O + "Skv.exe", "(expandable) %SystemDrive%\\skv-tests\\old | - | -"},
+        {"a lost name, then the second entry in its long form", "C:\\skv-tests\\??", "\\\\?\\" + o, LauncherExe, 0,
+         "", O + "Skv.exe", "C:\\skv-tests\\?? | \\\\?\\" + o + " | -"},
+        {"a lost name, the game beside the launcher", "C:\\skv-tests\\??", "-", B + "SkvLauncher.exe", 0, "",
+         B + "Skv.exe", written(B + "Skv.exe")},
         // clang-format on
     };
     for (const auto& row : rows) {
@@ -91,14 +115,17 @@ TEST(Launcher, FindsAndMovesTheGameAndHandsItTheOptions) {
             DeleteFileA((folder + "startup.cfg").c_str());
         CopyFileA(StandinExe, (M + "Game.exe").c_str(), FALSE);
         if (row.GamePath != "-")
-            SetString(HKEY_LOCAL_MACHINE, GameKey, "Path", row.GamePath);
+            SetValue(HKEY_LOCAL_MACHINE, GameKey, "Path",
+                     row.GamePath.find('%') != std::string::npos ? REG_EXPAND_SZ : REG_SZ, row.GamePath + '\0');
         if (row.AppPath != "-")
             SetString(HKEY_LOCAL_MACHINE, AppPathsKey, "Path", row.AppPath);
         Launcher launcher(row.Exe, "-debug -n Ossary"); // arguments are ignored
         if (!row.Answer && (row.Started.empty() || !row.Chosen.empty())) {
-            PostMessageA(launcher.Window(0xFFFF, "ERROR: Cannot find Skarnvale on your computer.\nPlease "
-                                                 "locate the file 'SKV.EXE' in the following Dialog."),
-                         WM_COMMAND, IDOK, 0);
+            HWND box = launcher.Window(0xFFFF, "ERROR: Cannot find Skarnvale on your computer.\nPlease locate "
+                                               "the file 'SKV.EXE' in the following Dialog.");
+            if (row.SecondLauncher)
+                second(box, box);
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
             launcher.Choose(row.Chosen);
         }
         if (row.Started.empty()) {
@@ -119,15 +146,24 @@ TEST(Launcher, FindsAndMovesTheGameAndHandsItTheOptions) {
             items += "|" + std::string(text, text + wcslen(text));
         EXPECT_EQ(items, "|Full textures|Only objects|Only environment|No textures");
         Type(dialog, row.Typed);
+        if (row.SecondLauncher) { // with the About box open
+            PostMessageA(dialog, WM_COMMAND, SKV_ID_ABOUT, 0);
+            HWND about = launcher.Window(SKV_ID_LOGO, "http://www.harbeck-games.example/");
+            second(dialog, about);
+            PostMessageA(about, WM_COMMAND, IDOK, 0);
+        }
         if (row.Answer) {
             PostMessageA(dialog, WM_COMMAND, SKV_ID_LOCATION, 0);
             PostMessageA(launcher.Window(0xFFFF, "The Current Path is: " + O + "\nDo you want to change it?"),
                          WM_COMMAND, row.Answer, 0); // Yes/No and the question icon: the main dialog's test
-            if (row.Answer == IDYES)
+            if (row.Answer == IDYES) {
+                launcher.OpenDialog();
+                EXPECT_FALSE(IsWindowEnabled(dialog)) << "the main dialog waits for the \"Open\" dialog";
                 launcher.Choose(row.Chosen);
+            }
             // The entries are written once the "Open" dialog has gone.
             EXPECT_TRUE(WaitUntil([&] { return launcher.Windows() == std::vector<HWND>{dialog}; }));
-            WaitUntil([&] { return Entries() == row.EntriesAfter; }, 5000);
+            WaitUntil([&] { return Entries() == row.EntriesAfter; });
         }
         EXPECT_EQ(Entries(), row.EntriesAfter);
         if (row.Started != row.Chosen)
@@ -147,6 +183,33 @@ TEST(Launcher, FindsAndMovesTheGameAndHandsItTheOptions) {
             EXPECT_EQ(FileContents(other + "startup.cfg") != "<absent>", other == folder + "\\") << other;
         ExpectStored(row.Stored ? row.Stored : row.Typed);
     }
+}
+
+// What Windows shows among SkvLauncher.exe's details, in their language as Windows picks it: description,
+// versions (the file's in numbers too), the maker and copyright line of the About box, the file's name.
+TEST(Launcher, DetailsOfTheFile) {
+    DWORD unused = 0;
+    std::string info(GetFileVersionInfoSizeA(LauncherExe, &unused), '\0');
+    ASSERT_TRUE(GetFileVersionInfoA(LauncherExe, 0, DWORD(info.size()), info.data()));
+    const auto query = [&](const std::string& path) {
+        WORD* found = nullptr;
+        UINT size = 0;
+        return VerQueryValueA(info.data(), path.c_str(), reinterpret_cast<void**>(&found), &size) ? found : nullptr;
+    };
+    const WORD* language = query("\\VarFileInfo\\Translation"); // language, code page
+    const WORD* fixed = query("\\"); // two DWORDs, then the file version's high and low DWORD
+    ASSERT_TRUE(language && fixed);
+    char text[40];
+    snprintf(text, sizeof text, "%u.%u.%u.%u", fixed[5], fixed[4], fixed[7], fixed[6]);
+    EXPECT_STREQ(text, "0.2.0.0") << "the file version in numbers";
+    snprintf(text, sizeof text, "\\StringFileInfo\\%04x%04x\\", language[0], language[1]);
+    const std::pair<const char*, const char*> rows[] = {
+        {"FileDescription", "Skarnvale Launcher"}, {"ProductVersion", "BETA 2"}, {"FileVersion", "0.2.0.0"},
+        {"CompanyName", "Harbeck Interactive"},    {"LegalCopyright", "Copyright (C) 2026 Harbeck Interactive"},
+        {"OriginalFilename", "SkvLauncher.exe"},
+    };
+    for (const auto& [name, shown] : rows)
+        EXPECT_STREQ(reinterpret_cast<const char*>(query(text + std::string(name))), shown) << name;
 }
 
 // A launcher whose window cannot open (here: started with no display to open it on) ends with a failure
