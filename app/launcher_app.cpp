@@ -18,9 +18,8 @@ bool LauncherApp::InitInstance() {
     }
 
     Enable3dControls();
-    // The profile sits directly in HKEY_CURRENT_USER\Software\Harbeck\Skv Launcher: no profile-name level.
-    SetRegistryKey(SKV_STR_REGISTRY_KEY);
-    SetProfileName("");
+    // The profile sits directly in HKEY_CURRENT_USER\Software\Harbeck\Skv Launcher.
+    profileKey_ = LoadResourceString(SKV_STR_REGISTRY_KEY);
     location_ = GameLocation();
 
     WindowsLocationPlatform platform;
@@ -36,7 +35,7 @@ bool LauncherApp::InitInstance() {
         return false;
     }
 
-    LauncherDialog dialog(location_);
+    LauncherDialog dialog(location_, profileKey_);
     if (dialog.DoModal() == -1)
         return EndWithError("ERROR: Cannot open the launcher's window.");
     return false;

@@ -1,5 +1,5 @@
-// The application object: process start-up, the application title, the profile's registry place,
-// the main window and the counted wait cursor.
+// The application object: process start-up, the application title, the main window and the counted wait
+// cursor.
 #pragma once
 
 #include <windows.h>
@@ -26,12 +26,6 @@ class Application {
     HINSTANCE Instance() const { return instance_; }
     const std::string& Title() const { return title_; }
 
-    // The profile lives in HKEY_CURRENT_USER\Software\<registry key>\<profile name>.
-    void SetRegistryKey(UINT stringId);
-    void SetProfileName(const std::string& name) { profileName_ = name; }
-    const std::string& RegistryKey() const { return registryKey_; }
-    const std::string& ProfileName() const { return profileName_; }
-
     HWND MainWindow() const { return mainWindow_; }
     void SetMainWindow(HWND window) { mainWindow_ = window; }
 
@@ -54,8 +48,6 @@ class Application {
   private:
     HINSTANCE instance_ = nullptr;
     std::string title_;
-    std::string registryKey_;
-    std::string profileName_;
     HWND mainWindow_ = nullptr;
     int waitCount_ = 0;
     int exitCode_ = 0;

@@ -23,7 +23,7 @@ class MainDialog : public ::testing::Test {
     void SetUp() override { CleanRegistry(); }
     // Runs a fresh dialog with `body`; it is ended without saving.
     void Run(const std::function<void(HWND)>& body) {
-        LauncherDialog fresh(location);
+        LauncherDialog fresh(location, LauncherProfile);
         RunModally(fresh, body);
     }
     GameLocation location; // the dialog's game
@@ -262,7 +262,7 @@ TEST(Profile, AnyStoredDataLoadsAsANumberOrTheDefault) {
             if (!named)
                 SetValue(HKEY_CURRENT_USER, ProfileKey, option.Name, row.Type, row.Stored);
         GameLocation location;
-        LauncherDialog dialog(location);
+        LauncherDialog dialog(location, LauncherProfile);
         RunModally(dialog, [&](HWND window) {
             ExpectShown(window, row.Loaded == "=" ? row.Stored : row.Loaded);
             Click(window, IDCANCEL);
@@ -426,7 +426,7 @@ static std::string PictureInFrame(HWND dialog, HWND control, RECT frame) {
 static std::string Look() {
     std::string look;
     GameLocation location;
-    LauncherDialog main(location);
+    LauncherDialog main(location, LauncherProfile);
     RunModally(main, [&](HWND window) {
         RECT outer{}, banner{};
         GetWindowRect(window, &outer);

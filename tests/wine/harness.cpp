@@ -430,8 +430,6 @@ int testStatus = 1;
 class TestApplication : public Application {
   protected:
     bool InitInstance() override {
-        SetRegistryKey(SKV_STR_REGISTRY_KEY);
-        SetProfileName("");
         const UINT_PTR timer = SetTimer(nullptr, 0, 10, harness::Tick);
         testStatus = RUN_ALL_TESTS();
         KillTimer(nullptr, timer);
