@@ -9,12 +9,12 @@
 
 class LauncherApp : public Application {
   protected:
-    // The start-up sequence: profile key, game location, then the main dialog. Always false: the
-    // process ends when the dialog has closed.
-    bool InitInstance() override;
+    // The start-up sequence: profile key, game location, then the main dialog. The process ends when the
+    // dialog has closed.
+    void InitInstance() override;
 
   private:
-    bool EndWithError(const std::string& text);
+    void EndWithError(const std::string& text);
 
     // Where the options are kept: HKEY_CURRENT_USER\Software\<profileKey_>, from the string table.
     std::string profileKey_;

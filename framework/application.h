@@ -38,12 +38,10 @@ class Application {
     // application object ends.
     void EnterComApartment() { comApartment_.Enter(); }
 
-    // Three-dimensional dialog controls: the system draws them itself, so there is nothing to switch on.
-    bool Enable3dControls() { return true; }
-
   protected:
-    // The start-up sequence; false ends the process without a message loop.
-    virtual bool InitInstance() = 0;
+    // The start-up sequence: everything the program does happens in it, and the process ends when it
+    // returns (no message loop runs outside the program's own dialogs).
+    virtual void InitInstance() = 0;
 
   private:
     HINSTANCE instance_ = nullptr;
