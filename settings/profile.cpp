@@ -13,8 +13,7 @@ LauncherSettings LoadSettings(const std::string& profileKey) {
     const ProfileValue* values = ProfileValues();
     for (int i = 0; i < ProfileValueCount; ++i) {
         const ProfileValue& value = values[i];
-        int32_t& field = settings.*value.Field;
-        field = LoadedValue(value, profile.GetInt(value.Name, value.Default), field);
+        settings.*value.Field = LoadedValue(value, profile.GetInt(value.Name, value.Default));
     }
     return settings;
 }
