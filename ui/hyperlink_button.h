@@ -49,6 +49,8 @@ class HyperlinkButton : public Control {
     std::optional<LRESULT> OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    std::string Caption() const;
+    // The rectangle the caption takes from the top-left corner of `area`: as high as its extent in `dc`'s
+    // font, and 2 px wider.
+    RECT TextRect(HDC dc, RECT area) const;
     void TrackHover(POINT point);
 };
