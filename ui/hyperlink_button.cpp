@@ -2,24 +2,19 @@
 
 #include <windowsx.h>
 
-#include <utility>
-
 #include "framework/application.h"
 #include "framework/handles.h"
 #include "framework/loaded_on_demand.h"
 #include "framework/window_text.h"
 
-HyperlinkButton::HyperlinkButton(std::string url, std::string parameters)
-    : Url(std::move(url)), Parameters(std::move(parameters)), BackgroundColor(GetSysColor(COLOR_BTNFACE)) {}
+HyperlinkButton::HyperlinkButton() : BackgroundColor(GetSysColor(COLOR_BTNFACE)) {}
 
 HyperlinkButton::~HyperlinkButton() = default;
 
 COLORREF HyperlinkButton::PickColor(UINT action) const {
     if (action == ODA_SELECT)
-        return PressToggle ? VisitedColor : PressedColor;
-    if (Hover)
-        return HoverColor;
-    return Visited ? VisitedColor : NormalColor;
+        return PressToggle ? NormalColor : PressedColor;
+    return Hover ? HoverColor : NormalColor;
 }
 
 RECT HyperlinkButton::TextRect(HDC dc, RECT area) const {
@@ -86,7 +81,6 @@ bool HyperlinkButton::OnReflectedDrawItem(const DRAWITEMSTRUCT& item) {
         case ODA_SELECT:
             PaintLink(dc, textRect);
             PressToggle = !PressToggle;
-            Visited = 1;
             if (focused)
                 DrawFocusRect(dc, &textRect);
             break;
@@ -108,8 +102,7 @@ bool HyperlinkButton::OnReflectedCommand(UINT notifyCode) {
         return false;
     WaitCursor wait;
     // The shell's default action; whether it could open the address is not the link's concern.
-    ShellExecuteOnDemand(Handle(), nullptr, Url.c_str(), Parameters.empty() ? nullptr : Parameters.c_str(),
-                         nullptr, SW_SHOWNORMAL);
+    ShellExecuteOnDemand(Handle(), nullptr, Url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return true;
 }
 
