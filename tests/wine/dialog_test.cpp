@@ -241,8 +241,6 @@ TEST(Profile, AnyStoredDataLoadsAsANumberOrTheDefault) {
         // An up-down's error flag over 50, and far out.
         {REG_DWORD, "WireFrame=65536 TrackerVolume=65586 TrackerSpeed=65586 TimeScale=65586 LeanScale=65586 "
          "SkyRed=-2147483648 SkyGreen=2147483647 SkyBlue=65596", ""},
-        {REG_DWORD, Dword(5), allOn + "TrackerVolume=5 TrackerSpeed=5 TimeScale=5 LeanScale=5 SkyRed=5 "
-         "SkyGreen=5 SkyBlue=5"},
         {REG_DWORD, Dword(0xFFFFFFFF), allOn},
         {REG_BINARY, Dword(3), allOn + "WireFrame=3 TrackerVolume=3 TrackerSpeed=3 TimeScale=3 LeanScale=3 "
          "SkyRed=3 SkyGreen=3 SkyBlue=3"},
