@@ -8,19 +8,17 @@
 // The one application object, constructed before start-up runs.
 LauncherApp TheLauncherApp;
 
-bool LauncherApp::InitInstance() {
+void LauncherApp::InitInstance() {
     // One launcher at a time: a second one, say from a second double-click, shows the first one's window and
     // ends without a word, so that the two can never overwrite each other's options.
     const SingleInstance instance("Local\\Harbeck.SkvLauncher");
     if (!instance.IsFirst()) {
         instance.ShowFirst();
-        return false;
+        return;
     }
 
-    Enable3dControls();
-    // The profile sits directly in HKEY_CURRENT_USER\Software\Harbeck\Skv Launcher: no profile-name level.
-    SetRegistryKey(SKV_STR_REGISTRY_KEY);
-    SetProfileName("");
+    // The profile sits directly in HKEY_CURRENT_USER\Software\Harbeck\Skv Launcher.
+    profileKey_ = LoadResourceString(SKV_STR_REGISTRY_KEY);
     location_ = GameLocation();
 
     WindowsLocationPlatform platform;
@@ -28,24 +26,23 @@ bool LauncherApp::InitInstance() {
     case LocateResult::Found:
         break;
     case LocateResult::Cancelled:
-        return false;
+        return;
     case LocateResult::NoFolder:
-        return EndWithError("ERROR: The location of 'SKV.EXE' names no folder.");
+        EndWithError("ERROR: The location of 'SKV.EXE' names no folder.");
+        return;
     case LocateResult::Unusable:
         SetExitCode(1); // the user has been told why
-        return false;
+        return;
     }
 
-    LauncherDialog dialog(location_);
+    LauncherDialog dialog(location_, profileKey_);
     if (dialog.DoModal() == -1)
-        return EndWithError("ERROR: Cannot open the launcher's window.");
-    return false;
+        EndWithError("ERROR: Cannot open the launcher's window.");
 }
 
 // A start-up that cannot go on says why and ends with a failure status: ending without a word would look
 // to the player as if nothing happened, and to a caller as a success.
-bool LauncherApp::EndWithError(const std::string& text) {
+void LauncherApp::EndWithError(const std::string& text) {
     AppMessageBox(text, MB_OK | MB_ICONERROR);
     SetExitCode(1);
-    return false;
 }

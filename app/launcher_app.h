@@ -1,5 +1,5 @@
 // The launcher's application object: it finds the game and runs the main dialog, and owns the game's
-// location for the process's whole life.
+// location and the profile's key for the process's whole life.
 #pragma once
 
 #include <string>
@@ -9,12 +9,14 @@
 
 class LauncherApp : public Application {
   protected:
-    // The start-up sequence: profile place, game location, then the main dialog. Always false: the
-    // process ends when the dialog has closed.
-    bool InitInstance() override;
+    // The start-up sequence: profile key, game location, then the main dialog. The process ends when the
+    // dialog has closed.
+    void InitInstance() override;
 
   private:
-    bool EndWithError(const std::string& text);
+    void EndWithError(const std::string& text);
 
+    // Where the options are kept: HKEY_CURRENT_USER\Software\<profileKey_>, from the string table.
+    std::string profileKey_;
     GameLocation location_;
 };

@@ -40,11 +40,6 @@ int Application::Run(HINSTANCE instance) {
     return exitCode_;
 }
 
-void Application::SetRegistryKey(UINT stringId) {
-    registryKey_ = LoadResourceString(stringId);
-    profileName_ = title_;
-}
-
 void Application::BeginWaitCursor() {
     if (waitCount_++ == 0)
         restoreCursor_ = SetCursor(LoadCursor(nullptr, IDC_WAIT));

@@ -1,5 +1,5 @@
-// The application object: process start-up, the application title, the profile's registry place,
-// the main window and the counted wait cursor.
+// The application object: process start-up, the application title, the main window and the counted wait
+// cursor.
 #pragma once
 
 #include <windows.h>
@@ -26,12 +26,6 @@ class Application {
     HINSTANCE Instance() const { return instance_; }
     const std::string& Title() const { return title_; }
 
-    // The profile lives in HKEY_CURRENT_USER\Software\<registry key>\<profile name>.
-    void SetRegistryKey(UINT stringId);
-    void SetProfileName(const std::string& name) { profileName_ = name; }
-    const std::string& RegistryKey() const { return registryKey_; }
-    const std::string& ProfileName() const { return profileName_; }
-
     HWND MainWindow() const { return mainWindow_; }
     void SetMainWindow(HWND window) { mainWindow_ = window; }
 
@@ -44,18 +38,14 @@ class Application {
     // application object ends.
     void EnterComApartment() { comApartment_.Enter(); }
 
-    // Three-dimensional dialog controls: the system draws them itself, so there is nothing to switch on.
-    bool Enable3dControls() { return true; }
-
   protected:
-    // The start-up sequence; false ends the process without a message loop.
-    virtual bool InitInstance() = 0;
+    // The start-up sequence: everything the program does happens in it, and the process ends when it
+    // returns (no message loop runs outside the program's own dialogs).
+    virtual void InitInstance() = 0;
 
   private:
     HINSTANCE instance_ = nullptr;
     std::string title_;
-    std::string registryKey_;
-    std::string profileName_;
     HWND mainWindow_ = nullptr;
     int waitCount_ = 0;
     int exitCode_ = 0;

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "framework/application.h"
+#include "framework/window_text.h"
 
 namespace {
 // Dialog initialisation data (resource type 240) names list messages by their old numbers.
@@ -57,16 +58,10 @@ void DataExchange::ComboIndex(int id, int32_t& field) {
 }
 
 void DataExchange::Text(int id, std::string& field) {
-    HWND item = Item(id);
-    if (!saving_) {
-        SetWindowTextA(item, field.c_str());
-        return;
-    }
-    int length = GetWindowTextLengthA(item);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    length = GetWindowTextA(item, text.data(), length + 1);
-    text.resize(static_cast<size_t>(std::max(length, 0)));
-    field = text;
+    if (saving_)
+        field = WindowText(Item(id));
+    else
+        SetWindowTextA(Item(id), field.c_str());
 }
 
 void DataExchange::Reading(int id, UINT query, int32_t& field) {

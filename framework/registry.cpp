@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 
-#include "framework/application.h"
 #include "framework/growing_buffer.h"
 
 namespace {
@@ -63,19 +62,17 @@ RegistryKey CreateLevel(RegistryKey parent, const std::string& part) {
 
 // The section's key, created on the way down (so merely reading makes the empty key on a first run);
 // empty when any level cannot be opened or created.
-RegistryKey OpenSection(const char* section) {
+RegistryKey OpenSection(const std::string& profileKey, const char* section) {
     RegistryKey software;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, ProfileAccess, software.Receive()) != ERROR_SUCCESS)
         return RegistryKey();
-    const Application& application = Application::Current();
-    RegistryKey key = CreateLevel(std::move(software), application.RegistryKey());
-    key = CreateLevel(std::move(key), application.ProfileName());
-    return CreateLevel(std::move(key), section ? section : "");
+    return CreateLevel(CreateLevel(std::move(software), profileKey), section ? section : "");
 }
 
 } // namespace
 
-ProfileSectionKey::ProfileSectionKey(const char* section) : key_(OpenSection(section)) {}
+ProfileSectionKey::ProfileSectionKey(const std::string& profileKey, const char* section)
+    : key_(OpenSection(profileKey, section)) {}
 
 int32_t ProfileSectionKey::GetInt(const char* valueName, int32_t defaultValue) const {
     if (!key_)

@@ -50,21 +50,26 @@ bool InRange(const ProfileValue& value, int32_t number) {
     return number >= value.Min && number <= value.Max;
 }
 
+// A switch is on for any non-zero number, and is kept as 1.
+int32_t SwitchValue(int32_t number) {
+    return number != 0 ? 1 : 0;
+}
+
 } // namespace
 
 const ProfileValue* ProfileValues() {
     return Values;
 }
 
-int32_t LoadedValue(const ProfileValue& value, int32_t stored, int32_t current) {
+int32_t LoadedValue(const ProfileValue& value, int32_t stored) {
     if (value.Kind == ValueKind::Switch)
-        return stored != 0 ? 1 : current;
+        return SwitchValue(stored);
     return InRange(value, stored) ? stored : value.Default;
 }
 
 int32_t SavedValue(const ProfileValue& value, int32_t held) {
     if (value.Kind == ValueKind::Switch)
-        return held != 0 ? 1 : 0;
+        return SwitchValue(held);
     return held;
 }
 

@@ -44,9 +44,9 @@ struct ProfileValue {
 constexpr int ProfileValueCount = 26;
 const ProfileValue* ProfileValues(); // array of ProfileValueCount
 
-// What loading makes of a stored number (signed 32-bit compare): a switch is 1 when non-zero and keeps
-// `current` when 0; any other value outside its range is its default (never clamped).
-int32_t LoadedValue(const ProfileValue& value, int32_t stored, int32_t current);
+// What loading makes of a stored number (signed 32-bit compare): a switch is 1 when non-zero, else 0; any
+// other value outside its range is its default (never clamped).
+int32_t LoadedValue(const ProfileValue& value, int32_t stored);
 
 // What saving stores: a switch 1 when non-zero, else 0; any other value as held (a scaled option's whole
 // up-down reply).

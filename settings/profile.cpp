@@ -7,20 +7,19 @@ namespace {
 constexpr const char* ProfileSection = "";
 } // namespace
 
-LauncherSettings LoadSettings() {
+LauncherSettings LoadSettings(const std::string& profileKey) {
     LauncherSettings settings;
-    const ProfileSectionKey profile(ProfileSection); // opened once for all the values
+    const ProfileSectionKey profile(profileKey, ProfileSection); // opened once for all the values
     const ProfileValue* values = ProfileValues();
     for (int i = 0; i < ProfileValueCount; ++i) {
         const ProfileValue& value = values[i];
-        int32_t& field = settings.*value.Field;
-        field = LoadedValue(value, profile.GetInt(value.Name, value.Default), field);
+        settings.*value.Field = LoadedValue(value, profile.GetInt(value.Name, value.Default));
     }
     return settings;
 }
 
-void SaveSettings(const LauncherSettings& settings) {
-    const ProfileSectionKey profile(ProfileSection); // opened once for all the values
+void SaveSettings(const std::string& profileKey, const LauncherSettings& settings) {
+    const ProfileSectionKey profile(profileKey, ProfileSection); // opened once for all the values
     const ProfileValue* values = ProfileValues();
     for (int i = 0; i < ProfileValueCount; ++i)
         profile.WriteInt(values[i].Name, SavedValue(values[i], settings.*values[i].Field));

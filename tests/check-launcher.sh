@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The shipped program runs on a bare Windows and starts lean: it imports Windows' own DLLs only, loads
 # DirectDraw, the file dialog, the shell and COM on first use, and stays within 384 KiB. Its manifest declares it
-# aware of the display's scale and asks for nothing else: no execution level, no other common controls.
+# aware of the display's scale and sets its code page to UTF-8, and asks for nothing else: no execution level,
+# no other common controls.
 # Prints what it imports ("ok: NAME" per DLL), exits non-zero on any breach.
 #   check-launcher.sh OBJDUMP SkvLauncher.exe
 set -euo pipefail
@@ -19,5 +20,6 @@ for dll in $imports; do
 done
 [ "$(stat -c %s "$program")" -le $((384 * 1024)) ] || { echo "TOO BIG: over 384 KiB" >&2 && status=1; }
 grep -aq '>true</dpiAware>' "$program" || { echo "NOT DECLARED AWARE OF THE DISPLAY'S SCALE" >&2 && status=1; }
-grep -aqE 'trustInfo|<dependency' "$program" && echo "MANIFEST ASKS FOR MORE THAN SCALE AWARENESS" >&2 && status=1
+grep -aq '>UTF-8</activeCodePage>' "$program" || { echo "CODE PAGE NOT SET TO UTF-8" >&2 && status=1; }
+grep -aqE 'trustInfo|<dependency' "$program" && echo "MANIFEST ASKS FOR MORE THAN SCALE AWARENESS AND UTF-8" >&2 && status=1
 exit $status

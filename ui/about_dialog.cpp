@@ -7,12 +7,6 @@ AboutDialog::AboutDialog(HWND parent) : Dialog(SKV_DLG_ABOUT, parent) {}
 
 AboutDialog::~AboutDialog() = default;
 
-const MessageMap* AboutDialog::GetMessageMap() const {
-    // Nothing of its own: OK, Cancel and the link's click take the base routing.
-    static const MessageMap map{Dialog::GetMessageMap(), nullptr, 0};
-    return &map;
-}
-
 void AboutDialog::DoDataExchange(DataExchange& exchange) {
     Dialog::DoDataExchange(exchange);
     exchange.Attach(SKV_ID_LOGO, webSiteLink_);

@@ -12,7 +12,6 @@ class AboutDialog : public Dialog {
     ~AboutDialog() override;
 
   protected:
-    const MessageMap* GetMessageMap() const override;
     void DoDataExchange(DataExchange& exchange) override;
     BOOL OnInitDialog() override;
 

@@ -2,37 +2,32 @@
 
 #include <windowsx.h>
 
-#include <utility>
-
 #include "framework/application.h"
 #include "framework/handles.h"
 #include "framework/loaded_on_demand.h"
+#include "framework/window_text.h"
 
-HyperlinkButton::HyperlinkButton(std::string url, std::string parameters)
-    : Url(std::move(url)), Parameters(std::move(parameters)), BackgroundColor(GetSysColor(COLOR_BTNFACE)) {}
+HyperlinkButton::HyperlinkButton() : BackgroundColor(GetSysColor(COLOR_BTNFACE)) {}
 
 HyperlinkButton::~HyperlinkButton() = default;
 
-std::string HyperlinkButton::Caption() const {
-    int length = GetWindowTextLengthA(Handle());
-    if (length <= 0)
-        return std::string();
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    length = GetWindowTextA(Handle(), text.data(), length + 1);
-    text.resize(static_cast<size_t>(length > 0 ? length : 0));
-    return text;
-}
-
 COLORREF HyperlinkButton::PickColor(UINT action) const {
     if (action == ODA_SELECT)
-        return PressToggle ? VisitedColor : PressedColor;
-    if (Hover)
-        return HoverColor;
-    return Visited ? VisitedColor : NormalColor;
+        return PressToggle ? NormalColor : PressedColor;
+    return Hover ? HoverColor : NormalColor;
+}
+
+RECT HyperlinkButton::TextRect(HDC dc, RECT area) const {
+    const std::string caption = WindowText(Handle());
+    SIZE extent{};
+    GetTextExtentPointA(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+    area.right = area.left + extent.cx + 2;
+    area.bottom = area.top + extent.cy;
+    return area;
 }
 
 void HyperlinkButton::PaintLink(HDC dc, const RECT& textRect) const {
-    std::string caption = Caption();
+    const std::string caption = WindowText(Handle());
     SetBkMode(dc, TRANSPARENT);
     RECT fill{textRect.left, textRect.top, textRect.right + 2, textRect.bottom};
     // A solid fill the way the old drawing contexts did it: an opaque empty text output.
@@ -58,16 +53,13 @@ void HyperlinkButton::RepaintLink(HDC dc, const RECT& textRect, COLORREF color) 
 }
 
 bool HyperlinkButton::HitTestText(POINT point, RECT& textRect) const {
-    std::string caption = Caption();
-    SIZE extent{};
+    RECT client{};
+    GetClientRect(Handle(), &client);
     {
         WindowDC dc(Handle());
         GdiSelection fontSelection(dc.Get(), reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT)));
-        GetTextExtentPointA(dc.Get(), caption.c_str(), static_cast<int>(caption.size()), &extent);
+        textRect = TextRect(dc.Get(), client);
     }
-    GetClientRect(Handle(), &textRect);
-    textRect.right = textRect.left + extent.cx + 2;
-    textRect.bottom = textRect.top + extent.cy;
     return PtInRect(&textRect, point) != FALSE;
 }
 
@@ -75,15 +67,10 @@ bool HyperlinkButton::OnReflectedDrawItem(const DRAWITEMSTRUCT& item) {
     HDC dc = item.hDC;
     COLORREF color = PickColor(item.itemAction);
     PenHandle pen(CreatePen(PS_SOLID, 1, color));
-    RECT textRect = item.rcItem;
-    std::string caption = Caption();
-    SIZE extent{};
-    GetTextExtentPointA(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+    const RECT textRect = TextRect(dc, item.rcItem);
     {
         GdiSelection penSelection(dc, pen.Get());
         COLORREF previousText = SetTextColor(dc, color);
-        textRect.right = textRect.left + extent.cx + 2;
-        textRect.bottom = textRect.top + extent.cy;
         bool focused = (item.itemState & ODS_FOCUS) != 0;
         switch (item.itemAction) {
         case ODA_DRAWENTIRE:
@@ -94,7 +81,6 @@ bool HyperlinkButton::OnReflectedDrawItem(const DRAWITEMSTRUCT& item) {
         case ODA_SELECT:
             PaintLink(dc, textRect);
             PressToggle = !PressToggle;
-            Visited = 1;
             if (focused)
                 DrawFocusRect(dc, &textRect);
             break;
@@ -116,8 +102,7 @@ bool HyperlinkButton::OnReflectedCommand(UINT notifyCode) {
         return false;
     WaitCursor wait;
     // The shell's default action; whether it could open the address is not the link's concern.
-    ShellExecuteOnDemand(Handle(), nullptr, Url.c_str(), Parameters.empty() ? nullptr : Parameters.c_str(),
-                         nullptr, SW_SHOWNORMAL);
+    ShellExecuteOnDemand(Handle(), nullptr, Url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return true;
 }
 

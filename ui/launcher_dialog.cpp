@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <utility>
 
 #include "framework/application.h"
 #include "handoff/game_start.h"
@@ -33,9 +34,10 @@ bool IsGroupBox(int id) {
 }
 } // namespace
 
-LauncherDialog::LauncherDialog(GameLocation& location)
-    : Dialog(SKV_DLG_MAIN, nullptr), location_(location), skyRedText_(std::to_string(SkyRedDefault)),
-      skyGreenText_(std::to_string(SkyGreenDefault)), skyBlueText_(std::to_string(SkyBlueDefault)),
+LauncherDialog::LauncherDialog(GameLocation& location, std::string profileKey)
+    : Dialog(SKV_DLG_MAIN, nullptr), location_(location), profileKey_(std::move(profileKey)),
+      skyRedText_(std::to_string(SkyRedDefault)), skyGreenText_(std::to_string(SkyGreenDefault)),
+      skyBlueText_(std::to_string(SkyBlueDefault)),
       windowIcon_(LoadIconA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_ICON_APP))) {}
 
 LauncherDialog::~LauncherDialog() = default;
@@ -145,7 +147,7 @@ BOOL LauncherDialog::OnInitDialog() {
     timeScaleSpin_.SetRange(TimeScaleMin, TimeScaleMax);
     leanScaleSpin_.SetRange(LeanScaleMin, LeanScaleMax);
 
-    settings_ = LoadSettings();
+    settings_ = LoadSettings(profileKey_);
     ShowNumericOptions();
     UpdateData(false);
     UpdateSkyLabels();
@@ -188,7 +190,7 @@ void LauncherDialog::ShowNumericOptions() {
 // "Start": the options are kept before anything can fail, so they survive a game that does not start.
 void LauncherDialog::StartGame() {
     UpdateData(true);
-    SaveSettings(settings_);
+    SaveSettings(profileKey_, settings_);
     if (HandOverToGame(location_.ExePath, location_.Folder, settings_, levelCommand_))
         Dialog::OnOK();
 }
@@ -196,7 +198,7 @@ void LauncherDialog::StartGame() {
 // "Close", Esc and the close box keep the options and start nothing.
 void LauncherDialog::CloseLauncher() {
     UpdateData(true);
-    SaveSettings(settings_);
+    SaveSettings(profileKey_, settings_);
     EndDialog(IDCANCEL);
 }
 

@@ -15,8 +15,9 @@
 
 class LauncherDialog : public Dialog {
   public:
-    // The location is the application's: "Location..." changes it, "Start" and "Display..." use it.
-    explicit LauncherDialog(GameLocation& location);
+    // The location is the application's: "Location..." changes it, "Start" and "Display..." use it. The
+    // options are kept in the profile under HKEY_CURRENT_USER\Software\<profileKey>.
+    LauncherDialog(GameLocation& location, std::string profileKey);
     ~LauncherDialog() override;
 
   protected:
@@ -60,6 +61,7 @@ class LauncherDialog : public Dialog {
     std::optional<LRESULT> OnHScroll(const Message& message);
 
     GameLocation& location_;
+    const std::string profileKey_;
     LauncherSettings settings_;
     // The chosen level as a level-menu command; never stored, so every run starts with "No Level".
     uint32_t levelCommand_ = NoLevelCommand;

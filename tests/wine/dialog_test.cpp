@@ -8,7 +8,6 @@
 #include <ddraw.h>
 
 #include <cmath>
-#include <cstdio>
 #include <sstream>
 
 #include "framework/application.h"
@@ -23,7 +22,7 @@ class MainDialog : public ::testing::Test {
     void SetUp() override { CleanRegistry(); }
     // Runs a fresh dialog with `body`; it is ended without saving.
     void Run(const std::function<void(HWND)>& body) {
-        LauncherDialog fresh(location);
+        LauncherDialog fresh(location, LauncherProfile);
         RunModally(fresh, body);
     }
     GameLocation location; // the dialog's game
@@ -242,8 +241,6 @@ TEST(Profile, AnyStoredDataLoadsAsANumberOrTheDefault) {
         // An up-down's error flag over 50, and far out.
         {REG_DWORD, "WireFrame=65536 TrackerVolume=65586 TrackerSpeed=65586 TimeScale=65586 LeanScale=65586 "
          "SkyRed=-2147483648 SkyGreen=2147483647 SkyBlue=65596", ""},
-        {REG_DWORD, Dword(5), allOn + "TrackerVolume=5 TrackerSpeed=5 TimeScale=5 LeanScale=5 SkyRed=5 "
-         "SkyGreen=5 SkyBlue=5"},
         {REG_DWORD, Dword(0xFFFFFFFF), allOn},
         {REG_BINARY, Dword(3), allOn + "WireFrame=3 TrackerVolume=3 TrackerSpeed=3 TimeScale=3 LeanScale=3 "
          "SkyRed=3 SkyGreen=3 SkyBlue=3"},
@@ -262,7 +259,7 @@ TEST(Profile, AnyStoredDataLoadsAsANumberOrTheDefault) {
             if (!named)
                 SetValue(HKEY_CURRENT_USER, ProfileKey, option.Name, row.Type, row.Stored);
         GameLocation location;
-        LauncherDialog dialog(location);
+        LauncherDialog dialog(location, LauncherProfile);
         RunModally(dialog, [&](HWND window) {
             ExpectShown(window, row.Loaded == "=" ? row.Stored : row.Loaded);
             Click(window, IDCANCEL);
@@ -271,31 +268,67 @@ TEST(Profile, AnyStoredDataLoadsAsANumberOrTheDefault) {
     }
 }
 
-// The link reacts to the pointer over its text only: hover colour and the mouse capture there, back and
-// released outside; a press outside the text does nothing.
-TEST(AboutLink, FollowsThePointer) {
-    AboutDialog about;
-    RunModally(about, [&](HWND box) {
-        // The link object that the About box attached to its control.
-        HyperlinkButton& link =
-            *static_cast<HyperlinkButton*>(GetPropA(GetDlgItem(box, SKV_ID_LOGO), "SkvControlObject"));
-        const auto state = [&] {
-            char text[32];
-            snprintf(text, sizeof text, "%d%d%06lx ", link.Hover, GetCapture() == link.Handle(),
-                     static_cast<unsigned long>(link.PickColor(0)));
-            return std::string(text);
-        };
-        SendMessageA(link.Handle(), WM_LBUTTONDOWN, 0, MAKELPARAM(2, 2)); // not over the text yet
-        std::string seen = state();
-        for (POINT at : {POINT{300, 2}, {2, 2}, {3, 3}, {2, 300}, {2, 2}, {300, 2}}) {
-            SendMessageA(link.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
-            seen += state();
-        }
-        EXPECT_EQ(seen, "00c00000 00c00000 11c000c0 11c000c0 00c00000 11c000c0 00c00000 ");
-        // The colours of a press: pressed while down, visited once up.
-        EXPECT_EQ(link.PickColor(ODA_SELECT), RGB(255, 0, 0));
-        link.PressToggle = 1;
-        EXPECT_EQ(link.PickColor(ODA_SELECT), RGB(0, 0, 192));
+// Each row's mouse steps on the About box's link, then what a player sees: the cursor, whether the link holds
+// the mouse, whether it is down, and the link colours it shows. A step is a move ("m") or a press ("d") on
+// its text ("T"), right of it ("R") or below it ("B"), both still on the button; or another window taking the
+// mouse ("x").
+struct LinkRow {
+    const char *Case, *Steps, *Seen;
+};
+static void ExpectLinkSeen(const std::vector<LinkRow>& rows) {
+    for (const LinkRow& row : rows) {
+        AboutDialog about; // a fresh link for each row
+        RunModally(about, [&](HWND box) {
+            HWND link = GetDlgItem(box, SKV_ID_LOGO);
+            RECT area{};
+            GetClientRect(link, &area);
+            std::istringstream words(row.Steps);
+            for (std::string step; words >> step;) {
+                const LPARAM at =
+                    MAKELPARAM(step[1] == 'R' ? area.right - 2 : 2, step[1] == 'B' ? area.bottom - 2 : 2);
+                if (step[0] == 'm')
+                    SetCursor(LoadCursorA(nullptr, IDC_ARROW)); // as the pointer shows elsewhere
+                step[0] == 'x'
+                    ? (void)ReleaseCapture()
+                    : (void)SendMessageA(link, step[0] == 'm' ? WM_MOUSEMOVE : WM_LBUTTONDOWN, 0, at);
+            }
+            const HCURSOR hand =
+                LoadCursorA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_CUR_LINK));
+            std::string seen = std::string(GetCursor() == hand ? "hand" : "arrow") +
+                               (GetCapture() == link ? ", held" : ", free") +
+                               (SendMessageA(link, BM_GETSTATE, 0, 0) & BST_PUSHED ? ", down" : ", up");
+            HDC dc = GetDC(link);
+            for (const auto& [colour, name] :
+                 {std::pair(RGB(0, 0, 192), "blue"), {RGB(255, 0, 0), "red"}, {RGB(192, 0, 192), "purple"}}) {
+                bool shown = false;
+                for (int i = 0; i < area.right * area.bottom; ++i)
+                    shown = shown || GetPixel(dc, i % area.right, i / area.right) == colour;
+                seen += shown ? ", " + std::string(name) : "";
+            }
+            ReleaseDC(link, dc);
+            EXPECT_EQ(seen, row.Seen) << row.Case;
+        });
+    }
+}
+
+// Over its text only, the link shows the hand and turns purple, and holds the mouse to see it leave.
+TEST(AboutLink, FollowsThePointerOverItsTextOnly) {
+    ExpectLinkSeen({
+        {"on the text", "mT", "hand, held, up, purple"},
+        {"right of the text", "mR", "arrow, free, up, blue"},
+        {"below the text", "mB", "arrow, free, up, blue"},
+        {"onto the text and off", "mT mR", "arrow, free, up, blue"},
+        {"off the text and back", "mB mT", "hand, held, up, purple"},
+    });
+}
+
+// A press on the text holds the button down in red; once it ends the text is blue, under the pointer too.
+// A press beside the text does nothing.
+TEST(AboutLink, IsPressedOnItsTextOnly) {
+    ExpectLinkSeen({
+        {"on the text", "mT dT", "hand, held, down, red"},
+        {"on the text, then taken away", "mT dT x", "hand, free, up, blue"},
+        {"right of the text", "mR dR", "arrow, free, up, blue"},
     });
 }
 
@@ -426,7 +459,7 @@ static std::string PictureInFrame(HWND dialog, HWND control, RECT frame) {
 static std::string Look() {
     std::string look;
     GameLocation location;
-    LauncherDialog main(location);
+    LauncherDialog main(location, LauncherProfile);
     RunModally(main, [&](HWND window) {
         RECT outer{}, banner{};
         GetWindowRect(window, &outer);

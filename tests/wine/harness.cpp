@@ -425,17 +425,12 @@ void ExpectStored(const std::string& changed) {
 // ---- The test program ----
 
 namespace {
-int testStatus = 1;
-
 class TestApplication : public Application {
   protected:
-    bool InitInstance() override {
-        SetRegistryKey(SKV_STR_REGISTRY_KEY);
-        SetProfileName("");
+    void InitInstance() override {
         const UINT_PTR timer = SetTimer(nullptr, 0, 10, harness::Tick);
-        testStatus = RUN_ALL_TESTS();
+        SetExitCode(RUN_ALL_TESTS());
         KillTimer(nullptr, timer);
-        return false;
     }
 };
 TestApplication application;
@@ -444,6 +439,5 @@ TestApplication application;
 int main(int argc, char** argv) {
     setvbuf(stdout, nullptr, _IONBF, 0); // every line reaches the log, also from a run that dies
     testing::InitGoogleTest(&argc, argv);
-    Application::Current().Run(GetModuleHandleA(nullptr));
-    return testStatus;
+    return Application::Current().Run(GetModuleHandleA(nullptr));
 }

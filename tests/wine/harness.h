@@ -15,6 +15,8 @@
 
 namespace harness {
 
+// The launcher's profile: as its main dialog takes it (below HKEY_CURRENT_USER\Software), and whole.
+constexpr const char* LauncherProfile = "Harbeck\\Skv Launcher";
 constexpr const char* ProfileKey = "Software\\Harbeck\\Skv Launcher";
 constexpr const char* GameKey = "Software\\Quillon\\Skarnvale";
 constexpr const char* AppPathsKey = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\skvprog.exe";

@@ -130,7 +130,7 @@ TEST(Start, GameFolderThatRefusesTheFiles) {
         const std::vector<std::string> entries = FolderEntries(folder.Path);
         GameLocation location{folder.Path + "Skv.exe", folder.Path};
         std::vector<std::string> shown;
-        LauncherDialog dialog(location);
+        LauncherDialog dialog(location, LauncherProfile);
         const INT_PTR result = RunModally(dialog, [&](HWND window) {
             Type(window, "Extrapolation=1");
             if (vanishes)
