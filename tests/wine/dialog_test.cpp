@@ -324,11 +324,9 @@ const std::string Record32 = std::string(20, '\0') + "\0\5\0\0\0\4\0\0\x20\0\0\0
 // A list's entries, each ended by "|", then the index of the selected one.
 static std::string Listed(HWND dialog, int id) {
     std::string listed;
-    for (int i = 0; i < SendDlgItemMessageA(dialog, id, CB_GETCOUNT, 0, 0); ++i) {
-        char text[128] = {};
-        SendDlgItemMessageA(dialog, id, CB_GETLBTEXT, i, LPARAM(text));
+    char text[128];
+    for (int i = 0; SendDlgItemMessageA(dialog, id, CB_GETLBTEXT, i, LPARAM(text)) >= 0; ++i)
         listed += text + std::string("|");
-    }
     return listed + std::to_string(SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0));
 }
 
@@ -340,11 +338,9 @@ TEST_F(DisplayDialog, PreselectsTheStoredDeviceAndMode) {
         int Mode; // selected
     } rows[] = {
         {"no file", "<absent>", 0},
-        {"an empty file: no mode of 0 x 0", "", 0},
         {"the 16-bit mode", Record16, 1},
         {"a device no longer there: its mode all the same", std::string(16, 'G') + Record16.substr(16), 1},
         {"cut after the first byte of the bits per pixel", Record16.substr(0, 29), 1},
-        {"bytes after the record", Record16 + "more", 1},
         {"a mode not offered, 640 x 480", std::string(20, '\0') + "\x80\2\0\0\xe0\1\0\0\x10\0\0\0"s, 0},
     };
     for (const auto& row : rows)
