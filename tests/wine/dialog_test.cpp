@@ -353,12 +353,11 @@ TEST_F(DisplayDialog, PreselectsTheStoredDeviceAndMode) {
 // OK replaces the file with exactly the record of the chosen device and mode; Cancel leaves it as it was.
 TEST_F(DisplayDialog, OnlyOkWritesTheChoice) {
     for (const int button : {IDOK, IDCANCEL}) {
-        EXPECT_EQ(Run(Record16 + "more",
-                      [&](HWND window) {
-                          SendDlgItemMessageA(window, SKV_ID_MODE_LIST, CB_SETCURSEL, 0, 0);
-                          Click(window, button);
-                      }),
-                  button);
+        const INT_PTR result = Run(Record16 + "more", [&](HWND window) {
+            SendDlgItemMessageA(window, SKV_ID_MODE_LIST, CB_SETCURSEL, 0, 0);
+            Click(window, button);
+        });
+        EXPECT_EQ(result, button);
         EXPECT_EQ(FileContents(file), button == IDOK ? Record32 : Record16 + "more");
     }
 }

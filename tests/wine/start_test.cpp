@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "framework/file_writing.h"
+#include "ui/display_settings_dialog.h"
 #include "ui/launcher_dialog.h"
 
 using namespace harness;
@@ -54,20 +55,6 @@ TEST(FileErrors, EachCauseItsWindowsErrorsAndItsMessage) {
                   std::vector<std::string>{At(row.Message, name) + " (exclamation: OK)"})
             << "cause " << row.Cause;
     }
-}
-
-// "Display..." then OK on what it preselects; gives the message boxes OK showed, each answered with OK.
-// A dialog whose OK failed is cancelled.
-static std::vector<std::string> DisplayOk(HWND dialog) {
-    std::vector<std::string> shown;
-    WhenOpen([](HWND window) { return GetDlgItem(window, SKV_ID_DEVICE_LIST) != nullptr; },
-             [&](HWND display) {
-                 shown = Boxes([&] { Click(display, IDOK); });
-                 if (!shown.empty())
-                     Click(display, IDCANCEL);
-             });
-    Click(dialog, SKV_ID_DISPLAY);
-    return shown;
 }
 
 // "Start" and the display dialog's OK in a game folder that refuses the launcher's files: the user is told
@@ -128,14 +115,17 @@ TEST(Start, GameFolderThatRefusesTheFiles) {
                 held.emplace_back(CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                               OPEN_EXISTING, 0, nullptr));
         const std::vector<std::string> entries = FolderEntries(folder.Path);
+        if (vanishes)
+            RunUnix(drive + "rm -rf \"$F\"");
+        std::vector<std::string> shown; // the display dialog's OK on what it preselects, then "Start"
+        DisplaySettingsDialog display(nullptr, folder.Path);
+        EXPECT_EQ(RunModally(display, [&](HWND window) { shown = Boxes([&] { Click(window, IDOK); }); }),
+                  row.DisplayError ? IDABORT : IDOK)
+            << "a failed OK keeps the display dialog open";
         GameLocation location{folder.Path + "Skv.exe", folder.Path};
-        std::vector<std::string> shown;
         LauncherDialog dialog(location);
         const INT_PTR result = RunModally(dialog, [&](HWND window) {
             Type(window, "Extrapolation=1");
-            if (vanishes)
-                RunUnix(drive + "rm -rf \"$F\"");
-            shown = DisplayOk(window);
             if (row.StartError) {
                 AnswerBox(shown);
                 AnswerBox(shown, IDNO);
