@@ -73,7 +73,7 @@ TEST(Start, GameFolderThatRefusesTheFiles) {
     const char* const cannotOpen = "ERROR: Failed to open configuration file for writing! (error: OK)";
     SetEnvironmentVariableA("SKV_STANDIN_REPORT", report.c_str());
     const struct {
-        std::string Name;  // "vanished": the folder goes while the dialog is open; "held": another program
+        std::string Name;  // "vanished": the folder goes once the game is found; "held": another program
                            // holds both files open for writing, sharing them for reading
         const char* Drive; // a shell command on the small drive "$F" mounted as the game's folder, if any
         const char* StartError;
