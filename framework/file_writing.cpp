@@ -3,6 +3,7 @@
 
 #include "framework/application.h"
 #include "framework/code_page.h"
+#include "framework/growing_buffer.h"
 #include "framework/handles.h"
 #include "res/resource.h"
 
@@ -77,6 +78,14 @@ bool WriteAll(HANDLE file, const void* data, size_t size, FileWriteResult& failu
     return true;
 }
 
+// The absolute form of a path, for naming a file whose contents could not be written.
+std::string FullPathOf(const std::string& path) {
+    return CallWithGrowingBuffer([&path](char* buffer, size_t size) {
+               return GetFullPathNameA(path.c_str(), static_cast<DWORD>(size), buffer, nullptr);
+           })
+        .value_or(path);
+}
+
 } // namespace
 
 FileWriteResult ReplaceFileContents(const std::string& path, const void* data, size_t size) {
@@ -114,4 +123,21 @@ void ReportFileError(FileErrorCause cause, const std::string& name) {
         LoadResourceString(SKV_STR_FILE_ERROR_FIRST + static_cast<UINT>(cause));
     const std::string shownName = name.empty() ? LoadResourceString(SKV_STR_UNNAMED_FILE) : name;
     AppMessageBox(FormatFileError(messageTemplate, shownName), MB_OK | MB_ICONEXCLAMATION);
+}
+
+void ReportReplaceFailure(const FileWriteResult& failure, const std::string& path) {
+    switch (failure.FailedAt) {
+    case FileWriteResult::Stage::Done:
+        break;
+    case FileWriteResult::Stage::Open:
+        ReportFileError(failure.Cause, path);
+        break;
+    case FileWriteResult::Stage::Write:
+        ReportFileError(failure.Cause, FullPathOf(path));
+        break;
+    case FileWriteResult::Stage::Close:
+        // The message of a failed close names no file: it says "an unnamed file".
+        ReportFileError(failure.Cause, "");
+        break;
+    }
 }

@@ -25,3 +25,8 @@ FileWriteResult ReplaceFileContents(const std::string& path, const void* data, s
 // The file-error message of a cause with "%1" filled in ("an unnamed file" when name is empty), in a
 // message box with an OK button and the exclamation icon.
 void ReportFileError(FileErrorCause cause, const std::string& name);
+
+// The file-error message of a failed ReplaceFileContents(path, ...), naming the file as the launcher's
+// messages do for the step that failed: the path as given when the file could not be opened, its full
+// path when it could not be written, and "an unnamed file" when it could not be closed.
+void ReportReplaceFailure(const FileWriteResult& failure, const std::string& path);

@@ -4,17 +4,16 @@
 
 #include <windows.h>
 
-#include <cstddef>
-#include <optional>
 #include <string>
+#include <vector>
 
 #include "framework/dialog.h"
+#include "video/display_devices.h"
 
 class DisplaySettingsDialog : public Dialog {
   public:
     // The video file is read from and written to gameFolder.
     DisplaySettingsDialog(HWND parent, std::string gameFolder);
-    ~DisplaySettingsDialog() override;
 
   protected:
     const MessageMap* GetMessageMap() const override;
@@ -25,16 +24,13 @@ class DisplaySettingsDialog : public Dialog {
   private:
     // Rebuilds the mode list for the selected device, keeping the chosen mode when the device offers it.
     void FillModeList();
-    std::optional<LRESULT> OnDestroy(const Message& message);
 
     std::string gameFolder_;
-    // Each entry owns a block as item data: a DeviceGuid per device, a DisplayMode per mode.
+    // What the lists show: each entry's item data points at its device's identity or at its mode here.
+    std::vector<DisplayDevice> devices_;
+    std::vector<DisplayMode> modes_;
     ComboBoxControl deviceList_, modeList_;
 };
 
 // "Display...": runs the dialog over `parent` for the game in gameFolder.
 void ShowDisplaySettings(HWND parent, const std::string& gameFolder);
-
-// Item-data blocks of the display lists now allocated and not yet freed, in the whole process: lets a
-// test see that every block is freed when a list is emptied or its window goes away.
-size_t LiveDisplayListBlocks();

@@ -11,10 +11,11 @@
 // Only 16 or 32 bpp, at least 512 x 384 (unsigned compares).
 bool IsAcceptedMode(const DisplayMode& mode);
 
-// "%s (%s)": the driver description, then the driver name.
+// A device's entry: the driver description, a space, then the driver name in brackets, as in
+// "DirectDraw HAL (display)"; a missing text counts as empty.
 std::string DeviceEntryText(const char* description, const char* driverName);
 
-// "%lu * %lu (%lu bpp)", e.g. "800 * 600 (16 bpp)".
+// A mode's entry: width, height and bits per pixel in decimal, as in "800 * 600 (16 bpp)".
 std::string ModeEntryText(const DisplayMode& mode);
 
 // Entries as the dialog's lists hold them: nullptr for an entry without data.

@@ -34,12 +34,10 @@ bool WriteVideoConfig(const std::string& gameFolder, const DeviceGuid& device, i
     config.Mode = mode;
     const auto bytes = EncodeVideoConfig(config);
     const std::string path = gameFolder + VideoConfigName;
-    FileWriteResult result = ReplaceFileContents(path, bytes.data(), bytes.size());
-    if (result.Ok())
-        return true;
+    const FileWriteResult result = ReplaceFileContents(path, bytes.data(), bytes.size());
     if (result.FailedAt == FileWriteResult::Stage::Open)
         AppMessageBox("ERROR: Failed to open configuration file for writing!", MB_OK | MB_ICONERROR);
-    else
-        ReportFileError(result.Cause, path);
-    return false;
+    else if (!result.Ok())
+        ReportReplaceFailure(result, path);
+    return result.Ok();
 }

@@ -12,7 +12,7 @@
 std::optional<VideoConfig> ReadVideoConfig(const std::string& gameFolder);
 
 // Replaces the file in gameFolder with the 32-byte record. A failure is reported to the user and leaves
-// the previous file whole: a file that can't be opened for writing gets its own message, a failed or
-// short write the file-error message with the file's full path.
+// the previous file whole: a file that can't be opened for writing gets its own message, any other failure
+// the file-error message of its cause (ReportReplaceFailure: the full path for a failed or short write).
 bool WriteVideoConfig(const std::string& gameFolder, const DeviceGuid& device, int32_t deviceIndex,
                       const DisplayMode& mode);

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "framework/file_writing.h"
+#include "ui/display_settings_dialog.h"
 #include "ui/launcher_dialog.h"
 
 using namespace harness;
@@ -56,20 +57,6 @@ TEST(FileErrors, EachCauseItsWindowsErrorsAndItsMessage) {
     }
 }
 
-// "Display..." then OK on what it preselects; gives the message boxes OK showed, each answered with OK.
-// A dialog whose OK failed is cancelled.
-static std::vector<std::string> DisplayOk(HWND dialog) {
-    std::vector<std::string> shown;
-    WhenOpen([](HWND window) { return GetDlgItem(window, SKV_ID_DEVICE_LIST) != nullptr; },
-             [&](HWND display) {
-                 shown = Boxes([&] { Click(display, IDOK); });
-                 if (!shown.empty())
-                     Click(display, IDCANCEL);
-             });
-    Click(dialog, SKV_ID_DISPLAY);
-    return shown;
-}
-
 // "Start" and the display dialog's OK in a game folder that refuses the launcher's files: the user is told
 // why, with the file's path, and asked whether to go on; the options are saved all the same, the previous
 // files stay whole and nothing is left beside them. Yes goes on with the files the game has. A folder on a
@@ -86,7 +73,7 @@ TEST(Start, GameFolderThatRefusesTheFiles) {
     const char* const cannotOpen = "ERROR: Failed to open configuration file for writing! (error: OK)";
     SetEnvironmentVariableA("SKV_STANDIN_REPORT", report.c_str());
     const struct {
-        std::string Name;  // "vanished": the folder goes while the dialog is open; "held": another program
+        std::string Name;  // "vanished": the folder goes once the game is found; "held": another program
                            // holds both files open for writing, sharing them for reading
         const char* Drive; // a shell command on the small drive "$F" mounted as the game's folder, if any
         const char* StartError;
@@ -128,14 +115,17 @@ TEST(Start, GameFolderThatRefusesTheFiles) {
                 held.emplace_back(CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                               OPEN_EXISTING, 0, nullptr));
         const std::vector<std::string> entries = FolderEntries(folder.Path);
+        if (vanishes)
+            RunUnix(drive + "rm -rf \"$F\"");
+        std::vector<std::string> shown; // the display dialog's OK on what it preselects, then "Start"
+        DisplaySettingsDialog display(nullptr, folder.Path);
+        EXPECT_EQ(RunModally(display, [&](HWND window) { shown = Boxes([&] { Click(window, IDOK); }); }),
+                  row.DisplayError ? IDABORT : IDOK)
+            << "a failed OK keeps the display dialog open";
         GameLocation location{folder.Path + "Skv.exe", folder.Path};
-        std::vector<std::string> shown;
         LauncherDialog dialog(location, LauncherProfile);
         const INT_PTR result = RunModally(dialog, [&](HWND window) {
             Type(window, "Extrapolation=1");
-            if (vanishes)
-                RunUnix(drive + "rm -rf \"$F\"");
-            shown = DisplayOk(window);
             if (row.StartError) {
                 AnswerBox(shown);
                 AnswerBox(shown, IDNO);
