@@ -15,7 +15,7 @@ const MessageMap* AboutDialog::GetMessageMap() const {
 
 void AboutDialog::DoDataExchange(DataExchange& exchange) {
     Dialog::DoDataExchange(exchange);
-    exchange.Attach(SKV_ID_LOGO, webSiteLink_);
+    exchange.Attach(SKV_ID_ABOUT_LINK, webSiteLink_);
 }
 
 BOOL AboutDialog::OnInitDialog() {

@@ -7,6 +7,7 @@
 #include "framework/application.h"
 #include "handoff/game_start.h"
 #include "levels/level_menu.h"
+#include "levels/level_table.h"
 #include "location/windows_location_platform.h"
 #include "res/resource.h"
 #include "settings/profile.h"

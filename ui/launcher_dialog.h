@@ -9,8 +9,8 @@
 
 #include "framework/dialog.h"
 #include "framework/handles.h"
-#include "levels/level_table.h"
 #include "location/game_location.h"
+#include "res/resource.h"
 #include "settings/launcher_settings.h"
 
 class LauncherDialog : public Dialog {
@@ -62,7 +62,7 @@ class LauncherDialog : public Dialog {
     GameLocation& location_;
     LauncherSettings settings_;
     // The chosen level as a level-menu command; never stored, so every run starts with "No Level".
-    uint32_t levelCommand_ = NoLevelCommand;
+    uint32_t levelCommand_ = SKV_CMD_NO_LEVEL;
     // Texts of the sky value labels.
     std::string skyRedText_, skyGreenText_, skyBlueText_;
     TrackbarControl skyRedSlider_, skyGreenSlider_, skyBlueSlider_;

@@ -47,7 +47,7 @@ TEST(LevelTable, IdentifierOfEveryCommand) {
     };
     for (const auto& row : rows) {
         EXPECT_STREQ(LevelIdentifier(row.Command), row.Identifier) << row.Command << " " << row.Level;
-        EXPECT_EQ(IsLevelMenuCommand(row.Command), row.Identifier || row.Command == NoLevelCommand)
+        EXPECT_EQ(IsLevelMenuCommand(row.Command), row.Identifier || row.Command == SKV_CMD_NO_LEVEL)
             << row.Command << " " << row.Level;
     }
 }
@@ -62,12 +62,12 @@ TEST(BuildCommandLine, TypicalInputs) {
         const char* Expected;
     } rows[] = {
         // clang-format off
-        {"nothing", {}, NoLevelCommand, ""}, {"level only", {}, 32771, "-n Ossary"},
-        {"debug", {1}, NoLevelCommand, "-debug"},
+        {"nothing", {}, SKV_CMD_NO_LEVEL, ""}, {"level only", {}, 32771, "-n Ossary"},
+        {"debug", {1}, SKV_CMD_NO_LEVEL, "-debug"},
         {"debug and a renamed level", {1}, 32773, "-debug -n Quent03"},
-        {"bots without species", {1, 1}, NoLevelCommand, "-debug -l"},
-        {"every species", {1, 1, 1, 1, 1, 1, 1, 1, 1}, NoLevelCommand, "-debug -lacmprtx"},
-        {"species left over, bots off", {1, 0, 1, 1, 1, 1, 1, 1, 1}, NoLevelCommand, "-debug"},
+        {"bots without species", {1, 1}, SKV_CMD_NO_LEVEL, "-debug -l"},
+        {"every species", {1, 1, 1, 1, 1, 1, 1, 1, 1}, SKV_CMD_NO_LEVEL, "-debug -lacmprtx"},
+        {"species left over, bots off", {1, 0, 1, 1, 1, 1, 1, 1, 1}, SKV_CMD_NO_LEVEL, "-debug"},
         {"bots and species without debug", {0, 1, 1, 1, 1, 1, 1, 1, 1}, 32771, "-n Ossary"},
         {"nonzero flags count as set", {7, -1, 2, 2, 2, 2, 2, 2, 2}, 32812, "-debug -lacmprtx -n Snarewood"},
         {"command outside the table", {1}, 32814, "-debug"},

@@ -59,7 +59,7 @@ TEST_F(MainDialog, DebugModeAndPreloadBotsEnableTheirControls) {
 // item; the commands must run from the first level to "No Level" in menu order.
 static std::string LevelMenu(HWND dialog) {
     std::string submenus;
-    UINT next = FirstLevelCommand, checked = 0, fallback = 0;
+    UINT next = SKV_CMD_LEVEL_FIRST, checked = 0, fallback = 0;
     const std::function<void(HMENU)> walk = [&](HMENU popup) {
         for (int i = 0; i < GetMenuItemCount(popup); ++i) {
             char label[32] = {};
@@ -81,7 +81,7 @@ static std::string LevelMenu(HWND dialog) {
                  EndMenu();
              });
     Click(dialog, SKV_ID_LEVEL);
-    EXPECT_EQ(next, NoLevelCommand + 1);
+    EXPECT_EQ(next, SKV_CMD_NO_LEVEL + 1);
     return submenus + "| checked " + std::to_string(checked) + " | default " + std::to_string(fallback);
 }
 
@@ -155,11 +155,11 @@ TEST_F(MainDialog, WindowMenuHelpLocationLinksLogoAndGroupCaptions) {
         for (int way = 0; way < 2; ++way) {
             WhenOpen([](HWND) { return true; },
                      [&](HWND box) {
-                         SendMessageA(box, WM_COMMAND, MAKEWPARAM(SKV_ID_LOGO, BN_CLICKED),
-                                      LPARAM(GetDlgItem(box, SKV_ID_LOGO)));
+                         SendMessageA(box, WM_COMMAND, MAKEWPARAM(SKV_ID_ABOUT_LINK, BN_CLICKED),
+                                      LPARAM(GetDlgItem(box, SKV_ID_ABOUT_LINK)));
                          char title[64] = {};
                          GetWindowTextA(box, title, sizeof title);
-                         about.push_back(title + ("|" + Text(box, SKV_ID_LOGO) + " " + handedOver()));
+                         about.push_back(title + ("|" + Text(box, SKV_ID_ABOUT_LINK) + " " + handedOver()));
                          Click(box, IDOK);
                      });
             way ? Click(window, SKV_ID_ABOUT)
@@ -278,7 +278,7 @@ TEST(AboutLink, FollowsThePointer) {
     RunModally(about, [&](HWND box) {
         // The link object that the About box attached to its control.
         HyperlinkButton& link =
-            *static_cast<HyperlinkButton*>(GetPropA(GetDlgItem(box, SKV_ID_LOGO), "SkvControlObject"));
+            *static_cast<HyperlinkButton*>(GetPropA(GetDlgItem(box, SKV_ID_ABOUT_LINK), "SkvControlObject"));
         const auto state = [&] {
             char text[32];
             snprintf(text, sizeof text, "%d%d%06lx ", link.Hover, GetCapture() == link.Handle(),

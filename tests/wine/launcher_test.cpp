@@ -148,7 +148,7 @@ TEST(Launcher, FindsAndMovesTheGameAndHandsItTheOptions) {
         Type(dialog, row.Typed);
         if (row.SecondLauncher) { // with the About box open
             PostMessageA(dialog, WM_COMMAND, SKV_ID_ABOUT, 0);
-            HWND about = launcher.Window(SKV_ID_LOGO, "http://www.harbeck-games.example/");
+            HWND about = launcher.Window(SKV_ID_ABOUT_LINK, "http://www.harbeck-games.example/");
             second(dialog, about);
             PostMessageA(about, WM_COMMAND, IDOK, 0);
         }
