@@ -6,13 +6,13 @@
 
 #include "framework/application.h"
 #include "handoff/game_start.h"
-#include "levels/level_menu.h"
 #include "levels/level_table.h"
 #include "location/windows_location_platform.h"
 #include "res/resource.h"
 #include "settings/profile.h"
 #include "ui/about_dialog.h"
 #include "ui/display_settings_dialog.h"
+#include "ui/level_menu.h"
 
 namespace {
 // Controls usable only in debug mode, in the order they are switched.

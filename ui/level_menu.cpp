@@ -1,4 +1,4 @@
-#include "levels/level_menu.h"
+#include "ui/level_menu.h"
 
 #include "framework/application.h"
 #include "framework/handles.h"
