@@ -36,7 +36,7 @@ bool LauncherApp::InitInstance() {
         return false;
     }
 
-    LauncherDialog dialog(location_);
+    LauncherDialog dialog(location_, platform);
     if (dialog.DoModal() == -1)
         return EndWithError("ERROR: Cannot open the launcher's window.");
     return false;

@@ -7,7 +7,6 @@
 #include "framework/application.h"
 #include "handoff/game_start.h"
 #include "levels/level_table.h"
-#include "location/windows_location_platform.h"
 #include "res/resource.h"
 #include "settings/profile.h"
 #include "ui/about_dialog.h"
@@ -34,9 +33,10 @@ bool IsGroupBox(int id) {
 }
 } // namespace
 
-LauncherDialog::LauncherDialog(GameLocation& location)
-    : Dialog(SKV_DLG_MAIN, nullptr), location_(location), skyRedText_(std::to_string(SkyRedDefault)),
-      skyGreenText_(std::to_string(SkyGreenDefault)), skyBlueText_(std::to_string(SkyBlueDefault)),
+LauncherDialog::LauncherDialog(GameLocation& location, LocationPlatform& locationPlatform)
+    : Dialog(SKV_DLG_MAIN, nullptr), location_(location), locationPlatform_(locationPlatform),
+      skyRedText_(std::to_string(SkyRedDefault)), skyGreenText_(std::to_string(SkyGreenDefault)),
+      skyBlueText_(std::to_string(SkyBlueDefault)),
       windowIcon_(LoadIconA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_ICON_APP))) {}
 
 LauncherDialog::~LauncherDialog() = default;
@@ -225,8 +225,7 @@ bool LauncherDialog::FilterLevelCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void LauncherDialog::ChangeGameLocation() {
-    WindowsLocationPlatform platform(Handle());
-    ::ChangeGameLocation(platform, location_);
+    ::ChangeGameLocation(locationPlatform_, location_);
 }
 
 void LauncherDialog::ShowDisplaySettings() {

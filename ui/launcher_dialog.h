@@ -15,8 +15,9 @@
 
 class LauncherDialog : public Dialog {
   public:
-    // The location is the application's: "Location..." changes it, "Start" and "Display..." use it.
-    explicit LauncherDialog(GameLocation& location);
+    // The location is the application's: "Location..." changes it through `locationPlatform`, "Start" and
+    // "Display..." use it.
+    LauncherDialog(GameLocation& location, LocationPlatform& locationPlatform);
     ~LauncherDialog() override;
 
   protected:
@@ -60,6 +61,7 @@ class LauncherDialog : public Dialog {
     std::optional<LRESULT> OnHScroll(const Message& message);
 
     GameLocation& location_;
+    LocationPlatform& locationPlatform_;
     LauncherSettings settings_;
     // The chosen level as a level-menu command; never stored, so every run starts with "No Level".
     uint32_t levelCommand_ = SKV_CMD_NO_LEVEL;

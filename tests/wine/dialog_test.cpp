@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "framework/application.h"
+#include "location/windows_location_platform.h"
 #include "ui/about_dialog.h"
 #include "ui/display_settings_dialog.h"
 #include "ui/launcher_dialog.h"
@@ -23,10 +24,11 @@ class MainDialog : public ::testing::Test {
     void SetUp() override { CleanRegistry(); }
     // Runs a fresh dialog with `body`; it is ended without saving.
     void Run(const std::function<void(HWND)>& body) {
-        LauncherDialog fresh(location);
+        LauncherDialog fresh(location, platform);
         RunModally(fresh, body);
     }
     GameLocation location; // the dialog's game
+    WindowsLocationPlatform platform;
 };
 
 TEST_F(MainDialog, DebugModeAndPreloadBotsEnableTheirControls) {
@@ -262,7 +264,8 @@ TEST(Profile, AnyStoredDataLoadsAsANumberOrTheDefault) {
             if (!named)
                 SetValue(HKEY_CURRENT_USER, ProfileKey, option.Name, row.Type, row.Stored);
         GameLocation location;
-        LauncherDialog dialog(location);
+        WindowsLocationPlatform platform;
+        LauncherDialog dialog(location, platform);
         RunModally(dialog, [&](HWND window) {
             ExpectShown(window, row.Loaded == "=" ? row.Stored : row.Loaded);
             Click(window, IDCANCEL);
@@ -426,7 +429,8 @@ static std::string PictureInFrame(HWND dialog, HWND control, RECT frame) {
 static std::string Look() {
     std::string look;
     GameLocation location;
-    LauncherDialog main(location);
+    WindowsLocationPlatform platform;
+    LauncherDialog main(location, platform);
     RunModally(main, [&](HWND window) {
         RECT outer{}, banner{};
         GetWindowRect(window, &outer);

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "framework/file_writing.h"
+#include "location/windows_location_platform.h"
 #include "ui/launcher_dialog.h"
 
 using namespace harness;
@@ -130,7 +131,8 @@ TEST(Start, GameFolderThatRefusesTheFiles) {
         const std::vector<std::string> entries = FolderEntries(folder.Path);
         GameLocation location{folder.Path + "Skv.exe", folder.Path};
         std::vector<std::string> shown;
-        LauncherDialog dialog(location);
+        WindowsLocationPlatform platform;
+        LauncherDialog dialog(location, platform);
         const INT_PTR result = RunModally(dialog, [&](HWND window) {
             Type(window, "Extrapolation=1");
             if (vanishes)
