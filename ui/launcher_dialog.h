@@ -44,6 +44,19 @@ class LauncherDialog : public Dialog {
     void OnDebugMode();
     void OnPreloadBots();
 
+    // One of the seven numeric options and the control that holds it: an up-down, which shows its number in
+    // the edit box before it, or a trackbar, whose value label shows its position.
+    struct NumericControl {
+        int Id;
+        OptionField Field;
+        int32_t Min, Max;
+        int LabelId;                            // a trackbar's value label; 0 for an up-down
+        std::string LauncherDialog::*LabelText; // the text that label shows
+        bool IsTrackbar() const { return LabelId != 0; }
+    };
+    // In load and save order: the four up-downs, then the three trackbars.
+    static const NumericControl NumericControls[7];
+
     // The up-downs and trackbars take the scaled options and the sky components of the record.
     void ShowNumericOptions();
     // The three sky value labels show their trackbars' positions.
@@ -67,8 +80,6 @@ class LauncherDialog : public Dialog {
     uint32_t levelCommand_ = SKV_CMD_NO_LEVEL;
     // Texts of the sky value labels.
     std::string skyRedText_, skyGreenText_, skyBlueText_;
-    TrackbarControl skyRedSlider_, skyGreenSlider_, skyBlueSlider_;
-    UpDownControl trackerVolumeSpin_, timeScaleSpin_, trackerSpeedSpin_, leanScaleSpin_;
     HICON windowIcon_;
     FontHandle groupBoxFont_;
     // The banner and the logo drawn for this display's scale, when it is not the one their bitmaps were
