@@ -82,8 +82,10 @@ const MessageMap* LauncherDialog::GetMessageMap() const {
     return &map;
 }
 
+// Every command of the dialog passes the level filter before its normal routing.
 bool LauncherDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
-    return FilterLevelCommand(wParam, lParam);
+    FilterLevelCommand(LOWORD(wParam));
+    return RouteCommand(wParam, lParam);
 }
 
 void LauncherDialog::OnOK() {
@@ -217,13 +219,11 @@ void LauncherDialog::ShowLevelMenu() {
     ::ShowLevelMenu(Handle(), Item(SKV_ID_LEVEL), levelCommand_);
 }
 
-// Sees every command of the dialog first: any level-menu id, from the menu or from anywhere else, becomes
-// the chosen level. The notification code is not looked at.
-bool LauncherDialog::FilterLevelCommand(WPARAM wParam, LPARAM lParam) {
-    UINT id = LOWORD(wParam);
+// Any level-menu id, from the menu or from anywhere else, becomes the chosen level, whatever the
+// notification code.
+void LauncherDialog::FilterLevelCommand(UINT id) {
     if (IsLevelMenuCommand(id))
         levelCommand_ = id;
-    return RouteCommand(wParam, lParam);
 }
 
 void LauncherDialog::ChangeGameLocation() {

@@ -34,7 +34,8 @@ class LauncherDialog : public Dialog {
     void CloseLauncher();
     void ResetSettings();
     void ShowLevelMenu();
-    bool FilterLevelCommand(WPARAM wParam, LPARAM lParam);
+    // Notes a level-menu id as the chosen level.
+    void FilterLevelCommand(UINT id);
     void ChangeGameLocation();
     void ShowDisplaySettings();
     void ShowAboutBox();
