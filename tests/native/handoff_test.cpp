@@ -47,7 +47,7 @@ TEST(LevelTable, IdentifierOfEveryCommand) {
     };
     for (const auto& row : rows) {
         EXPECT_STREQ(LevelIdentifier(row.Command), row.Identifier) << row.Command << " " << row.Level;
-        EXPECT_EQ(IsLevelMenuCommand(row.Command), row.Identifier || row.Command == SKV_CMD_NO_LEVEL)
+        EXPECT_EQ(IsLevelMenuCommand(row.Command), row.Identifier || row.Command == 32813)
             << row.Command << " " << row.Level;
     }
 }
