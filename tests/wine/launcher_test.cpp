@@ -3,6 +3,8 @@
 // (What "Start" hands the game of the options set in the main dialog is Start's test.)
 #include "harness.h"
 
+#include "framework/handles.h"
+
 using namespace harness;
 
 const char* const ReportFile = "C:\\skv-tests\\report.txt";
@@ -126,13 +128,18 @@ TEST_F(TheLauncher, LocationMovesToTheGameChosen) {
     EXPECT_EQ(StartedGame(launcher), "C:\\skv-tests\\moved\\Skv.exe | C:\\skv-tests\\moved | ");
 }
 
-// A first start makes the profile's key, empty.
+// A first start makes the profile's key with nothing in it: no value, and no key below it.
 TEST_F(TheLauncher, FirstStartMakesTheEmptyProfileKey) {
     GameFolderOnDisk old("old");
     SetString(HKEY_LOCAL_MACHINE, GameKey, "Path", old.Path);
     Launcher launcher;
     launcher.Window(IDOK, "Start");
-    EXPECT_EQ(ValueCount(HKEY_CURRENT_USER, ProfileKey), 0);
+    RegistryKey key;
+    DWORD keys = 1, values = 1;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, ProfileKey, 0, KEY_READ, key.Receive()), 0);
+    RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, &keys, nullptr, nullptr, &values, nullptr, nullptr,
+                     nullptr, nullptr);
+    EXPECT_EQ(std::to_string(values) + " values, " + std::to_string(keys) + " keys", "0 values, 0 keys");
 }
 
 // A second launcher, started while the first one's main dialog is minimised with the About box open and a
