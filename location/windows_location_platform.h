@@ -1,13 +1,10 @@
 // Locating the game with the registry, the path search, message boxes and the "Open" dialog.
 #pragma once
 
-#include <windows.h>
-
 #include "location/game_location.h"
 
-// The "Open" dialog, like the messages, is owned by the launcher's active window, which cannot be used while
-// it is open (the main dialog during "Location..."); by none at start-up, where the launcher has no window
-// yet.
+// The "Open" dialog, like the messages, is owned by the launcher's active window, which waits while it is
+// open (the main dialog during "Location..."); by none at start-up, before the launcher has a window.
 class WindowsLocationPlatform : public LocationPlatform {
   public:
     std::string ReadRegistryString(const std::string& key, const char* valueName,
