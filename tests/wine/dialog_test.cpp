@@ -56,6 +56,19 @@ TEST_F(MainDialog, DebugModeAndPreloadBotsEnableTheirControls) {
         });
 }
 
+// The texture drawing list offers its four modes, in this order.
+TEST_F(MainDialog, TextureDrawingListsFourModes) {
+    Run([](HWND window) {
+        std::string items;
+        for (int i = 0; i < SendDlgItemMessageA(window, SKV_ID_WIREFRAME, CB_GETCOUNT, 0, 0); ++i) {
+            char text[32] = {};
+            SendDlgItemMessageA(window, SKV_ID_WIREFRAME, CB_GETLBTEXT, i, LPARAM(text));
+            items += text + std::string("|");
+        }
+        EXPECT_EQ(items, "Full textures|Only objects|Only environment|No textures|");
+    });
+}
+
 // The level menu, opened by its button and read while it is open: its submenus, the item with the check mark
 // where it stands, and the default item. Its commands must run from the first level to "No Level" in order.
 static std::string LevelMenu(HWND dialog) {
