@@ -35,7 +35,7 @@ void LauncherApp::InitInstance() {
         return;
     }
 
-    LauncherDialog dialog(location_, profileKey_);
+    LauncherDialog dialog(location_, platform, profileKey_);
     if (dialog.DoModal() == -1)
         EndWithError("ERROR: Cannot open the launcher's window.");
 }

@@ -6,9 +6,9 @@
 
 namespace {
 Application* currentApplication = nullptr;
+} // namespace
 
-// The launcher window that owns a message box: the active window when it is one of ours, else the main one.
-HWND MessageBoxOwner() {
+HWND ActiveLauncherWindow() {
     HWND active = GetActiveWindow();
     DWORD process = 0;
     if (active)
@@ -17,7 +17,6 @@ HWND MessageBoxOwner() {
         return active;
     return Application::Current().MainWindow();
 }
-} // namespace
 
 Application::Application() {
     assert(currentApplication == nullptr);
@@ -67,5 +66,5 @@ int AppMessageBox(const std::string& text, UINT type) {
         buttons == MB_OK || buttons == MB_OKCANCEL || buttons == MB_YESNO || buttons == MB_YESNOCANCEL;
     if ((type & MB_ICONMASK) == 0 && plainButtons)
         type |= MB_ICONEXCLAMATION;
-    return MessageBoxA(MessageBoxOwner(), text.c_str(), Application::Current().Title().c_str(), type);
+    return MessageBoxA(ActiveLauncherWindow(), text.c_str(), Application::Current().Title().c_str(), type);
 }

@@ -56,6 +56,10 @@ class Application {
 // A string-table entry of the program's own resources ("" when absent).
 std::string LoadResourceString(UINT id);
 
+// The launcher window that owns the message boxes and dialogs the launcher opens: the active window when it
+// is one of the launcher's, else the main one (none before the main dialog opens).
+HWND ActiveLauncherWindow();
+
 // The message box of the launcher: captioned with the application title, owned by the active launcher
 // window. A box with OK, OK/Cancel, Yes/No or Yes/No/Cancel buttons and no icon gets the exclamation icon.
 int AppMessageBox(const std::string& text, UINT type = MB_OK);

@@ -41,18 +41,4 @@ class Control {
     WNDPROC originalProc_ = nullptr;
 };
 
-class TrackbarControl : public Control {
-  public:
-    int GetPos() const { return static_cast<int>(Send(TBM_GETPOS)); }
-    void SetPos(int position) const { Send(TBM_SETPOS, TRUE, position); }
-    void SetRangeMin(int minimum, bool redraw) const { Send(TBM_SETRANGEMIN, redraw, minimum); }
-    void SetRangeMax(int maximum, bool redraw) const { Send(TBM_SETRANGEMAX, redraw, maximum); }
-};
-
-class UpDownControl : public Control {
-  public:
-    void SetPos(int position) const { Send(UDM_SETPOS, 0, MAKELPARAM(position, 0)); }
-    void SetRange(int lower, int upper) const { Send(UDM_SETRANGE, 0, MAKELPARAM(upper, lower)); }
-};
-
 class ComboBoxControl : public Control {};

@@ -7,6 +7,7 @@
 #include "handoff/command_line.h"
 #include "handoff/game_launch.h"
 #include "handoff/startup_config_file.h"
+#include "location/game_location.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ class WindowsGameShell : public GameShell {
         return GetLastError() == ERROR_CANCELLED ? ShellStart::Cancelled : ShellStart::Failed;
     }
     void ShowStartFailed() override {
-        AppMessageBox("ERROR: Failed to start Skv.exe!", MB_OK | MB_ICONINFORMATION);
+        AppMessageBox("ERROR: Failed to start " + std::string(GameExeName) + "!", MB_OK | MB_ICONINFORMATION);
     }
 };
 

@@ -18,12 +18,12 @@ const char* const LevelTable[LevelCount] = {
     "Orv-dm-coop", "Rydexcoop", "tams-co-op", "Nestra_c", "Snarewood"};
 
 const char* LevelIdentifier(uint32_t command) {
-    if (command < FirstLevelCommand || command > LastLevelCommand)
+    if (command < SKV_CMD_LEVEL_FIRST || command > SKV_CMD_LEVEL_LAST)
         return nullptr;
-    const char* identifier = LevelTable[command - FirstLevelCommand];
+    const char* identifier = LevelTable[command - SKV_CMD_LEVEL_FIRST];
     return identifier != nullptr && identifier[0] != '\0' ? identifier : nullptr;
 }
 
 bool IsLevelMenuCommand(uint32_t id) {
-    return id >= FirstLevelCommand && id <= NoLevelCommand;
+    return id >= SKV_CMD_LEVEL_FIRST && id <= SKV_CMD_NO_LEVEL;
 }

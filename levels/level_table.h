@@ -2,9 +2,10 @@
 
 #include <cstdint>
 
-// Level menu commands: one per level of the game, then "No Level".
-constexpr uint32_t FirstLevelCommand = 32771, LastLevelCommand = 32812, NoLevelCommand = 32813;
-constexpr int LevelCount = 42;
+#include "res/resource.h"
+
+// One identifier for each level command of the menu, SKV_CMD_LEVEL_FIRST to SKV_CMD_LEVEL_LAST.
+constexpr int LevelCount = SKV_CMD_LEVEL_LAST - SKV_CMD_LEVEL_FIRST + 1;
 
 // Identifiers indexed by command - 32771, exactly as the game names its levels (letter case, suffixes).
 extern const char* const LevelTable[LevelCount];

@@ -8,7 +8,8 @@
 // Finding the game, and moving the launcher to another copy of it.
 
 // What locating the game needs from the platform. The Windows implementation wraps the registry
-// (HKEY_LOCAL_MACHINE, 32-bit view), SearchPathA, GetFileAttributesA, message boxes and the file dialog.
+// (HKEY_LOCAL_MACHINE as the launcher, a 32-bit program, sees it: on 64-bit Windows its 32-bit view, where
+// the game's 32-bit installer writes), SearchPathA, GetFileAttributesA, message boxes and the file dialog.
 class LocationPlatform {
   public:
     virtual ~LocationPlatform() = default;

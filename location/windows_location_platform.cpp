@@ -43,7 +43,7 @@ bool WindowsLocationPlatform::ConfirmChange(const std::string& currentFolder) {
 
 std::optional<std::string> WindowsLocationPlatform::AskForGameFile() {
     OpenFileRequest request;
-    request.Owner = owner_;
+    request.Owner = ActiveLauncherWindow();
     request.Filter = LoadResourceString(SKV_STR_EXE_FILTER);
     request.InitialName = GameExeName;
     request.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_ENABLESIZING;

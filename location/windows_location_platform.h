@@ -1,15 +1,12 @@
 // Locating the game with the registry, the path search, message boxes and the "Open" dialog.
 #pragma once
 
-#include <windows.h>
-
 #include "location/game_location.h"
 
+// The "Open" dialog, like the messages, is owned by the launcher's active window, which waits while it is
+// open (the main dialog during "Location..."); by none at start-up, before the launcher has a window.
 class WindowsLocationPlatform : public LocationPlatform {
   public:
-    // The "Open" dialog is owned by `owner`, which cannot be used while it is open ("Location..." in the main
-    // dialog); none at start-up, where the launcher has no window yet.
-    explicit WindowsLocationPlatform(HWND owner = nullptr) : owner_(owner) {}
     std::string ReadRegistryString(const std::string& key, const char* valueName,
                                    const std::string& defaultText) override;
     bool WriteRegistryString(const std::string& key, const char* valueName, const std::string& text) override;
@@ -21,7 +18,4 @@ class WindowsLocationPlatform : public LocationPlatform {
     void SetCurrentFolder(const std::string& folder) override;
     LeadBytes PathLeadBytes() override;
     void ShowFolderUnusable(const std::string& folder) override;
-
-  private:
-    HWND owner_;
 };

@@ -38,7 +38,7 @@
 #define SKV_ID_LOCATION 1049
 #define SKV_ID_ABOUT 57664
 #define SKV_ID_BUG_REPORT 1043
-#define SKV_ID_LOGO 1030 // also the link button of the About box
+#define SKV_ID_LOGO 1030
 
 // Main dialog: check boxes
 #define SKV_ID_DEBUG 1000
@@ -90,6 +90,9 @@
 #define SKV_ID_GROUP_CHEATING 1041
 #define SKV_ID_GROUP_SKY 1042
 
+// About box: the link to the maker's web site
+#define SKV_ID_ABOUT_LINK 1030
+
 // Display settings dialog
 #define SKV_ID_DEVICE_LIST 1047
 #define SKV_ID_MODE_LIST 1048
@@ -97,7 +100,8 @@
 // Window-menu item that opens the About box
 #define SKV_SYSCMD_ABOUT 16
 
-// Level menu commands: 32771 to 32812 are levels, 32813 is "No Level"
+// Level menu commands: one per level of the game, in menu order (the level table's order too), then
+// "No Level"
 #define SKV_CMD_LEVEL_FIRST 32771
 #define SKV_CMD_LEVEL_LAST 32812
 #define SKV_CMD_NO_LEVEL 32813

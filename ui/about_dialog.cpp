@@ -9,7 +9,7 @@ AboutDialog::~AboutDialog() = default;
 
 void AboutDialog::DoDataExchange(DataExchange& exchange) {
     Dialog::DoDataExchange(exchange);
-    exchange.Attach(SKV_ID_LOGO, webSiteLink_);
+    exchange.Attach(SKV_ID_ABOUT_LINK, webSiteLink_);
 }
 
 BOOL AboutDialog::OnInitDialog() {

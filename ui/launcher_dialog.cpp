@@ -7,12 +7,12 @@
 
 #include "framework/application.h"
 #include "handoff/game_start.h"
-#include "levels/level_menu.h"
-#include "location/windows_location_platform.h"
+#include "levels/level_table.h"
 #include "res/resource.h"
 #include "settings/profile.h"
 #include "ui/about_dialog.h"
 #include "ui/display_settings_dialog.h"
+#include "ui/level_menu.h"
 
 namespace {
 // Controls usable only in debug mode, in the order they are switched.
@@ -34,8 +34,23 @@ bool IsGroupBox(int id) {
 }
 } // namespace
 
-LauncherDialog::LauncherDialog(GameLocation& location, std::string profileKey)
-    : Dialog(SKV_DLG_MAIN, nullptr), location_(location), profileKey_(std::move(profileKey)),
+const LauncherDialog::NumericControl LauncherDialog::NumericControls[7] = {
+    {SKV_ID_VOLUME_SPIN, &LauncherSettings::TrackerVolume, TrackerVolumeMin, TrackerVolumeMax, 0, nullptr},
+    {SKV_ID_SPEED_SPIN, &LauncherSettings::TrackerSpeed, TrackerSpeedMin, TrackerSpeedMax, 0, nullptr},
+    {SKV_ID_TIME_SPIN, &LauncherSettings::TimeScale, TimeScaleMin, TimeScaleMax, 0, nullptr},
+    {SKV_ID_LEAN_SPIN, &LauncherSettings::LeanScale, LeanScaleMin, LeanScaleMax, 0, nullptr},
+    {SKV_ID_SKY_RED, &LauncherSettings::SkyRed, SkyMin, SkyMax, SKV_ID_SKY_RED_LABEL,
+     &LauncherDialog::skyRedText_},
+    {SKV_ID_SKY_GREEN, &LauncherSettings::SkyGreen, SkyMin, SkyMax, SKV_ID_SKY_GREEN_LABEL,
+     &LauncherDialog::skyGreenText_},
+    {SKV_ID_SKY_BLUE, &LauncherSettings::SkyBlue, SkyMin, SkyMax, SKV_ID_SKY_BLUE_LABEL,
+     &LauncherDialog::skyBlueText_},
+};
+
+LauncherDialog::LauncherDialog(GameLocation& location, LocationPlatform& locationPlatform,
+                               std::string profileKey)
+    : Dialog(SKV_DLG_MAIN, nullptr), location_(location), locationPlatform_(locationPlatform),
+      profileKey_(std::move(profileKey)),
       skyRedText_(std::to_string(SkyRedDefault)), skyGreenText_(std::to_string(SkyGreenDefault)),
       skyBlueText_(std::to_string(SkyBlueDefault)),
       windowIcon_(LoadIconA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_ICON_APP))) {}
@@ -70,8 +85,10 @@ const MessageMap* LauncherDialog::GetMessageMap() const {
     return &map;
 }
 
+// Every command of the dialog passes the level filter before its normal routing.
 bool LauncherDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
-    return FilterLevelCommand(wParam, lParam);
+    FilterLevelCommand(LOWORD(wParam));
+    return RouteCommand(wParam, lParam);
 }
 
 void LauncherDialog::OnOK() {
@@ -83,13 +100,6 @@ void LauncherDialog::OnCancel() {
 }
 
 void LauncherDialog::DoDataExchange(DataExchange& exchange) {
-    exchange.Attach(SKV_ID_SKY_RED, skyRedSlider_);
-    exchange.Attach(SKV_ID_SKY_GREEN, skyGreenSlider_);
-    exchange.Attach(SKV_ID_SKY_BLUE, skyBlueSlider_);
-    exchange.Attach(SKV_ID_VOLUME_SPIN, trackerVolumeSpin_);
-    exchange.Attach(SKV_ID_TIME_SPIN, timeScaleSpin_);
-    exchange.Attach(SKV_ID_SPEED_SPIN, trackerSpeedSpin_);
-    exchange.Attach(SKV_ID_LEAN_SPIN, leanScaleSpin_);
     exchange.Check(SKV_ID_DEBUG, settings_.Debug);
     exchange.Check(SKV_ID_LOAD_BOTS, settings_.LoadBots);
     exchange.Check(SKV_ID_LOAD_GRAX, settings_.LoadGrax);
@@ -109,18 +119,14 @@ void LauncherDialog::DoDataExchange(DataExchange& exchange) {
     exchange.Check(SKV_ID_ALL_WEAPONS, settings_.AllWeapons);
     exchange.Check(SKV_ID_GOD_MODE, settings_.GodMode);
     exchange.Check(SKV_ID_ADD_LIGHT, settings_.AddLight);
-    exchange.Text(SKV_ID_SKY_BLUE_LABEL, skyBlueText_);
-    exchange.Text(SKV_ID_SKY_GREEN_LABEL, skyGreenText_);
-    exchange.Text(SKV_ID_SKY_RED_LABEL, skyRedText_);
+    for (const NumericControl& control : NumericControls)
+        if (control.IsTrackbar())
+            exchange.Text(control.LabelId, this->*control.LabelText);
     // The numeric options live in their controls: read at the moments the options are used, written only
     // by loading and "Reset".
-    exchange.Reading(SKV_ID_VOLUME_SPIN, UDM_GETPOS, settings_.TrackerVolume);
-    exchange.Reading(SKV_ID_SPEED_SPIN, UDM_GETPOS, settings_.TrackerSpeed);
-    exchange.Reading(SKV_ID_TIME_SPIN, UDM_GETPOS, settings_.TimeScale);
-    exchange.Reading(SKV_ID_LEAN_SPIN, UDM_GETPOS, settings_.LeanScale);
-    exchange.Reading(SKV_ID_SKY_RED, TBM_GETPOS, settings_.SkyRed);
-    exchange.Reading(SKV_ID_SKY_GREEN, TBM_GETPOS, settings_.SkyGreen);
-    exchange.Reading(SKV_ID_SKY_BLUE, TBM_GETPOS, settings_.SkyBlue);
+    for (const NumericControl& control : NumericControls)
+        exchange.Reading(control.Id, control.IsTrackbar() ? TBM_GETPOS : UDM_GETPOS,
+                         settings_.*control.Field);
 }
 
 BOOL LauncherDialog::OnInitDialog() {
@@ -138,14 +144,14 @@ BOOL LauncherDialog::OnInitDialog() {
     SetGroupCaptionFont();
     FitPicturesToFrames();
 
-    for (TrackbarControl* slider : {&skyRedSlider_, &skyGreenSlider_, &skyBlueSlider_}) {
-        slider->SetRangeMin(SkyMin, false);
-        slider->SetRangeMax(SkyMax, false);
+    for (const NumericControl& control : NumericControls) {
+        if (control.IsTrackbar()) {
+            SendDlgItemMessageA(Handle(), control.Id, TBM_SETRANGEMIN, FALSE, control.Min);
+            SendDlgItemMessageA(Handle(), control.Id, TBM_SETRANGEMAX, FALSE, control.Max);
+        } else {
+            SendDlgItemMessageA(Handle(), control.Id, UDM_SETRANGE, 0, MAKELPARAM(control.Max, control.Min));
+        }
     }
-    trackerVolumeSpin_.SetRange(TrackerVolumeMin, TrackerVolumeMax);
-    trackerSpeedSpin_.SetRange(TrackerSpeedMin, TrackerSpeedMax);
-    timeScaleSpin_.SetRange(TimeScaleMin, TimeScaleMax);
-    leanScaleSpin_.SetRange(LeanScaleMin, LeanScaleMax);
 
     settings_ = LoadSettings(profileKey_);
     ShowNumericOptions();
@@ -178,13 +184,13 @@ void LauncherDialog::SetGroupCaptionFont() {
 }
 
 void LauncherDialog::ShowNumericOptions() {
-    trackerVolumeSpin_.SetPos(settings_.TrackerVolume);
-    trackerSpeedSpin_.SetPos(settings_.TrackerSpeed);
-    timeScaleSpin_.SetPos(settings_.TimeScale);
-    leanScaleSpin_.SetPos(settings_.LeanScale);
-    skyRedSlider_.SetPos(settings_.SkyRed);
-    skyGreenSlider_.SetPos(settings_.SkyGreen);
-    skyBlueSlider_.SetPos(settings_.SkyBlue);
+    for (const NumericControl& control : NumericControls) {
+        const int32_t position = settings_.*control.Field;
+        if (control.IsTrackbar())
+            SendDlgItemMessageA(Handle(), control.Id, TBM_SETPOS, TRUE, position);
+        else
+            SendDlgItemMessageA(Handle(), control.Id, UDM_SETPOS, 0, MAKELPARAM(position, 0));
+    }
 }
 
 // "Start": the options are kept before anything can fail, so they survive a game that does not start.
@@ -216,18 +222,15 @@ void LauncherDialog::ShowLevelMenu() {
     ::ShowLevelMenu(Handle(), Item(SKV_ID_LEVEL), levelCommand_);
 }
 
-// Sees every command of the dialog first: any level-menu id, from the menu or from anywhere else, becomes
-// the chosen level. The notification code is not looked at.
-bool LauncherDialog::FilterLevelCommand(WPARAM wParam, LPARAM lParam) {
-    UINT id = LOWORD(wParam);
+// Any level-menu id, from the menu or from anywhere else, becomes the chosen level, whatever the
+// notification code.
+void LauncherDialog::FilterLevelCommand(UINT id) {
     if (IsLevelMenuCommand(id))
         levelCommand_ = id;
-    return RouteCommand(wParam, lParam);
 }
 
 void LauncherDialog::ChangeGameLocation() {
-    WindowsLocationPlatform platform(Handle());
-    ::ChangeGameLocation(platform, location_);
+    ::ChangeGameLocation(locationPlatform_, location_);
 }
 
 void LauncherDialog::ShowDisplaySettings() {
@@ -254,9 +257,10 @@ void LauncherDialog::OnPreloadBots() {
 
 void LauncherDialog::UpdateSkyLabels() {
     UpdateData(true);
-    skyRedText_ = std::to_string(skyRedSlider_.GetPos());
-    skyGreenText_ = std::to_string(skyGreenSlider_.GetPos());
-    skyBlueText_ = std::to_string(skyBlueSlider_.GetPos());
+    for (const NumericControl& control : NumericControls)
+        if (control.IsTrackbar())
+            this->*control.LabelText =
+                std::to_string(static_cast<int>(SendDlgItemMessageA(Handle(), control.Id, TBM_GETPOS, 0, 0)));
     UpdateData(false);
 }
 
@@ -310,8 +314,8 @@ std::optional<LRESULT> LauncherDialog::OnCtlColor(const Message& message) {
 
 std::optional<LRESULT> LauncherDialog::OnHScroll(const Message& message) {
     auto source = reinterpret_cast<HWND>(message.LParam);
-    if (source == skyRedSlider_.Handle() || source == skyGreenSlider_.Handle() ||
-        source == skyBlueSlider_.Handle())
-        UpdateSkyLabels();
+    for (const NumericControl& control : NumericControls)
+        if (control.IsTrackbar() && source == Item(control.Id))
+            UpdateSkyLabels();
     return 0;
 }

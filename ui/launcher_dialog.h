@@ -9,15 +9,15 @@
 
 #include "framework/dialog.h"
 #include "framework/handles.h"
-#include "levels/level_table.h"
 #include "location/game_location.h"
+#include "res/resource.h"
 #include "settings/launcher_settings.h"
 
 class LauncherDialog : public Dialog {
   public:
-    // The location is the application's: "Location..." changes it, "Start" and "Display..." use it. The
-    // options are kept in the profile under HKEY_CURRENT_USER\Software\<profileKey>.
-    LauncherDialog(GameLocation& location, std::string profileKey);
+    // The location is the application's: "Location..." changes it through `locationPlatform`, "Start" and
+    // "Display..." use it. The options are kept in the profile under HKEY_CURRENT_USER\Software\<profileKey>.
+    LauncherDialog(GameLocation& location, LocationPlatform& locationPlatform, std::string profileKey);
     ~LauncherDialog() override;
 
   protected:
@@ -34,7 +34,8 @@ class LauncherDialog : public Dialog {
     void CloseLauncher();
     void ResetSettings();
     void ShowLevelMenu();
-    bool FilterLevelCommand(WPARAM wParam, LPARAM lParam);
+    // Notes a level-menu id as the chosen level.
+    void FilterLevelCommand(UINT id);
     void ChangeGameLocation();
     void ShowDisplaySettings();
     void ShowAboutBox();
@@ -43,6 +44,19 @@ class LauncherDialog : public Dialog {
     // Enabling of the controls that depend on " Debug mode " and " Pre-load Bots: ".
     void OnDebugMode();
     void OnPreloadBots();
+
+    // One of the seven numeric options and the control that holds it: an up-down, which shows its number in
+    // the edit box before it, or a trackbar, whose value label shows its position.
+    struct NumericControl {
+        int Id;
+        OptionField Field;
+        int32_t Min, Max;
+        int LabelId;                            // a trackbar's value label; 0 for an up-down
+        std::string LauncherDialog::*LabelText; // the text that label shows
+        bool IsTrackbar() const { return LabelId != 0; }
+    };
+    // In load and save order: the four up-downs, then the three trackbars.
+    static const NumericControl NumericControls[7];
 
     // The up-downs and trackbars take the scaled options and the sky components of the record.
     void ShowNumericOptions();
@@ -61,14 +75,13 @@ class LauncherDialog : public Dialog {
     std::optional<LRESULT> OnHScroll(const Message& message);
 
     GameLocation& location_;
+    LocationPlatform& locationPlatform_;
     const std::string profileKey_;
     LauncherSettings settings_;
     // The chosen level as a level-menu command; never stored, so every run starts with "No Level".
-    uint32_t levelCommand_ = NoLevelCommand;
+    uint32_t levelCommand_ = SKV_CMD_NO_LEVEL;
     // Texts of the sky value labels.
     std::string skyRedText_, skyGreenText_, skyBlueText_;
-    TrackbarControl skyRedSlider_, skyGreenSlider_, skyBlueSlider_;
-    UpDownControl trackerVolumeSpin_, timeScaleSpin_, trackerSpeedSpin_, leanScaleSpin_;
     HICON windowIcon_;
     FontHandle groupBoxFont_;
     // The banner and the logo drawn for this display's scale, when it is not the one their bitmaps were

@@ -11,44 +11,39 @@
 #include <string>
 #include <vector>
 
-// Every level of the menu as the game is told about it, and no level for "No Level" or the commands next to
-// the menu's. The level filter records the menu's commands only.
+// Every level of the menu as the game is told about it (the menu's labels in the comments, in command
+// order), and no level for "No Level" or the commands next to the menu's. The level filter records the
+// menu's commands only.
 TEST(LevelTable, IdentifierOfEveryCommand) {
-    const struct {
-        uint32_t Command;
-        const char* Level; // as the menu shows it
-        const char* Identifier;
-    } rows[] = {
+    const std::pair<uint32_t, const char*> rows[] = {
         // clang-format off
-        {32770, "before the first level", nullptr}, {32771, "Grax: Level 1 - Ossary", "Ossary"},
-        {32772, "Grax: Level 2 - Runnel", "Runnel"}, {32773, "Grax: Level 3 - Velmaro", "Quent03"},
-        {32774, "Grax: Level 4 - Portsend", "Drov101"}, {32775, "Grax: Level 5 - Loamward", "Brakka"},
-        {32776, "Grax: Bonus 1 - Tavvix", "Tavvix_A"}, {32777, "Grax: Bonus 2 - Hulkmoor", "Hulkmoor_A"},
-        {32778, "Grax: Bonus 3 - Quessara", "Vembra_a"}, {32779, "Grax: Bonus 4 - Grottel", "Grottel_A"},
-        {32780, "Grax: Bonus 5 - Pyrewall 288", "pyrewall_a"},
-        {32781, "Vastor: Level 1 - Hulkmoor", "Hulkmoor"}, {32782, "Vastor: Level 2 - Settlem", "Kelvd1"},
-        {32783, "Vastor: Level 3 - Tavvix", "Tavvix"}, {32784, "Vastor: Level 4 - Highring", "lurmanis"},
-        {32785, "Vastor: Level 5 - Quessara", "Vembra"}, {32786, "Vastor: Level 6 - Baydock", "Baydock"},
-        {32787, "Vastor: Bonus 1 - Ossary", "Ossary_M"}, {32788, "Vastor: Bonus 2 - Cofferd", "Cofferd_M"},
-        {32789, "Vastor: Bonus 3 - Velmaro", "Quent03_M"}, {32790, "Vastor: Bonus 4 - Portsend", "Drov101_M"},
-        {32791, "Vastor: Bonus 5 - Spillway", "Spill_m"}, {32792, "Hurok: Level 1 - Spillway", "Spill"},
-        {32793, "Hurok: Level 2 - Zone 71", "Zone71"}, {32794, "Hurok: Level 3 - Cofferd", "Cofferd"},
-        {32795, "Hurok: Level 4 - Pyrewall 288", "Pyrewall"}, {32796, "Hurok: Level 5 - Grottel", "Grottel"},
-        {32797, "Hurok: Level 6 - Skirmel", "Skirmel"}, {32798, "Hurok: Bonus 1 - Tavvix", "Tavvix_P"},
-        {32799, "Hurok: Bonus 2 - Runnel", "runnel_p"}, {32800, "Hurok: Bonus 3 - Ossary", "Ossary_p"},
-        {32801, "Hurok: Bonus 4 - Loamward", "Brakka_P"}, {32802, "Hurok: Bonus 5 - Quessara", "Vembra_p"},
-        {32803, "Deathmatch: Culvara", "Orv-dm"}, {32804, "Deathmatch: Carnath", "Q7demo"},
-        {32805, "Deathmatch: Effigon", "Effigon"}, {32806, "Deathmatch: Rydex", "Rydex"},
-        {32807, "Deathmatch: Nestra", "Nestra"}, {32808, "Coop: Culvara", "Orv-dm-coop"},
-        {32809, "Coop: Rydex", "Rydexcoop"}, {32810, "Coop: Castoff", "tams-co-op"},
-        {32811, "Coop: Nestra", "Nestra_c"}, {32812, "Coop: Snarewood", "Snarewood"},
-        {32813, "No Level", nullptr}, {32814, "after No Level", nullptr},
+        {32770, nullptr}, // before the first level
+        // Grax: Level 1 - Ossary, 2 - Runnel, 3 - Velmaro, 4 - Portsend, 5 - Loamward; Bonus 1 - Tavvix,
+        // 2 - Hulkmoor, 3 - Quessara, 4 - Grottel, 5 - Pyrewall 288
+        {32771, "Ossary"}, {32772, "Runnel"}, {32773, "Quent03"}, {32774, "Drov101"}, {32775, "Brakka"},
+        {32776, "Tavvix_A"}, {32777, "Hulkmoor_A"}, {32778, "Vembra_a"}, {32779, "Grottel_A"},
+        {32780, "pyrewall_a"},
+        // Vastor: Level 1 - Hulkmoor, 2 - Settlem, 3 - Tavvix, 4 - Highring, 5 - Quessara, 6 - Baydock;
+        // Bonus 1 - Ossary, 2 - Cofferd, 3 - Velmaro, 4 - Portsend, 5 - Spillway
+        {32781, "Hulkmoor"}, {32782, "Kelvd1"}, {32783, "Tavvix"}, {32784, "lurmanis"}, {32785, "Vembra"},
+        {32786, "Baydock"}, {32787, "Ossary_M"}, {32788, "Cofferd_M"}, {32789, "Quent03_M"},
+        {32790, "Drov101_M"}, {32791, "Spill_m"},
+        // Hurok: Level 1 - Spillway, 2 - Zone 71, 3 - Cofferd, 4 - Pyrewall 288, 5 - Grottel, 6 - Skirmel;
+        // Bonus 1 - Tavvix, 2 - Runnel, 3 - Ossary, 4 - Loamward, 5 - Quessara
+        {32792, "Spill"}, {32793, "Zone71"}, {32794, "Cofferd"}, {32795, "Pyrewall"}, {32796, "Grottel"},
+        {32797, "Skirmel"}, {32798, "Tavvix_P"}, {32799, "runnel_p"}, {32800, "Ossary_p"},
+        {32801, "Brakka_P"}, {32802, "Vembra_p"},
+        // Deathmatch: Culvara, Carnath, Effigon, Rydex, Nestra; Coop: Culvara, Rydex, Castoff, Nestra,
+        // Snarewood
+        {32803, "Orv-dm"}, {32804, "Q7demo"}, {32805, "Effigon"}, {32806, "Rydex"}, {32807, "Nestra"},
+        {32808, "Orv-dm-coop"}, {32809, "Rydexcoop"}, {32810, "tams-co-op"}, {32811, "Nestra_c"},
+        {32812, "Snarewood"},
+        {32813, nullptr}, {32814, nullptr}, // "No Level", and the command after it
         // clang-format on
     };
-    for (const auto& row : rows) {
-        EXPECT_STREQ(LevelIdentifier(row.Command), row.Identifier) << row.Command << " " << row.Level;
-        EXPECT_EQ(IsLevelMenuCommand(row.Command), row.Identifier || row.Command == NoLevelCommand)
-            << row.Command << " " << row.Level;
+    for (const auto& [command, identifier] : rows) {
+        EXPECT_STREQ(LevelIdentifier(command), identifier) << command;
+        EXPECT_EQ(IsLevelMenuCommand(command), identifier || command == 32813) << command;
     }
 }
 
@@ -62,12 +57,12 @@ TEST(BuildCommandLine, TypicalInputs) {
         const char* Expected;
     } rows[] = {
         // clang-format off
-        {"nothing", {}, NoLevelCommand, ""}, {"level only", {}, 32771, "-n Ossary"},
-        {"debug", {1}, NoLevelCommand, "-debug"},
+        {"nothing", {}, SKV_CMD_NO_LEVEL, ""}, {"level only", {}, 32771, "-n Ossary"},
+        {"debug", {1}, SKV_CMD_NO_LEVEL, "-debug"},
         {"debug and a renamed level", {1}, 32773, "-debug -n Quent03"},
-        {"bots without species", {1, 1}, NoLevelCommand, "-debug -l"},
-        {"every species", {1, 1, 1, 1, 1, 1, 1, 1, 1}, NoLevelCommand, "-debug -lacmprtx"},
-        {"species left over, bots off", {1, 0, 1, 1, 1, 1, 1, 1, 1}, NoLevelCommand, "-debug"},
+        {"bots without species", {1, 1}, SKV_CMD_NO_LEVEL, "-debug -l"},
+        {"every species", {1, 1, 1, 1, 1, 1, 1, 1, 1}, SKV_CMD_NO_LEVEL, "-debug -lacmprtx"},
+        {"species left over, bots off", {1, 0, 1, 1, 1, 1, 1, 1, 1}, SKV_CMD_NO_LEVEL, "-debug"},
         {"bots and species without debug", {0, 1, 1, 1, 1, 1, 1, 1, 1}, 32771, "-n Ossary"},
         {"nonzero flags count as set", {7, -1, 2, 2, 2, 2, 2, 2, 2}, 32812, "-debug -lacmprtx -n Snarewood"},
         {"command outside the table", {1}, 32814, "-debug"},

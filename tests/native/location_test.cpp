@@ -66,10 +66,11 @@ TEST(PathParts, UsualFormOfALongPath) {
         EXPECT_EQ(WithoutLongPathPrefix(row.Path), row.Usual);
 }
 
-// A machine whose installer's entry names a folder without the game, and a user who answers Yes and picks
-// the scripted file. Everything the launcher asks, shows, writes and changes is logged in order.
+// A machine whose installer's entry names a folder without the game, and a user who answers "Location..." as
+// scripted and picks the scripted file. Everything the launcher asks, shows, writes and changes is logged.
 class FakeMachine : public LocationPlatform {
   public:
+    bool Confirms = true;
     std::optional<std::string> Chosen;
     std::string Log;
 
@@ -86,50 +87,70 @@ class FakeMachine : public LocationPlatform {
     }
     bool IsUsableFile(const std::string&) override { return false; }
     void ShowGameNotFound() override { Note("not found"); }
-    bool ConfirmChange(const std::string& folder) override { return Note("confirm " + folder), true; }
+    bool ConfirmChange(const std::string& folder) override { return Note("confirm " + folder), Confirms; }
     std::optional<std::string> AskForGameFile() override { return Note("open dialog"), Chosen; }
     void SetCurrentFolder(const std::string& folder) override { Note("cd " + folder); }
     LeadBytes PathLeadBytes() override { return {}; }
     void ShowFolderUnusable(const std::string& folder) override { Note("unusable " + folder); }
 };
 
-// The registry routes, the path search, the dialog, No and Cancel are tried through the real launcher; here
-// what comes of the paths a user may choose, at start-up and through "Location...".
-TEST(GameLocation, ChosenPaths) {
+// What comes of the paths a user may choose at start-up, when nothing else finds the game: the result, the
+// location ("path | folder") and, in order, what the launcher asks, shows, writes and changes. (The registry,
+// the path search and the dialog are tried through the real launcher.)
+TEST(GameLocation, ChosenAtStartUp) {
     const struct {
-        bool AtStartUp; // else through "Location...", answered Yes
         std::optional<std::string> Chosen;
         LocateResult Result;
-        const char* ExePath;
+        const char* Location;
         const char* Log;
     } rows[] = {
         // clang-format off
-        {true, "F:\\Skv.exe", LocateResult::Found, "F:\\Skv.exe", "search C:/G/ | search * | not found |"
+        {"F:\\Skv.exe", LocateResult::Found, "F:\\Skv.exe | F:\\", "search C:/G/ | search * | not found |"
          " open dialog | Game Path=F: | App Path=F: | App =F:\\Skv.exe | cd F:\\"},
-        {true, "Skv.exe", LocateResult::NoFolder, "", "search C:/G/ | search * | not found | open dialog"},
-        {true, "E:\\????\\Skv.exe", LocateResult::Unusable, "", "search C:/G/ | search * | not found |"
+        {std::nullopt, LocateResult::Cancelled, " | ", "search C:/G/ | search * | not found | open dialog"},
+        {"Skv.exe", LocateResult::NoFolder, " | ", "search C:/G/ | search * | not found | open dialog"},
+        {"E:\\????\\Skv.exe", LocateResult::Unusable, " | ", "search C:/G/ | search * | not found |"
          " open dialog | unusable E:\\????"},
-        {false, "Skv.exe", LocateResult::Found, "C:\\G\\Skv.exe", "confirm C:\\G\\ | open dialog |"
-         " cd C:\\G\\"},
-        {false, "E:\\????\\Skv.exe", LocateResult::Found, "C:\\G\\Skv.exe", "confirm C:\\G\\ | open dialog |"
-         " unusable E:\\???? | cd C:\\G\\"},
-        {false, "C:\\G\\Skv.exe", LocateResult::Found, "C:\\G\\Skv.exe", "confirm C:\\G\\ | open dialog |"
-         " Game Path=C:\\G | App Path=C:\\G | App =C:\\G\\Skv.exe | cd C:\\G\\"},
-        {false, "D:/New/Game.exe", LocateResult::Found, "D:/New/Game.exe", "confirm C:\\G\\ | open dialog |"
-         " Game Path=D:/New | App Path=D:/New | App =D:/New/Game.exe | cd D:/New\\"},
         // clang-format on
     };
     for (const auto& row : rows) {
         FakeMachine machine;
         machine.Chosen = row.Chosen;
         GameLocation location;
-        if (row.AtStartUp) {
-            EXPECT_EQ(LocateGame(machine, location), row.Result) << row.Log;
-        } else {
-            location = {"C:\\G\\Skv.exe", "C:\\G\\"};
-            ChangeGameLocation(machine, location);
-        }
-        EXPECT_EQ(location.ExePath, row.ExePath) << row.Log;
+        EXPECT_EQ(LocateGame(machine, location), row.Result) << row.Log;
+        EXPECT_EQ(location.ExePath + " | " + location.Folder, row.Location) << row.Log;
+        EXPECT_EQ(machine.Log, row.Log);
+    }
+}
+
+// What comes of "Location..." at C:\G\Skv.exe, for each answer and each path a user may choose: the location
+// ("path | folder") and, in order, what the launcher asks, shows, writes and changes.
+TEST(GameLocation, ChangedThroughLocation) {
+    const struct {
+        bool Yes;
+        std::optional<std::string> Chosen;
+        const char* Location;
+        const char* Log;
+    } rows[] = {
+        // clang-format off
+        {false, "D:\\Skv.exe", "C:\\G\\Skv.exe | C:\\G\\", "confirm C:\\G\\ | cd C:\\G\\"},
+        {true, std::nullopt, "C:\\G\\Skv.exe | C:\\G\\", "confirm C:\\G\\ | open dialog | cd C:\\G\\"},
+        {true, "Skv.exe", "C:\\G\\Skv.exe | C:\\G\\", "confirm C:\\G\\ | open dialog | cd C:\\G\\"},
+        {true, "E:\\????\\Skv.exe", "C:\\G\\Skv.exe | C:\\G\\", "confirm C:\\G\\ | open dialog |"
+         " unusable E:\\???? | cd C:\\G\\"},
+        {true, "C:\\G\\Skv.exe", "C:\\G\\Skv.exe | C:\\G\\", "confirm C:\\G\\ | open dialog | Game Path=C:\\G |"
+         " App Path=C:\\G | App =C:\\G\\Skv.exe | cd C:\\G\\"},
+        {true, "D:/New/Game.exe", "D:/New/Game.exe | D:/New\\", "confirm C:\\G\\ | open dialog |"
+         " Game Path=D:/New | App Path=D:/New | App =D:/New/Game.exe | cd D:/New\\"},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        FakeMachine machine;
+        machine.Confirms = row.Yes;
+        machine.Chosen = row.Chosen;
+        GameLocation location{"C:\\G\\Skv.exe", "C:\\G\\"};
+        ChangeGameLocation(machine, location);
+        EXPECT_EQ(location.ExePath + " | " + location.Folder, row.Location) << row.Log;
         EXPECT_EQ(machine.Log, row.Log);
     }
 }

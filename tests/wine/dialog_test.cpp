@@ -1,6 +1,6 @@
-// The launcher's dialogs in this process: the main dialog's enabling rules, sky labels, "Reset", level menu,
-// window menu, help button, the question of "Location...", links to the maker's site and the bug report,
-// logo cursor and group captions; what it loads from any profile; the About box's link; the display
+// The launcher's dialogs in this process: the main dialog's enabling rules, level menu, sky labels, "Reset",
+// window menu, About box, help button, the question of "Location...", links to the maker's site and the bug
+// report, logo cursor and group captions; what it loads from any profile; the About box's link; the display
 // settings dialog; and the dialogs at each display scale.
 #include "harness.h"
 
@@ -8,9 +8,11 @@
 #include <objbase.h>
 
 #include <cmath>
+#include <set>
 #include <sstream>
 
 #include "framework/application.h"
+#include "location/windows_location_platform.h"
 #include "ui/about_dialog.h"
 #include "ui/display_settings_dialog.h"
 #include "ui/launcher_dialog.h"
@@ -23,22 +25,23 @@ class MainDialog : public ::testing::Test {
     void SetUp() override { CleanRegistry(); }
     // Runs a fresh dialog with `body`; it is ended without saving.
     void Run(const std::function<void(HWND)>& body) {
-        LauncherDialog fresh(location, LauncherProfile);
+        LauncherDialog fresh(location, platform, LauncherProfile);
         RunModally(fresh, body);
     }
     GameLocation location; // the dialog's game
+    WindowsLocationPlatform platform;
 };
 
 TEST_F(MainDialog, DebugModeAndPreloadBotsEnableTheirControls) {
     const struct {
-        const char* Clicks; // check boxes clicked in turn: D debug, B pre-load bots, G Grax
+        const char* Clicks; // check boxes clicked in turn: D debug, B pre-load bots
         bool Dependent, Species;
-    } rows[] = {{"", false, false},     {"D", true, false},    {"DB", true, true},
-                {"DBGD", false, false}, {"DBGDD", true, true}, {"DBGB", true, false}};
+    } rows[] = {{"", false, false},    {"D", true, false},   {"DB", true, true},
+                {"DBD", false, false}, {"DBDD", true, true}, {"DBB", true, false}};
     for (const auto& row : rows)
         Run([&](HWND window) {
             for (const char* c = row.Clicks; *c; ++c)
-                Click(window, *c == 'D' ? SKV_ID_DEBUG : *c == 'B' ? SKV_ID_LOAD_BOTS : SKV_ID_LOAD_GRAX);
+                Click(window, *c == 'D' ? SKV_ID_DEBUG : SKV_ID_LOAD_BOTS);
             // Each option's control (a spin with its edit box) as its row says; all else stays enabled.
             for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
                 const int id = GetDlgCtrlID(child);
@@ -50,26 +53,38 @@ TEST_F(MainDialog, DebugModeAndPreloadBotsEnableTheirControls) {
                           needs == Needs::Nothing || (needs == Needs::Debug ? row.Dependent : row.Species))
                     << "clicked \"" << row.Clicks << "\": " << Named(window, id);
             }
-            // Disabling never changes a value.
-            EXPECT_EQ(Shown(window, Options[2]), std::string(row.Clicks).find('G') != std::string::npos);
         });
 }
 
-// The menu of levels, read while it is open: its submenus, the item with the check mark and the default
-// item; the commands must run from the first level to "No Level" in menu order.
+// The texture drawing list offers its four modes, in this order.
+TEST_F(MainDialog, TextureDrawingListsFourModes) {
+    Run([](HWND window) {
+        std::string items;
+        for (int i = 0; i < SendDlgItemMessageA(window, SKV_ID_WIREFRAME, CB_GETCOUNT, 0, 0); ++i) {
+            char text[32] = {};
+            SendDlgItemMessageA(window, SKV_ID_WIREFRAME, CB_GETLBTEXT, i, LPARAM(text));
+            items += text + std::string("|");
+        }
+        EXPECT_EQ(items, "Full textures|Only objects|Only environment|No textures|");
+    });
+}
+
+// The level menu, opened by its button and read while it is open: its submenus, the item with the check mark
+// where it stands, and the default item. Its commands must run from the first level to "No Level" in order.
 static std::string LevelMenu(HWND dialog) {
-    std::string submenus;
-    UINT next = FirstLevelCommand, checked = 0, fallback = 0;
+    std::string read;
+    UINT next = 32771;
     const std::function<void(HMENU)> walk = [&](HMENU popup) {
         for (int i = 0; i < GetMenuItemCount(popup); ++i) {
             char label[32] = {};
             GetMenuStringA(popup, i, label, sizeof label, MF_BYPOSITION);
             if (HMENU submenu = GetSubMenu(popup, i)) {
-                submenus += label + std::string(" ");
+                read += label + std::string(" ");
                 walk(submenu);
             } else if (UINT id = GetMenuItemID(popup, i); id != 0) {
                 EXPECT_EQ(id, next++) << label;
-                checked = GetMenuState(popup, i, MF_BYPOSITION) & MF_CHECKED ? id : checked;
+                if (GetMenuState(popup, i, MF_BYPOSITION) & MF_CHECKED)
+                    read += "(checked " + std::to_string(id) + ") ";
             }
         }
     };
@@ -77,26 +92,42 @@ static std::string LevelMenu(HWND dialog) {
              [&](HWND menu) {
                  HMENU popup = HMENU(SendMessageA(menu, MN_GETHMENU, 0, 0));
                  walk(popup);
-                 fallback = GetMenuDefaultItem(popup, FALSE, 0);
+                 read += "default " + std::to_string(GetMenuDefaultItem(popup, FALSE, 0));
                  EndMenu();
              });
     Click(dialog, SKV_ID_LEVEL);
-    EXPECT_EQ(next, NoLevelCommand + 1);
-    return submenus + "| checked " + std::to_string(checked) + " | default " + std::to_string(fallback);
+    EXPECT_EQ(next, 32814u);
+    return read;
 }
 
-// The sky labels follow their trackbars on every notification; the level menu marks the chosen level;
-// "Reset" shows the defaults (the level stays) and stores nothing.
-TEST_F(MainDialog, SkyLabelsLevelMenuAndReset) {
+// The level menu marks the level last chosen, through the menu or by a command from anywhere with any code,
+// inside its submenu; "No Level" is the default item and is marked while no level is chosen. Closing the
+// menu without a pick changes nothing.
+TEST_F(MainDialog, LevelMenuMarksTheChosenLevel) {
+    const std::string none = "Grax Vastor Hurok Deathmatch Coop (checked 32813) default 32813",
+                      velmaro = "Grax (checked 32773) Vastor Hurok Deathmatch Coop default 32813";
+    const struct {
+        const char* Case;
+        WPARAM Command; // sent before the menu opens, as the menu sends a pick
+        std::string Menu;
+    } rows[] = {
+        {"first opening", 0, none},
+        {"Level 3 - Velmaro", 32773, velmaro},
+        {"closed without a pick", 0, velmaro},
+        {"No Level, with a notification code", MAKEWPARAM(32813, 1), none},
+    };
     Run([&](HWND window) {
-        const std::string submenus = "Grax Vastor Hurok Deathmatch Coop | checked ";
-        EXPECT_EQ(LevelMenu(window), submenus + "32813 | default 32813");
-        SendMessageA(window, WM_COMMAND, 32773, 0); // as the menu sends a pick
-        EXPECT_EQ(LevelMenu(window), submenus + "32773 | default 32813");
-        EXPECT_EQ(LevelMenu(window), submenus + "32773 | default 32813") << "closed without a pick";
-        SendMessageA(window, WM_COMMAND, MAKEWPARAM(32813, 1), 0); // from anywhere, with any code
-        SendMessageA(window, WM_COMMAND, 32814, 0);
-        EXPECT_EQ(LevelMenu(window), submenus + "32813 | default 32813");
+        for (const auto& row : rows) {
+            if (row.Command)
+                SendMessageA(window, WM_COMMAND, row.Command, 0);
+            EXPECT_EQ(LevelMenu(window), row.Menu) << row.Case;
+        }
+    });
+}
+
+// Each value label shows its trackbar's position in plain decimal after every kind of trackbar notification.
+TEST_F(MainDialog, SkyLabelsFollowTheirTrackbars) {
+    Run([](HWND window) {
         int position = 0;
         for (int code : {TB_THUMBTRACK, TB_LINEDOWN, TB_PAGEUP, TB_THUMBPOSITION, TB_ENDTRACK, TB_BOTTOM})
             for (const Option& slider : {Options[23], Options[24], Options[25]}) {
@@ -106,6 +137,13 @@ TEST_F(MainDialog, SkyLabelsLevelMenuAndReset) {
                 EXPECT_EQ(Text(window, slider.TextId), std::to_string(position))
                     << slider.Name << ", code " << code;
             }
+    });
+}
+
+// "Reset" shows the defaults with the enabling that goes with them, keeps the chosen level and stores
+// nothing.
+TEST_F(MainDialog, ResetShowsTheDefaults) {
+    Run([](HWND window) {
         Type(window,
              "Debug=1 LoadBots=1 LoadGrax=1 LoadTolmen=1 LoadVastor=1 LoadKolvane=1 LoadHurgrax=1 "
              "LoadHurok=1 LoadZimmit=1 ShowFPS=1 ShowPolycount=1 WireFrame=2 VerboseText=1 Crouchmode=1 "
@@ -117,18 +155,59 @@ TEST_F(MainDialog, SkyLabelsLevelMenuAndReset) {
         for (const Option& option : Options)
             EXPECT_EQ(IsWindowEnabled(GetDlgItem(window, option.Id)) != 0, option.Enabled == Needs::Nothing)
                 << option.Name;
-        EXPECT_EQ(LevelMenu(window), submenus + "32790 | default 32813") << "the level is not reset";
+        EXPECT_EQ(LevelMenu(window), "Grax Vastor (checked 32790) Hurok Deathmatch Coop default 32813");
     });
     EXPECT_EQ(ValueCount(HKEY_CURRENT_USER, ProfileKey), 0);
 }
 
-// The window menu's About item, the help button, the question of "Location...", the links to the maker's
-// site and the bug report (from a COM apartment of the shell's kind), the logo's cursor and the group
-// captions. The shell's "http" and "mailto"
-// handlers point at the stand-in game meanwhile, so that an address handed over comes back in its report.
-TEST_F(MainDialog, WindowMenuHelpLocationLinksLogoAndGroupCaptions) {
-    const std::string report = "C:\\skv-tests\\link-report.txt",
-                      site = "\"http://www.harbeck-games.example/\"";
+// The window menu ends with a separator and "&About...", command 16, which opens the About box whatever the
+// command's low four bits.
+TEST_F(MainDialog, WindowMenuItemOpensTheAboutBox) {
+    Run([](HWND window) {
+        HMENU menu = GetSystemMenu(window, FALSE);
+        const int count = GetMenuItemCount(menu);
+        char label[32] = {}, title[32] = {};
+        GetMenuStringA(menu, count - 1, label, sizeof label, MF_BYPOSITION);
+        EXPECT_TRUE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
+        EXPECT_EQ(label + std::string(" ") + std::to_string(GetMenuItemID(menu, count - 1)), "&About... 16");
+        WhenOpen([](HWND) { return true; },
+                 [&](HWND box) {
+                     GetWindowTextA(box, title, sizeof title);
+                     Click(box, IDOK);
+                 });
+        SendMessageA(window, WM_SYSCOMMAND, 16 | 0xF, 0);
+        EXPECT_STREQ(title, "Program information");
+    });
+}
+
+// The caption's help button says that there is no help.
+TEST_F(MainDialog, HelpButtonSaysThereIsNoHelp) {
+    Run([](HWND window) {
+        EXPECT_EQ(Boxes([&] { SendMessageA(window, WM_SYSCOMMAND, SC_CONTEXTHELP, 0); }),
+                  std::vector<std::string>{
+                      "Sorry, there's no Help file available in this BETA version :) (information: OK)"});
+    });
+}
+
+// "Location..." first asks whether to change the game's folder, naming it as held.
+TEST_F(MainDialog, LocationAsksFirst) {
+    location.Folder = "C:\\Games\\Skarnvale\\";
+    Run([](HWND window) {
+        std::vector<std::string> shown;
+        AnswerBox(shown, IDNO);
+        Click(window, SKV_ID_LOCATION);
+        EXPECT_EQ(shown,
+                  std::vector<std::string>{"The Current Path is: C:\\Games\\Skarnvale\\\nDo you want to "
+                                           "change it? (question: Yes/No)"});
+    });
+}
+
+// The logo, a static control that tells its clicks, opens the maker's site, and "Bug report..."
+// a mail to the maker: both through the shell, called from a single-threaded COM apartment as it asks. The
+// shell's "http" and "mailto" handlers point at the stand-in game meanwhile, so that an address handed over
+// comes back in its report.
+TEST_F(MainDialog, LinksHandTheShellTheSiteAndTheBugReport) {
+    const std::string report = "C:\\skv-tests\\link-report.txt";
     SetEnvironmentVariableA("SKV_STANDIN_REPORT", report.c_str());
     std::vector<std::pair<std::string, std::string>> saved; // the machine's handlers, "type:bytes"
     for (const char* scheme : {"http", "mailto"}) {
@@ -136,86 +215,64 @@ TEST_F(MainDialog, WindowMenuHelpLocationLinksLogoAndGroupCaptions) {
         saved.push_back({key, GetValue(HKEY_LOCAL_MACHINE, key.c_str(), nullptr)});
         SetString(HKEY_LOCAL_MACHINE, key.c_str(), nullptr, "\"" + std::string(StandinExe) + "\" \"%1\"");
     }
-    const auto handedOver = [&] { // what the shell handed to the handler, each time once
-        const std::string params = ReportLine(report, "params");
-        DeleteFileA(report.c_str());
-        return params;
+    const struct {
+        int Id;
+        WORD Code;
+        const char* Address;
+    } rows[] = {
+        {SKV_ID_LOGO, STN_CLICKED, "\"http://www.harbeck-games.example/\""},
+        {SKV_ID_BUG_REPORT, BN_CLICKED, "\"mailto:bugs@harbeck-games.example?Subject=Skv Launcher (Beta)\""},
     };
     Run([&](HWND window) {
-        HMENU menu = GetSystemMenu(window, FALSE);
-        const int count = GetMenuItemCount(menu);
-        char label[32] = {};
-        GetMenuStringA(menu, count - 1, label, sizeof label, MF_BYPOSITION);
-        EXPECT_TRUE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
-        EXPECT_EQ(label + std::string(" ") + std::to_string(GetMenuItemID(menu, count - 1)), "&About... 16");
-
-        // The window menu's item (its low four bits ignored) and the button open the same About box, whose
-        // link opens the site from the keyboard too (a reflected click) and leaves the box open.
-        std::vector<std::string> about;
-        for (int way = 0; way < 2; ++way) {
-            WhenOpen([](HWND) { return true; },
-                     [&](HWND box) {
-                         SendMessageA(box, WM_COMMAND, MAKEWPARAM(SKV_ID_LOGO, BN_CLICKED),
-                                      LPARAM(GetDlgItem(box, SKV_ID_LOGO)));
-                         char title[64] = {};
-                         GetWindowTextA(box, title, sizeof title);
-                         about.push_back(title + ("|" + Text(box, SKV_ID_LOGO) + " " + handedOver()));
-                         Click(box, IDOK);
-                     });
-            way ? Click(window, SKV_ID_ABOUT)
-                : (void)SendMessageA(window, WM_SYSCOMMAND, SKV_SYSCMD_ABOUT | 0xF, 0);
+        for (const auto& row : rows) {
+            DeleteFileA(report.c_str());
+            SendMessageA(window, WM_COMMAND, MAKEWPARAM(row.Id, row.Code),
+                         LPARAM(GetDlgItem(window, row.Id)));
+            EXPECT_EQ(ReportLine(report, "params"), row.Address) << Named(window, row.Id);
         }
-        EXPECT_EQ(about, std::vector<std::string>(
-                             2, "Program information|http://www.harbeck-games.example/ " + site));
-        for (int click = 0; click < 2; ++click) { // the logo, a static control, tells its clicks
-            SendMessageA(window, WM_COMMAND, MAKEWPARAM(SKV_ID_LOGO, STN_CLICKED),
-                         LPARAM(GetDlgItem(window, SKV_ID_LOGO)));
-            EXPECT_EQ(handedOver(), site) << "click " << click;
-        }
-        Click(window, SKV_ID_BUG_REPORT);
-        EXPECT_EQ(handedOver(), "\"mailto:bugs@harbeck-games.example?Subject=Skv Launcher (Beta)\"");
-        // The shell was called from a single-threaded COM apartment, as it asks: this thread is in one now.
-        const HRESULT joined = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-        if (SUCCEEDED(joined))
-            CoUninitialize();
-        EXPECT_EQ(joined, RPC_E_CHANGED_MODE);
-
-        EXPECT_EQ(Boxes([&] { SendMessageA(window, WM_SYSCOMMAND, SC_CONTEXTHELP, 0); }),
-                  std::vector<std::string>{
-                      "Sorry, there's no Help file available in this BETA version :) (information: OK)"});
-        // "Location..." asks first, naming the game's folder as held (answered here with neither Yes nor No).
-        location.Folder = "C:\\Games\\Skarnvale\\";
-        EXPECT_EQ(
-            Boxes([&] { Click(window, SKV_ID_LOCATION); }),
-            std::vector<std::string>{
-                "The Current Path is: C:\\Games\\Skarnvale\\\nDo you want to change it? (question: Yes/No)"});
-
-        // The pointing hand over the logo only.
-        const HCURSOR hand = LoadCursorA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_CUR_LINK));
-        for (int id : {SKV_ID_LOGO, IDOK}) {
-            SetCursor(nullptr);
-            SendMessageA(window, WM_SETCURSOR, WPARAM(GetDlgItem(window, id)),
-                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-            EXPECT_EQ(GetCursor() == hand, id == SKV_ID_LOGO) << Named(window, id);
-        }
-
-        // Bold navy captions on the seven group boxes, nowhere else.
-        HDC dc = CreateCompatibleDC(nullptr);
-        for (int id = SKV_ID_GROUP_COMMANDLINE - 2; id <= SKV_ID_GROUP_SKY + 1; ++id) {
-            HWND control = GetDlgItem(window, id);
-            LOGFONTA font{};
-            GetObjectA(HFONT(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
-            SendMessageA(window, WM_CTLCOLORSTATIC, WPARAM(dc), LPARAM(control));
-            const bool group = id >= SKV_ID_GROUP_COMMANDLINE && id <= SKV_ID_GROUP_SKY;
-            EXPECT_EQ(font.lfWeight == FW_BOLD, group) << Named(window, id);
-            EXPECT_EQ(GetTextColor(dc) == RGB(0, 0, 128), group) << Named(window, id);
-        }
-        DeleteDC(dc);
     });
+    const HRESULT joined = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    if (SUCCEEDED(joined))
+        CoUninitialize();
+    EXPECT_EQ(joined, RPC_E_CHANGED_MODE) << "this thread is in a single-threaded apartment";
     for (const auto& [key, value] : saved)
         if (value != "<absent>")
             SetValue(HKEY_LOCAL_MACHINE, key.c_str(), nullptr, std::stoul(value),
                      value.substr(value.find(':') + 1));
+}
+
+// The pointing hand over the logo, the usual pointer elsewhere.
+TEST_F(MainDialog, PointingHandOverTheLogo) {
+    const std::pair<int, bool> rows[] = {{SKV_ID_LOGO, true}, {IDOK, false}};
+    Run([&](HWND window) {
+        const HCURSOR hand = LoadCursorA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_CUR_LINK));
+        for (const auto& [id, pointing] : rows) {
+            SetCursor(nullptr);
+            SendMessageA(window, WM_SETCURSOR, WPARAM(GetDlgItem(window, id)),
+                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+            EXPECT_EQ(GetCursor() == hand, pointing) << Named(window, id);
+        }
+    });
+}
+
+// The captions of the seven group boxes are bold and navy; no other control's text is.
+TEST_F(MainDialog, GroupCaptionsAreBoldNavy) {
+    const std::set<std::string> groups = {"Commandline", "Rendering", "General",     "Motiontracker",
+                                          "Scaling",     "Cheating",  "Sky coloring"};
+    Run([&](HWND window) {
+        HDC dc = CreateCompatibleDC(nullptr);
+        for (HWND control = GetWindow(window, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+            LOGFONTA font{};
+            GetObjectA(HFONT(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+            SendMessageA(window, WM_CTLCOLORSTATIC, WPARAM(dc), LPARAM(control));
+            char caption[32] = {};
+            GetWindowTextA(control, caption, sizeof caption);
+            const std::string look = std::string(font.lfWeight == FW_BOLD ? "bold" : "regular") +
+                                     (GetTextColor(dc) == RGB(0, 0, 128) ? " navy" : "");
+            EXPECT_EQ(look, groups.count(caption) ? "bold navy" : "regular") << caption;
+        }
+        DeleteDC(dc);
+    });
 }
 
 // Numbers at and just beyond the ends of each range load as they are inside and as the default outside,
@@ -260,7 +317,8 @@ TEST(Profile, AnyStoredDataLoadsAsANumberOrTheDefault) {
             if (!named)
                 SetValue(HKEY_CURRENT_USER, ProfileKey, option.Name, row.Type, row.Stored);
         GameLocation location;
-        LauncherDialog dialog(location, LauncherProfile);
+        WindowsLocationPlatform platform;
+        LauncherDialog dialog(location, platform, LauncherProfile);
         RunModally(dialog, [&](HWND window) {
             ExpectShown(window, row.Loaded == "=" ? row.Stored : row.Loaded);
             Click(window, IDCANCEL);
@@ -280,7 +338,7 @@ static void ExpectLinkSeen(const std::vector<LinkRow>& rows) {
     for (const LinkRow& row : rows) {
         AboutDialog about; // a fresh link for each row
         RunModally(about, [&](HWND box) {
-            HWND link = GetDlgItem(box, SKV_ID_LOGO);
+            HWND link = GetDlgItem(box, SKV_ID_ABOUT_LINK);
             RECT area{};
             GetClientRect(link, &area);
             std::istringstream words(row.Steps);
@@ -433,7 +491,8 @@ static std::string PictureInFrame(HWND dialog, HWND control, RECT frame) {
 static std::string Look() {
     std::string look;
     GameLocation location;
-    LauncherDialog main(location, LauncherProfile);
+    WindowsLocationPlatform platform;
+    LauncherDialog main(location, platform, LauncherProfile);
     RunModally(main, [&](HWND window) {
         RECT outer{}, banner{};
         GetWindowRect(window, &outer);

@@ -126,7 +126,7 @@ TEST(Languages, GameFolderNamedInEachLanguage) {
         EXPECT_EQ(found, LocateResult::Found);
         EXPECT_EQ(boxes, std::vector<std::string>());
         EXPECT_EQ(location.Folder, inCodePage + "\\");
-        LauncherDialog main(location, LauncherProfile);
+        LauncherDialog main(location, platform, LauncherProfile);
         RunModally(main, [](HWND window) { Click(window, IDOK); });
         EXPECT_EQ(GameReport(report), started + " | absent");
         EXPECT_EQ(FolderEntries(folder), (std::vector<std::string>{"Skv.exe", "startup.cfg"}));

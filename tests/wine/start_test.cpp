@@ -1,10 +1,12 @@
-// The message of every file error, and what a game folder that refuses the launcher's files does to "Start"
-// in the real main dialog and to the display dialog's OK.
+// The message of every file error; what "Start" in the real main dialog hands the game of the options set
+// there; and what a game folder that refuses the launcher's files does to "Start" and to the display dialog's
+// OK.
 #include "harness.h"
 
 #include <sstream>
 
 #include "framework/file_writing.h"
+#include "location/windows_location_platform.h"
 #include "ui/display_settings_dialog.h"
 #include "ui/launcher_dialog.h"
 
@@ -54,6 +56,56 @@ TEST(FileErrors, EachCauseItsWindowsErrorsAndItsMessage) {
         EXPECT_EQ(Boxes([&] { ReportFileError(FileErrorCause(row.Cause), name); }),
                   std::vector<std::string>{At(row.Message, name) + " (exclamation: OK)"})
             << "cause " << row.Cause;
+    }
+}
+
+// "Start" hands the options as the player set them to the game, on its command line and in "startup.cfg",
+// and keeps them in the profile. Choices that need debug mode are kept while it is off, but the game is not
+// told; an edit box holding no number in range is kept with the error flag (65536 and up) and written as 1.00.
+TEST(Start, HandsTheOptionsToTheGame) {
+    GameFolderOnDisk game("options");
+    const std::string report = "C:\\skv-tests\\report.txt";
+    SetEnvironmentVariableA("SKV_STANDIN_REPORT", report.c_str());
+    const struct {
+        const char* Typed; // in order; spins take the text typed into their edit box
+        uint32_t Level;    // the level menu's command
+        const char* Params;
+        const char* StartupCfg; // "|" for each line's end
+        const char* Stored;     // what differs from the defaults; nullptr: as typed
+    } rows[] = {
+        // clang-format off
+        {"Debug=1 LoadBots=1 LoadGrax=1 LoadVastor=1 LoadHurgrax=1 LoadZimmit=1 ShowFPS=1 WireFrame=3 "
+         "VerboseText=1 Extrapolation=1 GodMode=1 TrackerVolume=0 TrackerSpeed=1600 TimeScale=1 LeanScale=1000 "
+         "SkyRed=0 SkyGreen=255 SkyBlue=7", 32773, "-debug -lamrx -n Quent03", "EXPV 1|CROUCHMODE 0|"
+         "EXTRAPOLATE_MOVEMENT 1|MOTIONTRACKERVOLUME 0.00|SKY_RED 0|SKY_GREEN 255|SKY_BLUE 7|"
+         "MOTIONTRACKERSPEED 16.00|LEANSCALE 10.00|TIMESCALE 0.01|WIREFRAMEMODE 3|SHOWFPS|DOPPLERSHIFT 0|GOD|",
+         nullptr},
+        {"Debug=1 LoadBots=1 LoadTolmen=1 LoadHurok=1 LoadKolvane=1 ShowPolycount=1 WireFrame=1 Crouchmode=1 "
+         "Dopplershift=1 AllWeapons=1 AddLight=1 TrackerVolume=7 TrackerSpeed=250 TimeScale=400 LeanScale=0",
+         32808, "-debug -lcpt -n Orv-dm-coop", "EXPV 0|CROUCHMODE 1|EXTRAPOLATE_MOVEMENT 0|"
+         "MOTIONTRACKERVOLUME 0.07|SKY_RED 50|SKY_GREEN 50|SKY_BLUE 60|MOTIONTRACKERSPEED 2.50|LEANSCALE 0.00|"
+         "TIMESCALE 4.00|WIREFRAMEMODE 1|SHOWPOLYCOUNT|DOPPLERSHIFT 1|GIVEALLWEAPONS|LIGHT|", nullptr},
+        {"Debug=1 LoadBots=1 LoadZimmit=1 GodMode=1 TrackerVolume=abc TrackerSpeed=1601 TimeScale= "
+         "LeanScale=-1 Debug=0", 32813, "", "EXPV 0|CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 0|MOTIONTRACKERVOLUME 1.00|",
+         "LoadBots=1 LoadZimmit=1 GodMode=1 TrackerVolume=65636 TrackerSpeed=65636 TimeScale=65636 "
+         "LeanScale=65636"},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Typed);
+        CleanRegistry();
+        DeleteFileA(report.c_str());
+        GameLocation location{game.Path + "Skv.exe", game.Path};
+        WindowsLocationPlatform platform;
+        LauncherDialog dialog(location, platform, LauncherProfile);
+        RunModally(dialog, [&](HWND window) {
+            Type(window, row.Typed);
+            SendMessageA(window, WM_COMMAND, row.Level, 0);
+            Click(window, IDOK);
+        });
+        EXPECT_EQ(ReportLine(report, "params"), row.Params);
+        EXPECT_EQ(ReportLine(report, "startup.cfg"), Hex(Lines(row.StartupCfg)));
+        ExpectStored(row.Stored ? row.Stored : row.Typed);
     }
 }
 
@@ -123,7 +175,8 @@ TEST(Start, GameFolderThatRefusesTheFiles) {
                   row.DisplayError ? IDABORT : IDOK)
             << "a failed OK keeps the display dialog open";
         GameLocation location{folder.Path + "Skv.exe", folder.Path};
-        LauncherDialog dialog(location, LauncherProfile);
+        WindowsLocationPlatform platform;
+        LauncherDialog dialog(location, platform, LauncherProfile);
         const INT_PTR result = RunModally(dialog, [&](HWND window) {
             Type(window, "Extrapolation=1");
             if (row.StartError) {

@@ -1,8 +1,7 @@
-#include "levels/level_menu.h"
+#include "ui/level_menu.h"
 
 #include "framework/application.h"
 #include "framework/handles.h"
-#include "levels/level_table.h"
 #include "res/resource.h"
 
 void ShowLevelMenu(HWND owner, HWND button, uint32_t chosen) {
@@ -14,7 +13,7 @@ void ShowLevelMenu(HWND owner, HWND button, uint32_t chosen) {
         return;
     // By command, so the mark lands inside the campaign, Deathmatch or Coop submenu that holds it.
     CheckMenuItem(popup, chosen, MF_BYCOMMAND | MF_CHECKED);
-    SetMenuDefaultItem(popup, NoLevelCommand, FALSE);
+    SetMenuDefaultItem(popup, SKV_CMD_NO_LEVEL, FALSE);
     RECT place{};
     GetWindowRect(button, &place);
     // Opens to the left of the button, top edges level, as its arrow suggests.
