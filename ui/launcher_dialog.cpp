@@ -50,9 +50,8 @@ const LauncherDialog::NumericControl LauncherDialog::NumericControls[7] = {
 LauncherDialog::LauncherDialog(GameLocation& location, LocationPlatform& locationPlatform,
                                std::string profileKey)
     : Dialog(SKV_DLG_MAIN, nullptr), location_(location), locationPlatform_(locationPlatform),
-      profileKey_(std::move(profileKey)),
-      skyRedText_(std::to_string(SkyRedDefault)), skyGreenText_(std::to_string(SkyGreenDefault)),
-      skyBlueText_(std::to_string(SkyBlueDefault)),
+      profileKey_(std::move(profileKey)), skyRedText_(std::to_string(SkyRedDefault)),
+      skyGreenText_(std::to_string(SkyGreenDefault)), skyBlueText_(std::to_string(SkyBlueDefault)),
       windowIcon_(LoadIconA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_ICON_APP))) {}
 
 LauncherDialog::~LauncherDialog() = default;
