@@ -103,18 +103,19 @@ TEST(StartupConfig, WholeFileForEachCase) {
          "CROUCHMODE 1|EXTRAPOLATE_MOVEMENT 1|MOTIONTRACKERVOLUME 1.00|"},
         {"debug with every flag and the range ends",
          {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 3, 1, 1, 1, 1, 1, 1, 1, 0, 1600, 1, 0}, "EXPV 1|CROUCHMODE 1|"
-         "EXTRAPOLATE_MOVEMENT 1|MOTIONTRACKERVOLUME 0.00|SKY_RED 50|SKY_GREEN 50|SKY_BLUE 60|MOTIONTRACKERSPEED "
-         "16.00|LEANSCALE 0.00|TIMESCALE 0.01|WIREFRAMEMODE 3|SHOWFPS|SHOWPOLYCOUNT|DOPPLERSHIFT 1|GIVEALLWEAPONS|"
-         "GOD|LIGHT|"},
+         "EXTRAPOLATE_MOVEMENT 1|MOTIONTRACKERVOLUME 0.00|SKY_RED 50|SKY_GREEN 50|SKY_BLUE 60|"
+         "MOTIONTRACKERSPEED 16.00|LEANSCALE 0.00|TIMESCALE 0.01|WIREFRAMEMODE 3|SHOWFPS|SHOWPOLYCOUNT|"
+         "DOPPLERSHIFT 1|GIVEALLWEAPONS|GOD|LIGHT|"},
         {"debug with values just below their ranges, no texture selected",
-         {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0, 0, 0, 0, 0, -1, -1, 0, -1, 1, 2, 3}, Debug +
-         "MOTIONTRACKERSPEED 1.00|LEANSCALE 1.00|TIMESCALE 1.00|WIREFRAMEMODE 0|DOPPLERSHIFT 0|"},
+         {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0, 0, 0, 0, 0, -1, -1, 0, -1, 1, 2, 3},
+         Debug + "MOTIONTRACKERSPEED 1.00|LEANSCALE 1.00|TIMESCALE 1.00|WIREFRAMEMODE 0|DOPPLERSHIFT 0|"},
         {"debug with values just above their ranges, texture 4",
-         {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 101, 1601, 401, 1001, 1, 2, 3}, Debug +
-         "MOTIONTRACKERSPEED 1.00|LEANSCALE 1.00|TIMESCALE 1.00|WIREFRAMEMODE 0|DOPPLERSHIFT 0|"},
+         {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 101, 1601, 401, 1001, 1, 2, 3},
+         Debug + "MOTIONTRACKERSPEED 1.00|LEANSCALE 1.00|TIMESCALE 1.00|WIREFRAMEMODE 0|DOPPLERSHIFT 0|"},
         {"debug with every edit box holding no number",
-         {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, Error | 5, Error | 250, Error | 5, Error | 7, 1,
-          2, 3}, Debug + "MOTIONTRACKERSPEED 1.00|LEANSCALE 1.00|TIMESCALE 1.00|WIREFRAMEMODE 0|DOPPLERSHIFT 0|"},
+         {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, Error | 5, Error | 250, Error | 5,
+          Error | 7, 1, 2, 3},
+         Debug + "MOTIONTRACKERSPEED 1.00|LEANSCALE 1.00|TIMESCALE 1.00|WIREFRAMEMODE 0|DOPPLERSHIFT 0|"},
         // clang-format on
     };
     for (const auto& row : rows)

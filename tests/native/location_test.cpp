@@ -28,12 +28,9 @@ TEST(PathParts, FolderNameAndTrailingSeparator) {
         std::string WithSeparator;
     } rows[] = {
         // clang-format off
-        {"C:\\Games\\Skv.exe", {}, "C:\\Games", "Skv.exe", "C:\\Games\\Skv.exe\\"},
         {"C:\\Games\\" + Kinou932, Japanese932(), "C:\\Games", Kinou932, "C:\\Games\\" + Kinou932 + "\\"},
         {"C:\\Games\\" + Kinou932 + "\\Skv.exe", Japanese932(), "C:\\Games\\" + Kinou932, "Skv.exe",
          "C:\\Games\\" + Kinou932 + "\\Skv.exe\\"},
-        {"C:\\Games\\" + Kinou932 + "\\", Japanese932(), "C:\\Games\\" + Kinou932, "",
-         "C:\\Games\\" + Kinou932 + "\\"},
         // The same bytes read as a single-byte code page hold a separator at the end.
         {"C:\\Games\\" + Kinou932, {}, "C:\\Games\\\x8b\x40\x94", "", "C:\\Games\\" + Kinou932},
         // A lead byte at the very end has no second byte to take.
@@ -55,15 +52,12 @@ TEST(PathParts, FolderNameAndTrailingSeparator) {
 
 // An installer's entry in the long form of a network path; the "\\?\C:\..." form is the real launcher's row.
 TEST(PathParts, UsualFormOfALongPath) {
-    const struct {
-        const char* Path;
-        const char* Usual;
-    } rows[] = {
+    const std::pair<const char*, const char*> rows[] = {
         {"\\\\?\\UNC\\server\\share\\Games", "\\\\server\\share\\Games"},
         {"\\\\.\\C:\\Games", "\\\\.\\C:\\Games"}, // a device path is no long form
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(WithoutLongPathPrefix(row.Path), row.Usual);
+    for (const auto& [path, usual] : rows)
+        EXPECT_EQ(WithoutLongPathPrefix(path), usual);
 }
 
 // A machine whose installer's entry names a folder without the game, and a user who answers "Location..." as
@@ -98,19 +92,19 @@ class FakeMachine : public LocationPlatform {
 // location ("path | folder") and, in order, what the launcher asks, shows, writes and changes. (The registry,
 // the path search and the dialog are tried through the real launcher.)
 TEST(GameLocation, ChosenAtStartUp) {
+    const std::string asked = "search C:/G/ | search * | not found | open dialog";
     const struct {
         std::optional<std::string> Chosen;
         LocateResult Result;
         const char* Location;
-        const char* Log;
+        std::string Log;
     } rows[] = {
         // clang-format off
-        {"F:\\Skv.exe", LocateResult::Found, "F:\\Skv.exe | F:\\", "search C:/G/ | search * | not found |"
-         " open dialog | Game Path=F: | App Path=F: | App =F:\\Skv.exe | cd F:\\"},
-        {std::nullopt, LocateResult::Cancelled, " | ", "search C:/G/ | search * | not found | open dialog"},
-        {"Skv.exe", LocateResult::NoFolder, " | ", "search C:/G/ | search * | not found | open dialog"},
-        {"E:\\????\\Skv.exe", LocateResult::Unusable, " | ", "search C:/G/ | search * | not found |"
-         " open dialog | unusable E:\\????"},
+        {"F:\\Skv.exe", LocateResult::Found, "F:\\Skv.exe | F:\\",
+         asked + " | Game Path=F: | App Path=F: | App =F:\\Skv.exe | cd F:\\"},
+        {std::nullopt, LocateResult::Cancelled, " | ", asked},
+        {"Skv.exe", LocateResult::NoFolder, " | ", asked},
+        {"E:\\????\\Skv.exe", LocateResult::Unusable, " | ", asked + " | unusable E:\\????"},
         // clang-format on
     };
     for (const auto& row : rows) {
@@ -126,22 +120,20 @@ TEST(GameLocation, ChosenAtStartUp) {
 // What comes of "Location..." at C:\G\Skv.exe, for each answer and each path a user may choose: the location
 // ("path | folder") and, in order, what the launcher asks, shows, writes and changes.
 TEST(GameLocation, ChangedThroughLocation) {
+    const std::string kept = "C:\\G\\Skv.exe | C:\\G\\", opened = "confirm C:\\G\\ | open dialog | ";
     const struct {
         bool Yes;
         std::optional<std::string> Chosen;
-        const char* Location;
-        const char* Log;
+        std::string Location, Log;
     } rows[] = {
         // clang-format off
-        {false, "D:\\Skv.exe", "C:\\G\\Skv.exe | C:\\G\\", "confirm C:\\G\\ | cd C:\\G\\"},
-        {true, std::nullopt, "C:\\G\\Skv.exe | C:\\G\\", "confirm C:\\G\\ | open dialog | cd C:\\G\\"},
-        {true, "Skv.exe", "C:\\G\\Skv.exe | C:\\G\\", "confirm C:\\G\\ | open dialog | cd C:\\G\\"},
-        {true, "E:\\????\\Skv.exe", "C:\\G\\Skv.exe | C:\\G\\", "confirm C:\\G\\ | open dialog |"
-         " unusable E:\\???? | cd C:\\G\\"},
-        {true, "C:\\G\\Skv.exe", "C:\\G\\Skv.exe | C:\\G\\", "confirm C:\\G\\ | open dialog | Game Path=C:\\G |"
-         " App Path=C:\\G | App =C:\\G\\Skv.exe | cd C:\\G\\"},
-        {true, "D:/New/Game.exe", "D:/New/Game.exe | D:/New\\", "confirm C:\\G\\ | open dialog |"
-         " Game Path=D:/New | App Path=D:/New | App =D:/New/Game.exe | cd D:/New\\"},
+        {false, "D:\\Skv.exe", kept, "confirm C:\\G\\ | cd C:\\G\\"},
+        {true, std::nullopt, kept, opened + "cd C:\\G\\"}, {true, "Skv.exe", kept, opened + "cd C:\\G\\"},
+        {true, "E:\\????\\Skv.exe", kept, opened + "unusable E:\\???? | cd C:\\G\\"},
+        {true, "C:\\G\\Skv.exe", kept,
+         opened + "Game Path=C:\\G | App Path=C:\\G | App =C:\\G\\Skv.exe | cd C:\\G\\"},
+        {true, "D:/New/Game.exe", "D:/New/Game.exe | D:/New\\",
+         opened + "Game Path=D:/New | App Path=D:/New | App =D:/New/Game.exe | cd D:/New\\"},
         // clang-format on
     };
     for (const auto& row : rows) {
