@@ -51,10 +51,17 @@ constexpr Option Options[26] = {
     // clang-format on
 };
 
-// The lines of "startup.cfg" as the tests write them, with "|" for each CR LF.
+// The lines of "startup.cfg" as the tests write them, with "|" for each CR LF; and bytes in lower-case hex
+// pairs, as the stand-in game reports files.
 inline std::string Lines(const std::string& text) {
     std::string bytes;
     for (char c : text)
         bytes += c == '|' ? std::string("\r\n") : std::string(1, c);
     return bytes;
+}
+inline std::string Hex(const std::string& bytes) {
+    std::string hex;
+    for (unsigned char byte : bytes)
+        hex += {"0123456789abcdef"[byte >> 4], "0123456789abcdef"[byte & 15]};
+    return hex;
 }

@@ -12,25 +12,21 @@
 #include <sstream>
 
 #include "framework/application.h"
-#include "location/windows_location_platform.h"
 #include "ui/about_dialog.h"
 #include "ui/display_settings_dialog.h"
-#include "ui/launcher_dialog.h"
 
 using namespace harness;
 using namespace std::string_literals;
 
+// A fresh main dialog in each test, ended without saving.
 class MainDialog : public ::testing::Test {
-  protected:
-    void SetUp() override { CleanRegistry(); }
-    // Runs a fresh dialog with `body`; it is ended without saving.
-    void Run(const std::function<void(HWND)>& body) {
-        LauncherDialog fresh(location, platform, LauncherProfile);
-        RunModally(fresh, body);
-    }
-    GameLocation location; // the dialog's game
-    WindowsLocationPlatform platform;
+    void SetUp() override { CleanSlate(); }
 };
+
+// The launcher's pointing hand.
+static HCURSOR Hand() {
+    return LoadCursorA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_CUR_LINK));
+}
 
 TEST_F(MainDialog, DebugModeAndPreloadBotsEnableTheirControls) {
     const struct {
@@ -39,7 +35,7 @@ TEST_F(MainDialog, DebugModeAndPreloadBotsEnableTheirControls) {
     } rows[] = {{"", false, false},    {"D", true, false},   {"DB", true, true},
                 {"DBD", false, false}, {"DBDD", true, true}, {"DBB", true, false}};
     for (const auto& row : rows)
-        Run([&](HWND window) {
+        RunMainDialog([&](HWND window) {
             for (const char* c = row.Clicks; *c; ++c)
                 Click(window, *c == 'D' ? SKV_ID_DEBUG : SKV_ID_LOAD_BOTS);
             // Each option's control (a spin with its edit box) as its row says; all else stays enabled.
@@ -58,7 +54,7 @@ TEST_F(MainDialog, DebugModeAndPreloadBotsEnableTheirControls) {
 
 // The texture drawing list offers its four modes, in this order.
 TEST_F(MainDialog, TextureDrawingListsFourModes) {
-    Run([](HWND window) {
+    RunMainDialog([](HWND window) {
         std::string items;
         for (int i = 0; i < SendDlgItemMessageA(window, SKV_ID_WIREFRAME, CB_GETCOUNT, 0, 0); ++i) {
             char text[32] = {};
@@ -116,7 +112,7 @@ TEST_F(MainDialog, LevelMenuMarksTheChosenLevel) {
         {"closed without a pick", 0, velmaro},
         {"No Level, with a notification code", MAKEWPARAM(32813, 1), none},
     };
-    Run([&](HWND window) {
+    RunMainDialog([&](HWND window) {
         for (const auto& row : rows) {
             if (row.Command)
                 SendMessageA(window, WM_COMMAND, row.Command, 0);
@@ -127,7 +123,7 @@ TEST_F(MainDialog, LevelMenuMarksTheChosenLevel) {
 
 // Each value label shows its trackbar's position in plain decimal after every kind of trackbar notification.
 TEST_F(MainDialog, SkyLabelsFollowTheirTrackbars) {
-    Run([](HWND window) {
+    RunMainDialog([](HWND window) {
         int position = 0;
         for (int code : {TB_THUMBTRACK, TB_LINEDOWN, TB_PAGEUP, TB_THUMBPOSITION, TB_ENDTRACK, TB_BOTTOM})
             for (const Option& slider : {Options[23], Options[24], Options[25]}) {
@@ -143,7 +139,7 @@ TEST_F(MainDialog, SkyLabelsFollowTheirTrackbars) {
 // "Reset" shows the defaults with the enabling that goes with them, keeps the chosen level and stores
 // nothing.
 TEST_F(MainDialog, ResetShowsTheDefaults) {
-    Run([](HWND window) {
+    RunMainDialog([](HWND window) {
         Type(window,
              "Debug=1 LoadBots=1 LoadGrax=1 LoadTolmen=1 LoadVastor=1 LoadKolvane=1 LoadHurgrax=1 "
              "LoadHurok=1 LoadZimmit=1 ShowFPS=1 ShowPolycount=1 WireFrame=2 VerboseText=1 Crouchmode=1 "
@@ -157,13 +153,13 @@ TEST_F(MainDialog, ResetShowsTheDefaults) {
                 << option.Name;
         EXPECT_EQ(LevelMenu(window), "Grax Vastor (checked 32790) Hurok Deathmatch Coop default 32813");
     });
-    EXPECT_EQ(ValueCount(HKEY_CURRENT_USER, ProfileKey), 0);
+    EXPECT_EQ(KeyHolds(HKEY_CURRENT_USER, ProfileKey), "0 values, 0 keys");
 }
 
 // The window menu ends with a separator and "&About...", command 16, which opens the About box whatever the
 // command's low four bits.
 TEST_F(MainDialog, WindowMenuItemOpensTheAboutBox) {
-    Run([](HWND window) {
+    RunMainDialog([](HWND window) {
         HMENU menu = GetSystemMenu(window, FALSE);
         const int count = GetMenuItemCount(menu);
         char label[32] = {}, title[32] = {};
@@ -182,7 +178,7 @@ TEST_F(MainDialog, WindowMenuItemOpensTheAboutBox) {
 
 // The caption's help button says that there is no help.
 TEST_F(MainDialog, HelpButtonSaysThereIsNoHelp) {
-    Run([](HWND window) {
+    RunMainDialog([](HWND window) {
         EXPECT_EQ(Boxes([&] { SendMessageA(window, WM_SYSCOMMAND, SC_CONTEXTHELP, 0); }),
                   std::vector<std::string>{
                       "Sorry, there's no Help file available in this BETA version :) (information: OK)"});
@@ -191,15 +187,17 @@ TEST_F(MainDialog, HelpButtonSaysThereIsNoHelp) {
 
 // "Location..." first asks whether to change the game's folder, naming it as held.
 TEST_F(MainDialog, LocationAsksFirst) {
-    location.Folder = "C:\\Games\\Skarnvale\\";
-    Run([](HWND window) {
-        std::vector<std::string> shown;
-        AnswerBox(shown, IDNO);
-        Click(window, SKV_ID_LOCATION);
-        EXPECT_EQ(shown,
-                  std::vector<std::string>{"The Current Path is: C:\\Games\\Skarnvale\\\nDo you want to "
-                                           "change it? (question: Yes/No)"});
-    });
+    std::vector<std::string> shown;
+    RunMainDialog(
+        [&](HWND window) {
+            AnswerBox(shown, IDNO);
+            Click(window, SKV_ID_LOCATION);
+        },
+        "", "C:\\Games\\Skarnvale\\");
+    EXPECT_EQ(
+        shown,
+        std::vector<std::string>{
+            "The Current Path is: C:\\Games\\Skarnvale\\\nDo you want to change it? (question: Yes/No)"});
 }
 
 // The logo, a static control that tells its clicks, opens the maker's site, and "Bug report..."
@@ -207,8 +205,6 @@ TEST_F(MainDialog, LocationAsksFirst) {
 // shell's "http" and "mailto" handlers point at the stand-in game meanwhile, so that an address handed over
 // comes back in its report.
 TEST_F(MainDialog, LinksHandTheShellTheSiteAndTheBugReport) {
-    const std::string report = "C:\\skv-tests\\link-report.txt";
-    SetEnvironmentVariableA("SKV_STANDIN_REPORT", report.c_str());
     std::vector<std::pair<std::string, std::string>> saved; // the machine's handlers, "type:bytes"
     for (const char* scheme : {"http", "mailto"}) {
         const std::string key = std::string("Software\\Classes\\") + scheme + "\\shell\\open\\command";
@@ -223,12 +219,12 @@ TEST_F(MainDialog, LinksHandTheShellTheSiteAndTheBugReport) {
         {SKV_ID_LOGO, STN_CLICKED, "\"http://www.harbeck-games.example/\""},
         {SKV_ID_BUG_REPORT, BN_CLICKED, "\"mailto:bugs@harbeck-games.example?Subject=Skv Launcher (Beta)\""},
     };
-    Run([&](HWND window) {
+    RunMainDialog([&](HWND window) {
         for (const auto& row : rows) {
-            DeleteFileA(report.c_str());
+            DeleteFileA(ReportFile);
             SendMessageA(window, WM_COMMAND, MAKEWPARAM(row.Id, row.Code),
                          LPARAM(GetDlgItem(window, row.Id)));
-            EXPECT_EQ(ReportLine(report, "params"), row.Address) << Named(window, row.Id);
+            EXPECT_EQ(Reported("params"), row.Address) << Named(window, row.Id);
         }
     });
     const HRESULT joined = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
@@ -244,31 +240,35 @@ TEST_F(MainDialog, LinksHandTheShellTheSiteAndTheBugReport) {
 // The pointing hand over the logo, the usual pointer elsewhere.
 TEST_F(MainDialog, PointingHandOverTheLogo) {
     const std::pair<int, bool> rows[] = {{SKV_ID_LOGO, true}, {IDOK, false}};
-    Run([&](HWND window) {
-        const HCURSOR hand = LoadCursorA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_CUR_LINK));
+    RunMainDialog([&](HWND window) {
         for (const auto& [id, pointing] : rows) {
             SetCursor(nullptr);
             SendMessageA(window, WM_SETCURSOR, WPARAM(GetDlgItem(window, id)),
                          MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-            EXPECT_EQ(GetCursor() == hand, pointing) << Named(window, id);
+            EXPECT_EQ(GetCursor() == Hand(), pointing) << Named(window, id);
         }
     });
 }
 
-// The captions of the seven group boxes are bold and navy; no other control's text is.
+// The captions of the seven group boxes are bold and navy, in the size of the dialog's text; no other
+// control's text is bold or navy.
 TEST_F(MainDialog, GroupCaptionsAreBoldNavy) {
     const std::set<std::string> groups = {"Commandline", "Rendering", "General",     "Motiontracker",
                                           "Scaling",     "Cheating",  "Sky coloring"};
-    Run([&](HWND window) {
+    RunMainDialog([&](HWND window) {
         HDC dc = CreateCompatibleDC(nullptr);
+        LOGFONTA text{};
+        GetObjectA(HFONT(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof text, &text);
         for (HWND control = GetWindow(window, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
             LOGFONTA font{};
             GetObjectA(HFONT(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
             SendMessageA(window, WM_CTLCOLORSTATIC, WPARAM(dc), LPARAM(control));
             char caption[32] = {};
             GetWindowTextA(control, caption, sizeof caption);
-            const std::string look = std::string(font.lfWeight == FW_BOLD ? "bold" : "regular") +
-                                     (GetTextColor(dc) == RGB(0, 0, 128) ? " navy" : "");
+            const std::string look =
+                std::string(font.lfWeight == FW_BOLD ? "bold" : "regular") +
+                (GetTextColor(dc) == RGB(0, 0, 128) ? " navy" : "") +
+                (font.lfWeight == FW_BOLD && font.lfHeight != text.lfHeight ? " large" : "");
             EXPECT_EQ(look, groups.count(caption) ? "bold navy" : "regular") << caption;
         }
         DeleteDC(dc);
@@ -308,7 +308,7 @@ TEST(Profile, AnyStoredDataLoadsAsANumberOrTheDefault) {
     for (const auto& row : rows) {
         const bool named = row.Stored.find('=') != std::string::npos;
         SCOPED_TRACE("type " + std::to_string(row.Type) + ": " + (named ? row.Stored : Hex(row.Stored)));
-        CleanRegistry();
+        CleanSlate();
         std::istringstream words(row.Stored);
         for (std::string word; named && words >> word;)
             SetValue(HKEY_CURRENT_USER, ProfileKey, word.substr(0, word.find('=')).c_str(), row.Type,
@@ -316,10 +316,7 @@ TEST(Profile, AnyStoredDataLoadsAsANumberOrTheDefault) {
         for (const Option& option : Options)
             if (!named)
                 SetValue(HKEY_CURRENT_USER, ProfileKey, option.Name, row.Type, row.Stored);
-        GameLocation location;
-        WindowsLocationPlatform platform;
-        LauncherDialog dialog(location, platform, LauncherProfile);
-        RunModally(dialog, [&](HWND window) {
+        RunMainDialog([&](HWND window) {
             ExpectShown(window, row.Loaded == "=" ? row.Stored : row.Loaded);
             Click(window, IDCANCEL);
         });
@@ -351,20 +348,18 @@ static void ExpectLinkSeen(const std::vector<LinkRow>& rows) {
                     ? (void)ReleaseCapture()
                     : (void)SendMessageA(link, step[0] == 'm' ? WM_MOUSEMOVE : WM_LBUTTONDOWN, 0, at);
             }
-            const HCURSOR hand =
-                LoadCursorA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_CUR_LINK));
-            std::string seen = std::string(GetCursor() == hand ? "hand" : "arrow") +
+            std::string seen = std::string(GetCursor() == Hand() ? "hand" : "arrow") +
                                (GetCapture() == link ? ", held" : ", free") +
                                (SendMessageA(link, BM_GETSTATE, 0, 0) & BST_PUSHED ? ", down" : ", up");
+            std::set<COLORREF> shown;
             HDC dc = GetDC(link);
-            for (const auto& [colour, name] :
-                 {std::pair(RGB(0, 0, 192), "blue"), {RGB(255, 0, 0), "red"}, {RGB(192, 0, 192), "purple"}}) {
-                bool shown = false;
-                for (int i = 0; i < area.right * area.bottom; ++i)
-                    shown = shown || GetPixel(dc, i % area.right, i / area.right) == colour;
-                seen += shown ? ", " + std::string(name) : "";
-            }
+            for (int i = 0; i < area.right * area.bottom; ++i)
+                shown.insert(GetPixel(dc, i % area.right, i / area.right));
             ReleaseDC(link, dc);
+            for (const auto& [colour, name] : {std::pair(RGB(0, 0, 192), ", blue"),
+                                               {RGB(255, 0, 0), ", red"},
+                                               {RGB(192, 0, 192), ", purple"}})
+                seen += shown.count(colour) ? name : "";
             EXPECT_EQ(seen, row.Seen) << row.Case;
         });
     }
@@ -465,8 +460,9 @@ TEST_F(DisplayDialog, RefillKeepsTheChosenMode) {
 
 // The dialogs at the display scales players use. Wine takes the scale from LogPixels when a program
 // starts, so the table runs this test again in a program of its own for each scale but 96, this program's
-// own; at 144 that program also runs the tests of the dialogs (main dialog, display settings, About box),
-// which must behave as at 96. (What the launcher's manifest declares is checked with its imports.)
+// own; that program also runs the group captions' test and, at 144, every test of the dialogs (main dialog,
+// display settings, About box), which must behave as at 96. (What the launcher's manifest declares is checked
+// with its imports.)
 // The width of the image in the icon or cursor resource that the system picks for `size` pixels.
 static int ResourceImageFor(int id, bool icon, int size) {
     HINSTANCE instance = Application::Current().Instance();
@@ -490,21 +486,12 @@ static std::string PictureInFrame(HWND dialog, HWND control, RECT frame) {
 // What the main dialog looks like in this program.
 static std::string Look() {
     std::string look;
-    GameLocation location;
-    WindowsLocationPlatform platform;
-    LauncherDialog main(location, platform, LauncherProfile);
-    RunModally(main, [&](HWND window) {
+    RunMainDialog([&](HWND window) {
         RECT outer{}, banner{};
         GetWindowRect(window, &outer);
         GetWindowRect(GetWindow(window, GW_CHILD), &banner);
-        LOGFONTA caption{}, text{};
-        GetObjectA(HGDIOBJ(SendDlgItemMessageA(window, SKV_ID_GROUP_SKY, WM_GETFONT, 0, 0)), sizeof caption,
-                   &caption);
-        GetObjectA(HGDIOBJ(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof text, &text);
         const long width = outer.right - outer.left,
                    share = std::lround(100.0 * (banner.right - banner.left) / width);
-        EXPECT_EQ(caption.lfWeight, FW_BOLD) << "the group captions";
-        EXPECT_EQ(caption.lfHeight, text.lfHeight) << "the group captions";
         look = std::to_string(width) + "x" + std::to_string(outer.bottom - outer.top) + " | banner " +
                PictureInFrame(window, GetWindow(window, GW_CHILD), {0, 0, 313, 38}) + ", " +
                std::to_string(share) + "% | logo " +
@@ -524,8 +511,8 @@ TEST(Dpi, EachScaleLooksLikeNinetySixScaled) {
         return;
     }
     // The window; the banner and the logo against their frames, and the banner's share of the window's
-    // width; the icon's and the cursor's sizes against the image the program holds for them (and the group
-    // captions bold in the text's height). Under Wine, MS Sans Serif has no larger size than at 144 DPI.
+    // width; the icon's and the cursor's sizes against the image the program holds for them. Under Wine, MS
+    // Sans Serif has no larger size than at 144 DPI.
     const std::pair<DWORD, const char*> rows[] = {
         // clang-format off
         {120, "786x520 | banner 624x74 of 624x74, 79% | logo 108x30 of 108x30 | icon 40/40, cursor 32/32"},
@@ -544,9 +531,11 @@ TEST(Dpi, EachScaleLooksLikeNinetySixScaled) {
             EXPECT_EQ(Look(), look) << "at 96 DPI";
             continue;
         }
-        EXPECT_EQ(RunAgain("SKV_DPI=" + std::to_string(dpi) + " SKV_LOOK='" + look + "'",
-                           dpi == 144 ? "Dpi.*:MainDialog.*:DisplayDialog.*:AboutLink.*" : "Dpi.*", 120),
-                  0)
+        EXPECT_EQ(
+            RunAgain("SKV_DPI=" + std::to_string(dpi) + " SKV_LOOK='" + look + "'",
+                     dpi == 144 ? "Dpi.*:MainDialog.*:DisplayDialog.*:AboutLink.*" : "Dpi.*:*GroupCaptions*",
+                     120),
+            0)
             << "the tests at " << dpi << " DPI";
     }
 }

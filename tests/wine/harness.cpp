@@ -11,6 +11,8 @@
 
 #include "framework/application.h"
 #include "framework/handles.h"
+#include "location/windows_location_platform.h"
+#include "ui/launcher_dialog.h"
 
 namespace harness {
 
@@ -39,21 +41,22 @@ std::string GetValue(HKEY root, const char* key, const char* name) {
     return std::to_string(type) + ":" + bytes;
 }
 
-int ValueCount(HKEY root, const char* key) {
+std::string KeyHolds(HKEY root, const char* key) {
     RegistryKey opened;
-    DWORD count = 0;
+    DWORD keys = 0, values = 0;
     return RegOpenKeyExA(root, key, 0, KEY_READ, opened.Receive()) == 0 &&
-                   RegQueryInfoKeyA(opened.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                    &count, nullptr, nullptr, nullptr, nullptr) == 0
-               ? int(count)
-               : -1;
+                   RegQueryInfoKeyA(opened.Get(), nullptr, nullptr, nullptr, &keys, nullptr, nullptr, &values,
+                                    nullptr, nullptr, nullptr, nullptr) == 0
+               ? std::to_string(values) + " values, " + std::to_string(keys) + " keys"
+               : "<absent>";
 }
 
-void CleanRegistry() {
+void CleanSlate() {
     for (const auto& [root, key] :
          {std::pair(HKEY_CURRENT_USER, ProfileKey), std::pair(HKEY_LOCAL_MACHINE, GameKey),
           std::pair(HKEY_LOCAL_MACHINE, AppPathsKey)})
         SHDeleteKeyA(root, key); // with what lies below it, such as a profile of another layout
+    DeleteFileA(ReportFile);
 }
 
 std::string Dword(uint32_t value) {
@@ -96,11 +99,10 @@ std::string UnixPath(const std::string& windowsPath) {
     return path;
 }
 
-std::string Hex(const std::string& bytes) {
-    std::string hex;
-    for (unsigned char byte : bytes)
-        hex += {"0123456789abcdef"[byte >> 4], "0123456789abcdef"[byte & 15]};
-    return hex;
+std::string At(std::string text, const std::string& folder) {
+    for (size_t at; (at = text.find('@')) != std::string::npos;)
+        text.replace(at, 1, folder);
+    return text;
 }
 
 // Starts a program, a Unix one too, with this command line.
@@ -165,23 +167,23 @@ GameFolderOnDisk::~GameFolderOnDisk() {
     RunUnix("umount -l '" + UnixPath(Path) + "' 2>/dev/null; rm -rf '" + UnixPath(Path) + "'");
 }
 
-std::string Report(const std::string& reportPath) {
+std::string Reported(const std::string& keys) {
     std::string report; // written in one go, its last line last
     if (!WaitUntil(
-            [&] { return (report = FileContents(reportPath)).find("\nSkv_Video.cfg=") != report.npos; }))
+            [&] { return (report = FileContents(ReportFile)).find("\nSkv_Video.cfg=") != report.npos; }))
         return "<no report>";
     // The game that wrote it has ended before the test goes on: until then its folder cannot be removed.
-    const size_t pid = report.find("\npid=") + 1, end = report.find('\n', pid) + 1;
-    const KernelHandle game(OpenProcess(SYNCHRONIZE, FALSE, std::stoul(report.substr(pid + 4))));
+    const size_t pid = report.find("\npid=") + 5;
+    const KernelHandle game(OpenProcess(SYNCHRONIZE, FALSE, std::stoul(report.substr(pid))));
     EXPECT_TRUE(!game || WaitForSingleObject(game.Get(), Allowed(20) * 1000) == WAIT_OBJECT_0)
         << "the game has not ended";
-    return report.erase(pid, end - pid);
-}
-
-std::string ReportLine(const std::string& reportPath, const std::string& key) {
-    const std::string report = Report(reportPath);
-    const size_t from = report.find("\n" + key + "=") + key.size() + 2;
-    return report == "<no report>" ? report : report.substr(from, report.find('\n', from) - from);
+    std::string values;
+    std::istringstream words(keys);
+    for (std::string key, separator; words >> key; separator = " | ") {
+        const size_t from = report.find("\n" + key + "=") + key.size() + 2;
+        values += separator + report.substr(from, report.find('\n', from) - from);
+    }
+    return values;
 }
 
 bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
@@ -345,6 +347,14 @@ void ExpectAllStepsUsed() {
     steps.clear();
 }
 
+INT_PTR RunMainDialog(const std::function<void(HWND)>& body, const std::string& exePath,
+                      const std::string& folder) {
+    GameLocation location{exePath, folder};
+    WindowsLocationPlatform platform;
+    LauncherDialog dialog(location, platform, LauncherProfile);
+    return RunModally(dialog, body);
+}
+
 // ---- Controls ----
 
 void Click(HWND dialog, int id) {
@@ -413,7 +423,7 @@ void ExpectShown(HWND dialog, const std::string& changed) {
 }
 
 void ExpectStored(const std::string& changed) {
-    EXPECT_EQ(ValueCount(HKEY_CURRENT_USER, ProfileKey), 26);
+    EXPECT_EQ(KeyHolds(HKEY_CURRENT_USER, ProfileKey), "26 values, 0 keys");
     for (const Option& option : Options)
         EXPECT_EQ(GetValue(HKEY_CURRENT_USER, ProfileKey, option.Name),
                   "4:" + Dword(uint32_t(std::stoll(ValueIn(changed, option)))))
@@ -438,6 +448,7 @@ TestApplication application;
 
 int main(int argc, char** argv) {
     setvbuf(stdout, nullptr, _IONBF, 0); // every line reaches the log, also from a run that dies
+    SetEnvironmentVariableA("SKV_STANDIN_REPORT", harness::ReportFile); // for every game started from here
     testing::InitGoogleTest(&argc, argv);
     return Application::Current().Run(GetModuleHandleA(nullptr));
 }

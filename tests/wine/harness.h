@@ -22,6 +22,8 @@ constexpr const char* GameKey = "Software\\Quillon\\Skarnvale";
 constexpr const char* AppPathsKey = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\skvprog.exe";
 constexpr const char* StandinExe = SKV_STANDIN_EXE;
 constexpr const char* LauncherExe = SKV_LAUNCHER_EXE;
+// Where every game the tests start reports what it was given.
+constexpr const char* ReportFile = "C:\\skv-tests\\report.txt";
 
 // ---- Registry (the 32-bit view, as the launcher's), files and the Unix side ----
 
@@ -29,15 +31,16 @@ void SetValue(HKEY root, const char* key, const char* name, DWORD type, const st
 void SetString(HKEY root, const char* key, const char* name, const std::string& text); // REG_SZ
 // A value as "type:bytes", "<absent>" without it.
 std::string GetValue(HKEY root, const char* key, const char* name);
-int ValueCount(HKEY root, const char* key); // -1 without the key
-void CleanRegistry();                       // no profile, no installer's entries
+std::string KeyHolds(HKEY root, const char* key); // "N values, N keys", "<absent>" without the key
+void CleanSlate();                                // no profile, no installer's entries, no game's report
 std::string Dword(uint32_t value);
 
 std::string FileContents(const std::string& path); // "<absent>" when it cannot be opened
 void WriteContents(const std::string& path, const std::string& bytes);
 std::vector<std::string> FolderEntries(const std::string& utf8Folder); // sorted, in UTF-8
 std::string UnixPath(const std::string& windowsPath);
-std::string Hex(const std::string& bytes); // lower-case pairs, as the stand-in reports files
+// Each "@" in `text` replaced by `folder`.
+std::string At(std::string text, const std::string& folder);
 // How long a step may take on this bench: `seconds`, or three times as long where the bench emulates 32-bit
 // code (a 32-bit program takes seconds to start there, and more on a busy machine). Only a step that fails
 // waits that long.
@@ -57,10 +60,9 @@ struct GameFolderOnDisk {
     std::string Path; // ends with "\"
 };
 
-// The stand-in's whole report once it is complete and the game that wrote it has ended, without its process
-// id; or a line "key=value" of it. "<no report>" when none comes in the time allowed for 20 s.
-std::string Report(const std::string& reportPath);
-std::string ReportLine(const std::string& reportPath, const std::string& key);
+// The values of these keys ("key ...") in the stand-in's report once it is complete and the game that wrote
+// it has ended, joined by " | "; "<no report>" when none comes in the time allowed for 20 s.
+std::string Reported(const std::string& keys);
 
 // Polls `done` every 10 ms for up to `ms` (0: the time allowed for 20 s), handling this thread's messages
 // meanwhile.
@@ -120,6 +122,11 @@ template <class Dialog> INT_PTR RunModally(Dialog& dialog, const std::function<v
     ExpectAllStepsUsed();
     return result;
 }
+
+// Runs the launcher's main dialog, with the launcher's profile and location platform, over a game at this
+// path in this folder, like RunModally.
+INT_PTR RunMainDialog(const std::function<void(HWND)>& body, const std::string& exePath = "",
+                      const std::string& folder = "");
 
 // ---- Controls of a dialog, of this process or another ----
 

@@ -6,18 +6,10 @@
 #include <sstream>
 
 #include "framework/file_writing.h"
-#include "location/windows_location_platform.h"
+#include "framework/handles.h"
 #include "ui/display_settings_dialog.h"
-#include "ui/launcher_dialog.h"
 
 using namespace harness;
-
-// Each "@" in text replaced by the folder.
-static std::string At(std::string text, const std::string& folder) {
-    for (size_t at; (at = text.find('@')) != std::string::npos;)
-        text.replace(at, 1, folder);
-    return text;
-}
 
 // Every cause a file can fail with: the Windows errors that give it, and its message as the launcher shows
 // it, with the file's name or, when none is at hand, "an unnamed file".
@@ -28,21 +20,17 @@ TEST(FileErrors, EachCauseItsWindowsErrorsAndItsMessage) {
         const char* Message; // "@" for the file's name
     } rows[] = {
         // clang-format off
-        {0, "0", "No error occurred."},
-        {1, "1 7 9 31 100 1000 4294967295", "An unknown error occurred while accessing @."},
+        {0, "0", "No error occurred."}, {1, "1 7 9 31 100 1000 4294967295", "An unknown error occurred while accessing @."},
         {2, "2 6 18 107", "@ was not found."},
-        {3, "3 15 17 34 52 53 55 67 70 85 111 123 124 125 144 154 161 206 208 267", "@ contains an invalid "
-         "path."},
+        {3, "3 15 17 34 52 53 55 67 70 85 111 123 124 125 144 154 161 206 208 267", "@ contains an invalid path."},
         {4, "4 36 68 113", "@ could not be opened because there are too many open files."},
         {5, "5 12 19 29 54 58 64 65 71 80 82 86 170 183 999", "Access to @ was denied."},
         {6, "11 26 60 66 114 182 191 193", "An invalid file handle was associated with @."},
         {7, "16 145", "@ could not be removed because it is the current directory."},
-        {8, "62", "@ could not be created because the directory is full."},
-        {9, "24 25 27 30 131 132", "Seek failed on @"},
+        {8, "62", "@ could not be created because the directory is full."}, {9, "24 25 27 30 131 132", "Seek failed on @"},
         {10, "20 21 22 23 57 59 88 117 995 996 997", "A hardware I/O error was reported while accessing @."},
         {11, "32", "A sharing violation occurred while accessing @."},
-        {12, "33 108 167", "A locking violation occurred while accessing @."},
-        {13, "39 112", "Disk full while accessing @."},
+        {12, "33 108 167", "A locking violation occurred while accessing @."}, {13, "39 112", "Disk full while accessing @."},
         {14, "38", "An attempt was made to access @ past its end."},
         {5, "", "Access to an unnamed file was denied."}, // no name at hand
         // clang-format on
@@ -61,11 +49,10 @@ TEST(FileErrors, EachCauseItsWindowsErrorsAndItsMessage) {
 
 // "Start" hands the options as the player set them to the game, on its command line and in "startup.cfg",
 // and keeps them in the profile. Choices that need debug mode are kept while it is off, but the game is not
-// told; an edit box holding no number in range is kept with the error flag (65536 and up) and written as 1.00.
+// told; an edit box holding no number in range is kept with the error flag (65536 and up) and written
+// as 1.00.
 TEST(Start, HandsTheOptionsToTheGame) {
     GameFolderOnDisk game("options");
-    const std::string report = "C:\\skv-tests\\report.txt";
-    SetEnvironmentVariableA("SKV_STANDIN_REPORT", report.c_str());
     const struct {
         const char* Typed; // in order; spins take the text typed into their edit box
         uint32_t Level;    // the level menu's command
@@ -93,18 +80,16 @@ TEST(Start, HandsTheOptionsToTheGame) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Typed);
-        CleanRegistry();
-        DeleteFileA(report.c_str());
-        GameLocation location{game.Path + "Skv.exe", game.Path};
-        WindowsLocationPlatform platform;
-        LauncherDialog dialog(location, platform, LauncherProfile);
-        RunModally(dialog, [&](HWND window) {
-            Type(window, row.Typed);
-            SendMessageA(window, WM_COMMAND, row.Level, 0);
-            Click(window, IDOK);
-        });
-        EXPECT_EQ(ReportLine(report, "params"), row.Params);
-        EXPECT_EQ(ReportLine(report, "startup.cfg"), Hex(Lines(row.StartupCfg)));
+        CleanSlate();
+        RunMainDialog(
+            [&](HWND window) {
+                Type(window, row.Typed);
+                SendMessageA(window, WM_COMMAND, row.Level, 0);
+                Click(window, IDOK);
+            },
+            game.Path + "Skv.exe", game.Path);
+        EXPECT_EQ(Reported("params startup.cfg"),
+                  row.Params + std::string(" | ") + Hex(Lines(row.StartupCfg)));
         ExpectStored(row.Stored ? row.Stored : row.Typed);
     }
 }
@@ -119,38 +104,32 @@ TEST(Start, GameFolderThatRefusesTheFiles) {
     const std::string
         previousCfg = Lines("EXPV 1|CROUCHMODE 1|EXTRAPOLATE_MOVEMENT 1|MOTIONTRACKERVOLUME 0.50|"),
         previousVideo = std::string(16, 'Z') + Dword(1) + Dword(640) + Dword(480) + Dword(16),
-        report = "C:\\skv-tests\\report.txt",
         question =
             "ERROR: Failed to save configuration file.\nDo you want to continue anyway? (question: Yes/No)";
     const char* const cannotOpen = "ERROR: Failed to open configuration file for writing! (error: OK)";
-    SetEnvironmentVariableA("SKV_STANDIN_REPORT", report.c_str());
     const struct {
-        std::string Name;  // "vanished": the folder goes once the game is found; "held": another program
-                           // holds both files open for writing, sharing them for reading
+        std::string
+            Name; // "vanished": the folder goes once the game is found, so the game cannot start;
+                  // "held": another program holds both files open for writing, sharing them for reading
         const char* Drive; // a shell command on the small drive "$F" mounted as the game's folder, if any
-        const char* StartError;
-        const char* DisplayError;
-        const char* GoingOn; // the box after Yes; none when the game starts
+        const char *StartError, *DisplayError;
     } rows[] = {
         // clang-format off
         {"read-only", "mount -o remount,ro \"$F\"", "Access to @startup.cfg was denied. (exclamation: OK)",
-         cannotOpen, nullptr},
+         cannotOpen},
         {"full", "dd if=/dev/zero of=\"$F/filler\" bs=4k 2>/dev/null; true", "Disk full while accessing "
-         "@startup.cfg. (exclamation: OK)", "Disk full while accessing @Skv_Video.cfg. (exclamation: OK)",
-         nullptr},
-        {"vanished", nullptr, "@startup.cfg contains an invalid path. (exclamation: OK)", cannotOpen,
-         "ERROR: Failed to start Skv.exe! (information: OK)"},
+         "@startup.cfg. (exclamation: OK)", "Disk full while accessing @Skv_Video.cfg. (exclamation: OK)"},
+        {"vanished", nullptr, "@startup.cfg contains an invalid path. (exclamation: OK)", cannotOpen},
         {"held", nullptr, "A sharing violation occurred while accessing @startup.cfg. (exclamation: OK)",
-         cannotOpen, nullptr},
-        {std::string(259 - 13 - 1 - 13, 'x'), nullptr, nullptr, nullptr, nullptr},
+         cannotOpen},
+        {std::string(259 - 13 - 1 - 13, 'x'), nullptr, nullptr, nullptr},
         // clang-format on
     };
     for (const auto& row : rows) {
         if (row.Drive && !root)
             continue;
         SCOPED_TRACE(row.Name);
-        CleanRegistry();
-        DeleteFileA(report.c_str());
+        CleanSlate();
         GameFolderOnDisk folder(row.Name);
         const std::string drive = "F='" + UnixPath(folder.Path) + "'; ", cfg = folder.Path + "startup.cfg",
                           video = folder.Path + "Skv_Video.cfg";
@@ -166,7 +145,8 @@ TEST(Start, GameFolderThatRefusesTheFiles) {
             if (row.Name == "held")
                 held.emplace_back(CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                               OPEN_EXISTING, 0, nullptr));
-        const std::vector<std::string> entries = FolderEntries(folder.Path);
+        const std::vector<std::string> entries =
+            vanishes ? std::vector<std::string>() : FolderEntries(folder.Path);
         if (vanishes)
             RunUnix(drive + "rm -rf \"$F\"");
         std::vector<std::string> shown; // the display dialog's OK on what it preselects, then "Start"
@@ -174,35 +154,36 @@ TEST(Start, GameFolderThatRefusesTheFiles) {
         EXPECT_EQ(RunModally(display, [&](HWND window) { shown = Boxes([&] { Click(window, IDOK); }); }),
                   row.DisplayError ? IDABORT : IDOK)
             << "a failed OK keeps the display dialog open";
-        GameLocation location{folder.Path + "Skv.exe", folder.Path};
-        WindowsLocationPlatform platform;
-        LauncherDialog dialog(location, platform, LauncherProfile);
-        const INT_PTR result = RunModally(dialog, [&](HWND window) {
-            Type(window, "Extrapolation=1");
-            if (row.StartError) {
-                AnswerBox(shown);
-                AnswerBox(shown, IDNO);
+        const INT_PTR result = RunMainDialog(
+            [&](HWND window) {
+                Type(window, "Extrapolation=1");
+                if (row.StartError) {
+                    AnswerBox(shown);
+                    AnswerBox(shown, IDNO);
+                    Click(window, IDOK);
+                    EXPECT_TRUE(IsWindowVisible(window)) << "No keeps the dialog open";
+                    ExpectStored("Extrapolation=1");
+                    EXPECT_EQ(FileContents(cfg), vanishes ? "<absent>" : previousCfg);
+                    AnswerBox(shown);
+                    AnswerBox(shown, IDYES);
+                }
+                if (vanishes)
+                    AnswerBox(shown);
                 Click(window, IDOK);
-                EXPECT_TRUE(IsWindowVisible(window)) << "No keeps the dialog open";
-                ExpectStored("Extrapolation=1");
-                EXPECT_EQ(FileContents(cfg), vanishes ? "<absent>" : previousCfg);
-                AnswerBox(shown);
-                AnswerBox(shown, IDYES);
-            }
-            if (row.GoingOn)
-                AnswerBox(shown);
-            Click(window, IDOK);
-        });
+            },
+            folder.Path + "Skv.exe", folder.Path);
         std::vector<std::string> expected;
         for (const char* box : {row.DisplayError, row.StartError, row.StartError ? question.c_str() : nullptr,
-                                row.StartError, row.StartError ? question.c_str() : nullptr, row.GoingOn})
+                                row.StartError, row.StartError ? question.c_str() : nullptr,
+                                vanishes ? "ERROR: Failed to start Skv.exe! (information: OK)" : nullptr})
             if (box)
                 expected.push_back(At(box, folder.Path));
         EXPECT_EQ(shown, expected);
-        EXPECT_EQ(result, row.GoingOn ? IDABORT : IDOK) << "the dialog ends once the game has started";
+        EXPECT_EQ(result, vanishes ? IDABORT : IDOK) << "the dialog ends once the game has started";
+        // The game finds the previous files after a failure, else the new ones.
         EXPECT_EQ(
-            row.GoingOn ? FileContents(report) : ReportLine(report, "startup.cfg"),
-            row.GoingOn
+            vanishes ? FileContents(ReportFile) : Reported("startup.cfg"),
+            vanishes
                 ? "<absent>"
                 : Hex(row.StartError
                           ? previousCfg
@@ -211,7 +192,7 @@ TEST(Start, GameFolderThatRefusesTheFiles) {
                   vanishes         ? "<absent>"
                   : row.StartError ? previousVideo
                                    : std::string(20, '\0'));
-        EXPECT_EQ(FolderEntries(folder.Path), vanishes ? std::vector<std::string>() : entries);
+        EXPECT_EQ(FolderEntries(folder.Path), entries);
     }
     if (!root)
         GTEST_SKIP() << "the rows of a game folder on a small drive of its own need root to mount it";
