@@ -23,6 +23,15 @@ class MainDialog : public ::testing::Test {
     void SetUp() override { CleanSlate(); }
 };
 
+// A list's entries, each ended by "|", then the index of the selected one.
+static std::string Listed(HWND dialog, int id) {
+    std::string listed;
+    char text[128];
+    for (int i = 0; SendDlgItemMessageA(dialog, id, CB_GETLBTEXT, i, LPARAM(text)) >= 0; ++i)
+        listed += text + std::string("|");
+    return listed + std::to_string(SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0));
+}
+
 // The launcher's pointing hand.
 static HCURSOR Hand() {
     return LoadCursorA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_CUR_LINK));
@@ -55,13 +64,8 @@ TEST_F(MainDialog, DebugModeAndPreloadBotsEnableTheirControls) {
 // The texture drawing list offers its four modes, in this order.
 TEST_F(MainDialog, TextureDrawingListsFourModes) {
     RunMainDialog([](HWND window) {
-        std::string items;
-        for (int i = 0; i < SendDlgItemMessageA(window, SKV_ID_WIREFRAME, CB_GETCOUNT, 0, 0); ++i) {
-            char text[32] = {};
-            SendDlgItemMessageA(window, SKV_ID_WIREFRAME, CB_GETLBTEXT, i, LPARAM(text));
-            items += text + std::string("|");
-        }
-        EXPECT_EQ(items, "Full textures|Only objects|Only environment|No textures|");
+        EXPECT_EQ(Listed(window, SKV_ID_WIREFRAME),
+                  "Full textures|Only objects|Only environment|No textures|0");
     });
 }
 
@@ -212,8 +216,7 @@ TEST_F(MainDialog, LinksHandTheShellTheSiteAndTheBugReport) {
         SetString(HKEY_LOCAL_MACHINE, key.c_str(), nullptr, "\"" + std::string(StandinExe) + "\" \"%1\"");
     }
     const struct {
-        int Id;
-        WORD Code;
+        int Id, Code;
         const char* Address;
     } rows[] = {
         {SKV_ID_LOGO, STN_CLICKED, "\"http://www.harbeck-games.example/\""},
@@ -282,10 +285,11 @@ TEST(Profile, AnyStoredDataLoadsAsANumberOrTheDefault) {
     std::string allOn; // every switch on
     for (const Option& option : Options)
         allOn += option.Kind == OptionKind::Switch ? option.Name + std::string("=1 ") : "";
+    // Stored: "Name=number ..." as four bytes each, or the bytes of every value. Loaded: what differs from
+    // the defaults; "=" when it is what is stored.
     const struct {
         DWORD Type;
-        std::string Stored; // "Name=number ..." as four bytes each, or the bytes of every value
-        std::string Loaded; // what differs from the defaults; "=" when it is what is stored
+        std::string Stored, Loaded;
     } rows[] = {
         // clang-format off
         {REG_DWORD, "WireFrame=0 TrackerVolume=0 TrackerSpeed=0 TimeScale=1 LeanScale=0 SkyRed=0 SkyGreen=0 "
@@ -407,20 +411,10 @@ const std::string Record32 = std::string(20, '\0') + "\0\5\0\0\0\4\0\0\x20\0\0\0
                   Record16 = std::string(20, '\0') + "\0\5\0\0\0\4\0\0\x10\0\0\0"s,
                   Modes = "1280 * 1024 (32 bpp)|1280 * 1024 (16 bpp)|";
 
-// A list's entries, each ended by "|", then the index of the selected one.
-static std::string Listed(HWND dialog, int id) {
-    std::string listed;
-    char text[128];
-    for (int i = 0; SendDlgItemMessageA(dialog, id, CB_GETLBTEXT, i, LPARAM(text)) >= 0; ++i)
-        listed += text + std::string("|");
-    return listed + std::to_string(SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0));
-}
-
 // The stored device, else the first; then the stored mode among that device's modes, else the first.
 TEST_F(DisplayDialog, PreselectsTheStoredDeviceAndMode) {
     const struct {
-        const char* Case;
-        std::string Stored;
+        std::string Case, Stored;
         int Mode; // selected
     } rows[] = {
         {"no file", "<absent>", 0},
@@ -521,12 +515,10 @@ TEST(Dpi, EachScaleLooksLikeNinetySixScaled) {
         {96, "591x423 | banner 468x60 of 468x60, 79% | logo 81x24 of 81x24 | icon 32/32, cursor 32/32"},
         // clang-format on
     };
-    const std::pair<HKEY, const char*> scaleKeys[] = {
-        {HKEY_CURRENT_USER, "Control Panel\\Desktop"},
-        {HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts"}};
     for (const auto& [dpi, look] : rows) {
-        for (const auto& [root, key] : scaleKeys)
-            SetValue(root, key, "LogPixels", REG_DWORD, Dword(dpi));
+        SetValue(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, Dword(dpi));
+        SetValue(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts",
+                 "LogPixels", REG_DWORD, Dword(dpi));
         if (dpi == 96) { // this program's own scale; the registry holds it again for the programs after
             EXPECT_EQ(Look(), look) << "at 96 DPI";
             continue;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <set>
 #include <sstream>
 
@@ -64,19 +65,13 @@ std::string Dword(uint32_t value) {
 }
 
 std::string FileContents(const std::string& path) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, 0, nullptr));
-    std::string bytes = file ? "" : "<absent>";
-    char buffer[4096];
-    for (DWORD got = 0; file && ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr) && got > 0;)
-        bytes.append(buffer, got);
-    return bytes;
+    std::ifstream file(path, std::ios::binary);
+    return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "<absent>";
 }
 
 void WriteContents(const std::string& path, const std::string& bytes) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    DWORD written = 0;
-    EXPECT_TRUE(file && WriteFile(file.Get(), bytes.data(), DWORD(bytes.size()), &written, nullptr)) << path;
+    std::ofstream file(path, std::ios::binary);
+    EXPECT_TRUE(file.write(bytes.data(), bytes.size()).flush()) << path;
 }
 
 std::vector<std::string> FolderEntries(const std::string& utf8Folder) {
@@ -197,13 +192,13 @@ bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
     return true;
 }
 
-// The top-level windows of a thread or, with thread 0, the visible ones of a process.
+// The visible top-level windows of a thread or, with thread 0, of a process.
 static std::vector<HWND> TopWindows(DWORD process, DWORD thread) {
     std::vector<HWND> windows;
     for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, nullptr, nullptr)) != nullptr;) {
         DWORD owner = 0;
         const DWORD owningThread = GetWindowThreadProcessId(window, &owner);
-        if (thread ? owningThread == thread : owner == process && IsWindowVisible(window))
+        if ((thread ? owningThread == thread : owner == process) && IsWindowVisible(window))
             windows.push_back(window);
     }
     return windows;
@@ -284,8 +279,7 @@ static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
         it = IsWindow(*it) ? std::next(it) : visited.erase(it);
     for (HWND window : TopWindows(0, GetCurrentThreadId())) {
         const std::string kind = ClassOf(window);
-        if (!IsWindowVisible(window) || (kind != "#32770" && kind != "#32768") ||
-            !visited.insert(window).second)
+        if ((kind != "#32770" && kind != "#32768") || !visited.insert(window).second)
             continue;
         if (!steps.empty() && steps.front().first(window)) {
             const auto step = steps.front().second;

@@ -25,16 +25,12 @@ struct LanguageRow {
 // cannot hold it. Last a long Japanese name: 84 characters, of three bytes each in UTF-8, so that the game's
 // path takes 105 characters but 273 bytes.
 const LanguageRow Rows[] = {
-    {"ja_JP", 932, "機能", true},
-    {"zh_CN", 936, "游戏淺", true},
-    {"zh_TW", 950, "成功", true},
-    {"ko_KR", 949, "게임", true},
-    {"ru_RU", 1251, "Игры", true},
-    {"de_DE", 1252, "Скарнвейл", false},
-    {"ja_JP", 932,
-     "長い名前のゲームフォルダ長い名前のゲームフォルダ長い名前のゲームフォルダ長い名前のゲームフォルダ"
-     "長い名前のゲームフォルダ長い名前のゲームフォルダ長い名前のゲームフォルダ",
-     true},
+    // clang-format off
+    {"ja_JP", 932, "機能", true}, {"zh_CN", 936, "游戏淺", true}, {"zh_TW", 950, "成功", true},
+    {"ko_KR", 949, "게임", true}, {"ru_RU", 1251, "Игры", true}, {"de_DE", 1252, "Скарнвейл", false},
+    {"ja_JP", 932, "長い名前のゲームフォルダ長い名前のゲームフォルダ長い名前のゲームフォルダ長い名前のゲームフォルダ"
+                   "長い名前のゲームフォルダ長い名前のゲームフォルダ長い名前のゲームフォルダ", true},
+    // clang-format on
 };
 
 // A fresh game folder of this name, and the installer's entry naming it (in UTF-16, whatever this program's

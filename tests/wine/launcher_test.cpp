@@ -45,13 +45,11 @@ TEST_F(TheLauncher, FindsTheGame) {
     CopyFileA(LauncherExe, (beside.Path + "SkvLauncher.exe").c_str(), FALSE);
     MoveFileA((without.Path + "Skv.exe").c_str(), (without.Path + "Game.exe").c_str());
     CreateDirectoryA((without.Path + "Skv.exe").c_str(), nullptr); // a folder of the game's name is no game
+    // The installer's entries, or none (with "%", REG_EXPAND_SZ); the launcher started; the game chosen after
+    // the message that it cannot be found (nullptr: no message); the game started ("path | working folder |
+    // parameters"); the entries then.
     const struct {
-        const char* Case;
-        const char *GamePath, *AppPath; // the installer's entries, or none; with "%", REG_EXPAND_SZ
-        const char* Launcher;
-        const char* Chosen;  // after the message that the game cannot be found; nullptr: no message
-        const char* Started; // path | working folder | parameters
-        const char* Entries;
+        const char *Case, *GamePath, *AppPath, *Launcher, *Chosen, *Started, *Entries;
     } rows[] = {
         // "@" stands for C:\skv-tests\, where the game folders lie.
         // clang-format off

@@ -16,21 +16,22 @@ using namespace harness;
 TEST(FileErrors, EachCauseItsWindowsErrorsAndItsMessage) {
     const struct {
         int Cause;
-        const char* Errors;
-        const char* Message; // "@" for the file's name
+        const char *Errors, *Message; // "@" for the file's name
     } rows[] = {
         // clang-format off
-        {0, "0", "No error occurred."}, {1, "1 7 9 31 100 1000 4294967295", "An unknown error occurred while accessing @."},
-        {2, "2 6 18 107", "@ was not found."},
-        {3, "3 15 17 34 52 53 55 67 70 85 111 123 124 125 144 154 161 206 208 267", "@ contains an invalid path."},
+        {0, "0", "No error occurred."}, {2, "2 6 18 107", "@ was not found."},
+        {1, "1 7 9 31 100 1000 4294967295", "An unknown error occurred while accessing @."},
+        {3, "3 15 17 34 52 53 55 67 70 85 111 123 124 125 144 154 161 206 208 267", "@ contains an invalid "
+         "path."},
         {4, "4 36 68 113", "@ could not be opened because there are too many open files."},
         {5, "5 12 19 29 54 58 64 65 71 80 82 86 170 183 999", "Access to @ was denied."},
         {6, "11 26 60 66 114 182 191 193", "An invalid file handle was associated with @."},
         {7, "16 145", "@ could not be removed because it is the current directory."},
-        {8, "62", "@ could not be created because the directory is full."}, {9, "24 25 27 30 131 132", "Seek failed on @"},
+        {8, "62", "@ could not be created because the directory is full."},
+        {9, "24 25 27 30 131 132", "Seek failed on @"}, {13, "39 112", "Disk full while accessing @."},
         {10, "20 21 22 23 57 59 88 117 995 996 997", "A hardware I/O error was reported while accessing @."},
         {11, "32", "A sharing violation occurred while accessing @."},
-        {12, "33 108 167", "A locking violation occurred while accessing @."}, {13, "39 112", "Disk full while accessing @."},
+        {12, "33 108 167", "A locking violation occurred while accessing @."},
         {14, "38", "An attempt was made to access @ past its end."},
         {5, "", "Access to an unnamed file was denied."}, // no name at hand
         // clang-format on
@@ -53,12 +54,13 @@ TEST(FileErrors, EachCauseItsWindowsErrorsAndItsMessage) {
 // as 1.00.
 TEST(Start, HandsTheOptionsToTheGame) {
     GameFolderOnDisk game("options");
+    // Typed: in order; spins take the text typed into their edit box. Level: the level menu's command.
+    // StartupCfg:
+    // "|" for each line's end. Stored: what differs from the defaults; nullptr: as typed.
     const struct {
-        const char* Typed; // in order; spins take the text typed into their edit box
-        uint32_t Level;    // the level menu's command
-        const char* Params;
-        const char* StartupCfg; // "|" for each line's end
-        const char* Stored;     // what differs from the defaults; nullptr: as typed
+        const char* Typed;
+        uint32_t Level;
+        const char *Params, *StartupCfg, *Stored;
     } rows[] = {
         // clang-format off
         {"Debug=1 LoadBots=1 LoadGrax=1 LoadVastor=1 LoadHurgrax=1 LoadZimmit=1 ShowFPS=1 WireFrame=3 "
@@ -103,6 +105,7 @@ TEST(Start, GameFolderThatRefusesTheFiles) {
     const bool root = RunUnix("[ $(id -u) -eq 0 ]") == 0;
     const std::string
         previousCfg = Lines("EXPV 1|CROUCHMODE 1|EXTRAPOLATE_MOVEMENT 1|MOTIONTRACKERVOLUME 0.50|"),
+        newCfg = Lines("EXPV 0|CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 1|MOTIONTRACKERVOLUME 1.00|"),
         previousVideo = std::string(16, 'Z') + Dword(1) + Dword(640) + Dword(480) + Dword(16),
         question =
             "ERROR: Failed to save configuration file.\nDo you want to continue anyway? (question: Yes/No)";
@@ -180,18 +183,15 @@ TEST(Start, GameFolderThatRefusesTheFiles) {
                 expected.push_back(At(box, folder.Path));
         EXPECT_EQ(shown, expected);
         EXPECT_EQ(result, vanishes ? IDABORT : IDOK) << "the dialog ends once the game has started";
-        // The game finds the previous files after a failure, else the new ones.
-        EXPECT_EQ(
-            vanishes ? FileContents(ReportFile) : Reported("startup.cfg"),
-            vanishes
-                ? "<absent>"
-                : Hex(row.StartError
-                          ? previousCfg
-                          : Lines("EXPV 0|CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 1|MOTIONTRACKERVOLUME 1.00|")));
-        EXPECT_EQ(row.StartError ? FileContents(video) : FileContents(video).substr(0, 20),
-                  vanishes         ? "<absent>"
-                  : row.StartError ? previousVideo
-                                   : std::string(20, '\0'));
+        if (vanishes) {
+            EXPECT_EQ(FileContents(ReportFile), "<absent>") << "no game started";
+        } else if (row.StartError) { // the game finds the previous files whole
+            EXPECT_EQ(Reported("startup.cfg"), Hex(previousCfg));
+            EXPECT_EQ(FileContents(video), previousVideo);
+        } else { // the new ones: the video file begins with the device's 20 zero bytes
+            EXPECT_EQ(Reported("startup.cfg"), Hex(newCfg));
+            EXPECT_EQ(FileContents(video).substr(0, 20), std::string(20, '\0'));
+        }
         EXPECT_EQ(FolderEntries(folder.Path), entries);
     }
     if (!root)
