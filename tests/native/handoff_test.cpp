@@ -39,14 +39,10 @@ TEST(LevelTable, IdentifierOfEveryCommand) {
 
 // (Each species' letter, bound to its check box, reaches the game through the real launcher under Wine.)
 TEST(BuildCommandLine, TypicalInputs) {
-    const struct {
-        const char* Case;
-        LauncherSettings
-            Settings;   // Debug, LoadBots, then Grax, Tolmen, Vastor, Kolvane, Hurgrax, Hurok, Zimmit
-        uint32_t Level; // 32813: "No Level"
-        const char* Expected;
-    } rows[] = {
-        // clang-format off
+    // Settings: Debug, LoadBots, then Grax, Tolmen, Vastor, Kolvane, Hurgrax, Hurok, Zimmit. Level 32813:
+    // "No Level".
+    // clang-format off
+    const struct { const char* Case; LauncherSettings Settings; uint32_t Level; const char* Line; } rows[] = {
         {"nothing", {}, 32813, ""}, {"level only", {}, 32771, "-n Ossary"}, {"debug", {1}, 32813, "-debug"},
         {"debug and a renamed level", {1}, 32773, "-debug -n Quent03"},
         {"bots without species", {1, 1}, 32813, "-debug -l"},
@@ -55,10 +51,10 @@ TEST(BuildCommandLine, TypicalInputs) {
         {"bots and species without debug", {0, 1, 1, 1, 1, 1, 1, 1, 1}, 32771, "-n Ossary"},
         {"nonzero flags count as set", {7, -1, 2, 2, 2, 2, 2, 2, 2}, 32812, "-debug -lacmprtx -n Snarewood"},
         {"command outside the table", {1}, 32814, "-debug"},
-        // clang-format on
     };
+    // clang-format on
     for (const auto& row : rows)
-        EXPECT_EQ(BuildCommandLine(row.Settings, row.Level), row.Expected) << row.Case;
+        EXPECT_EQ(BuildCommandLine(row.Settings, row.Level), row.Line) << row.Case;
 }
 
 // A shell on which the player declines every start; what it is asked and shows is logged.
@@ -87,16 +83,12 @@ const std::string Debug =
 
 // (The real launcher writes the file under Wine from two complementary sets of options too.)
 TEST(StartupConfig, WholeFileForEachCase) {
-    const struct {
-        const char* Case;
-        // Debug, the eight bot flags, ShowFPS, ShowPolycount, WireFrame, VerboseText, Crouchmode,
-        // Dopplershift, Extrapolation, AllWeapons, GodMode, AddLight; then as the controls read: the
-        // up-downs' whole replies (error flag in the high word) for volume, speed, time and lean, the
-        // trackbars' red, green and blue
-        LauncherSettings Settings;
-        std::string Expected;
-    } rows[] = {
-        // clang-format off
+    // Settings: Debug, the eight bot flags, ShowFPS, ShowPolycount, WireFrame, VerboseText, Crouchmode,
+    // Dopplershift, Extrapolation, AllWeapons, GodMode, AddLight; then as the controls read: the up-downs'
+    // whole replies (error flag in the high word) for volume, speed, time and lean, the trackbars' red,
+    // green and blue.
+    // clang-format off
+    const struct { const char* Case; LauncherSettings Settings; std::string Expected; } rows[] = {
         {"defaults", {}, "EXPV 0|CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 0|MOTIONTRACKERVOLUME 1.00|"},
         {"no debug: debug-only choices left out, odd values unread, volume 101 out of range",
          {0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 3, -3, 1, 1, 1, 1, 1, 1, 101, 1601, 0, -1, 300, -4, 9}, "EXPV 1|"
@@ -116,8 +108,8 @@ TEST(StartupConfig, WholeFileForEachCase) {
          {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, Error | 5, Error | 250, Error | 5,
           Error | 7, 1, 2, 3},
          Debug + "MOTIONTRACKERSPEED 1.00|LEANSCALE 1.00|TIMESCALE 1.00|WIREFRAMEMODE 0|DOPPLERSHIFT 0|"},
-        // clang-format on
     };
+    // clang-format on
     for (const auto& row : rows)
         EXPECT_EQ(BuildStartupConfig(row.Settings), Lines(row.Expected)) << row.Case;
 }

@@ -20,14 +20,9 @@ const std::string Kinou932 = "\x8b\x40\x94\x5c"; // 機能
 
 // The folder part of a path, its file name, and the path with the trailing-separator rule applied.
 TEST(PathParts, FolderNameAndTrailingSeparator) {
-    const struct {
-        std::string Path;
-        LeadBytes Lead;
-        std::string Folder; // "<none>" without a separator
-        std::string Name;
-        std::string WithSeparator;
-    } rows[] = {
-        // clang-format off
+    // Folder: "<none>" without a separator.
+    // clang-format off
+    const struct { std::string Path; LeadBytes Lead; std::string Folder, Name, WithSeparator; } rows[] = {
         {"C:\\Games\\" + Kinou932, Japanese932(), "C:\\Games", Kinou932, "C:\\Games\\" + Kinou932 + "\\"},
         {"C:\\Games\\" + Kinou932 + "\\Skv.exe", Japanese932(), "C:\\Games\\" + Kinou932, "Skv.exe",
          "C:\\Games\\" + Kinou932 + "\\Skv.exe\\"},
@@ -38,8 +33,8 @@ TEST(PathParts, FolderNameAndTrailingSeparator) {
         {"C:/G/Skv.exe", {}, "C:/G", "Skv.exe", "C:/G/Skv.exe\\"}, {"C:/G/", {}, "C:/G", "", "C:/G/"},
         {"C:\\a\\b/Skv.exe", {}, "C:\\a\\b", "Skv.exe", "C:\\a\\b/Skv.exe\\"},
         {"Skv.exe", {}, "<none>", "Skv.exe", "Skv.exe\\"}, {"", {}, "<none>", "", "\\"},
-        // clang-format on
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::PrintToString(row.Path));
         EXPECT_EQ(FolderOf(row.Path, row.Lead).value_or("<none>"), row.Folder);
@@ -93,20 +88,16 @@ class FakeMachine : public LocationPlatform {
 // the path search and the dialog are tried through the real launcher.)
 TEST(GameLocation, ChosenAtStartUp) {
     const std::string asked = "search C:/G/ | search * | not found | open dialog";
-    const struct {
-        std::optional<std::string> Chosen;
-        LocateResult Result;
-        const char* Location;
-        std::string Log;
-    } rows[] = {
-        // clang-format off
+    // clang-format off
+    const struct { std::optional<std::string> Chosen; LocateResult Result; std::string Location, Log; }
+        rows[] = {
         {"F:\\Skv.exe", LocateResult::Found, "F:\\Skv.exe | F:\\",
          asked + " | Game Path=F: | App Path=F: | App =F:\\Skv.exe | cd F:\\"},
         {std::nullopt, LocateResult::Cancelled, " | ", asked},
         {"Skv.exe", LocateResult::NoFolder, " | ", asked},
         {"E:\\????\\Skv.exe", LocateResult::Unusable, " | ", asked + " | unusable E:\\????"},
-        // clang-format on
     };
+    // clang-format on
     for (const auto& row : rows) {
         FakeMachine machine;
         machine.Chosen = row.Chosen;
@@ -121,12 +112,8 @@ TEST(GameLocation, ChosenAtStartUp) {
 // ("path | folder") and, in order, what the launcher asks, shows, writes and changes.
 TEST(GameLocation, ChangedThroughLocation) {
     const std::string kept = "C:\\G\\Skv.exe | C:\\G\\", opened = "confirm C:\\G\\ | open dialog | ";
-    const struct {
-        bool Yes;
-        std::optional<std::string> Chosen;
-        std::string Location, Log;
-    } rows[] = {
-        // clang-format off
+    // clang-format off
+    const struct { bool Yes; std::optional<std::string> Chosen; std::string Location, Log; } rows[] = {
         {false, "D:\\Skv.exe", kept, "confirm C:\\G\\ | cd C:\\G\\"},
         {true, std::nullopt, kept, opened + "cd C:\\G\\"}, {true, "Skv.exe", kept, opened + "cd C:\\G\\"},
         {true, "E:\\????\\Skv.exe", kept, opened + "unusable E:\\???? | cd C:\\G\\"},
@@ -134,8 +121,8 @@ TEST(GameLocation, ChangedThroughLocation) {
          opened + "Game Path=C:\\G | App Path=C:\\G | App =C:\\G\\Skv.exe | cd C:\\G\\"},
         {true, "D:/New/Game.exe", "D:/New/Game.exe | D:/New\\",
          opened + "Game Path=D:/New | App Path=D:/New | App =D:/New/Game.exe | cd D:/New\\"},
-        // clang-format on
     };
+    // clang-format on
     for (const auto& row : rows) {
         FakeMachine machine;
         machine.Confirms = row.Yes;

@@ -1,6 +1,8 @@
 #include "video/display_selection.h"
 #include "video/video_config.h"
 
+#include "tests/options.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,10 +16,9 @@ const std::vector<uint8_t> Record = {0x38, 0x76, 0x5e, 0xa1, 0x2c, 0x4b, 0xd1, 0
                                      0x02, 0x01, 0xe0, 0x01, 0x00, 0x00, 0x20, 0x00, 0x00, 0x00};
 
 TEST(VideoConfig, EncodesEachFieldLittleEndianInItsPlace) {
-    const auto encoded = EncodeVideoConfig(
-        {{{0x38, 0x76, 0x5e, 0xa1, 0x2c, 0x4b, 0xd1, 0x11, 0x8a, 0x0e, 0x00, 0xc0, 0x4f, 0x97, 0x24, 0x6d}},
-         -2,
-         {16909060, 480, 32}});
+    VideoConfig config{{}, -2, {16909060, 480, 32}};
+    std::copy_n(Record.begin(), 16, config.Device.Bytes); // the GUID as it lies in memory
+    const auto encoded = EncodeVideoConfig(config);
     EXPECT_EQ(std::vector<uint8_t>(encoded.begin(), encoded.end()), Record);
 }
 
@@ -37,9 +38,7 @@ TEST(VideoConfig, DecodesWhatTheFileHolds) {
         std::vector<uint8_t> file(length, 0xEE);
         std::copy_n(Record.begin(), std::min<size_t>(length, Record.size()), file.begin());
         const VideoConfig config = DecodeVideoConfig(file.data(), file.size());
-        std::string fields;
-        for (uint8_t byte : config.Device.Bytes)
-            fields += {"0123456789abcdef"[byte >> 4], "0123456789abcdef"[byte & 15]};
+        std::string fields = Hex(std::string(std::begin(config.Device.Bytes), std::end(config.Device.Bytes)));
         for (int64_t field : {int64_t(config.DeviceIndex), int64_t(config.Mode.Width),
                               int64_t(config.Mode.Height), int64_t(config.Mode.BitsPerPixel)})
             fields += " " + std::to_string(field);

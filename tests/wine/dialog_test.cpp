@@ -38,11 +38,12 @@ static HCURSOR Hand() {
 }
 
 TEST_F(MainDialog, DebugModeAndPreloadBotsEnableTheirControls) {
-    const struct {
-        const char* Clicks; // check boxes clicked in turn: D debug, B pre-load bots
-        bool Dependent, Species;
-    } rows[] = {{"", false, false},    {"D", true, false},   {"DB", true, true},
-                {"DBD", false, false}, {"DBDD", true, true}, {"DBB", true, false}};
+    // Clicks: the check boxes clicked in turn, D debug mode, B pre-load bots.
+    // clang-format off
+    const struct { const char* Clicks; bool Dependent, Species; } rows[] = {
+        {"", false, false}, {"D", true, false}, {"DB", true, true}, {"DBD", false, false},
+        {"DBDD", true, true}, {"DBB", true, false}};
+    // clang-format on
     for (const auto& row : rows)
         RunMainDialog([&](HWND window) {
             for (const char* c = row.Clicks; *c; ++c)
@@ -106,16 +107,13 @@ static std::string LevelMenu(HWND dialog) {
 TEST_F(MainDialog, LevelMenuMarksTheChosenLevel) {
     const std::string none = "Grax Vastor Hurok Deathmatch Coop (checked 32813) default 32813",
                       velmaro = "Grax (checked 32773) Vastor Hurok Deathmatch Coop default 32813";
-    const struct {
-        const char* Case;
-        WPARAM Command; // sent before the menu opens, as the menu sends a pick
-        std::string Menu;
-    } rows[] = {
-        {"first opening", 0, none},
-        {"Level 3 - Velmaro", 32773, velmaro},
-        {"closed without a pick", 0, velmaro},
-        {"No Level, with a notification code", MAKEWPARAM(32813, 1), none},
+    // Command: sent before the menu opens, as the menu sends a pick.
+    // clang-format off
+    const struct { const char* Case; WPARAM Command; std::string Menu; } rows[] = {
+        {"first opening", 0, none}, {"Level 3 - Velmaro", 32773, velmaro},
+        {"closed without a pick", 0, velmaro}, {"No Level, with a code", MAKEWPARAM(32813, 1), none},
     };
+    // clang-format on
     RunMainDialog([&](HWND window) {
         for (const auto& row : rows) {
             if (row.Command)
@@ -215,13 +213,12 @@ TEST_F(MainDialog, LinksHandTheShellTheSiteAndTheBugReport) {
         saved.push_back({key, GetValue(HKEY_LOCAL_MACHINE, key.c_str(), nullptr)});
         SetString(HKEY_LOCAL_MACHINE, key.c_str(), nullptr, "\"" + std::string(StandinExe) + "\" \"%1\"");
     }
-    const struct {
-        int Id, Code;
-        const char* Address;
-    } rows[] = {
+    // clang-format off
+    const struct { int Id, Code; const char* Address; } rows[] = {
         {SKV_ID_LOGO, STN_CLICKED, "\"http://www.harbeck-games.example/\""},
         {SKV_ID_BUG_REPORT, BN_CLICKED, "\"mailto:bugs@harbeck-games.example?Subject=Skv Launcher (Beta)\""},
     };
+    // clang-format on
     RunMainDialog([&](HWND window) {
         for (const auto& row : rows) {
             DeleteFileA(ReportFile);
@@ -287,11 +284,8 @@ TEST(Profile, AnyStoredDataLoadsAsANumberOrTheDefault) {
         allOn += option.Kind == OptionKind::Switch ? option.Name + std::string("=1 ") : "";
     // Stored: "Name=number ..." as four bytes each, or the bytes of every value. Loaded: what differs from
     // the defaults; "=" when it is what is stored.
-    const struct {
-        DWORD Type;
-        std::string Stored, Loaded;
-    } rows[] = {
-        // clang-format off
+    // clang-format off
+    const struct { DWORD Type; std::string Stored, Loaded; } rows[] = {
         {REG_DWORD, "WireFrame=0 TrackerVolume=0 TrackerSpeed=0 TimeScale=1 LeanScale=0 SkyRed=0 SkyGreen=0 "
          "SkyBlue=0", "="},
         {REG_DWORD, "WireFrame=3 TrackerVolume=100 TrackerSpeed=1600 TimeScale=400 LeanScale=1000 SkyRed=255 "
@@ -307,8 +301,8 @@ TEST(Profile, AnyStoredDataLoadsAsANumberOrTheDefault) {
         {REG_BINARY, Dword(3), allOn + "WireFrame=3 TrackerVolume=3 TrackerSpeed=3 TimeScale=3 LeanScale=3 "
          "SkyRed=3 SkyGreen=3 SkyBlue=3"},
         {REG_BINARY, std::string("\x07\0\0", 3), ""}, {REG_QWORD, Dword(2) + Dword(0), ""},
-        // clang-format on
     };
+    // clang-format on
     for (const auto& row : rows) {
         const bool named = row.Stored.find('=') != std::string::npos;
         SCOPED_TRACE("type " + std::to_string(row.Type) + ": " + (named ? row.Stored : Hex(row.Stored)));
@@ -413,16 +407,15 @@ const std::string Record32 = std::string(20, '\0') + "\0\5\0\0\0\4\0\0\x20\0\0\0
 
 // The stored device, else the first; then the stored mode among that device's modes, else the first.
 TEST_F(DisplayDialog, PreselectsTheStoredDeviceAndMode) {
-    const struct {
-        std::string Case, Stored;
-        int Mode; // selected
-    } rows[] = {
-        {"no file", "<absent>", 0},
-        {"the 16-bit mode", Record16, 1},
+    // Mode: the one selected.
+    // clang-format off
+    const struct { std::string Case, Stored; int Mode; } rows[] = {
+        {"no file", "<absent>", 0}, {"the 16-bit mode", Record16, 1},
         {"a device no longer there: its mode all the same", std::string(16, 'G') + Record16.substr(16), 1},
         {"cut after the first byte of the bits per pixel", Record16.substr(0, 29), 1},
         {"a mode not offered, 640 x 480", std::string(20, '\0') + "\x80\2\0\0\xe0\1\0\0\x10\0\0\0"s, 0},
     };
+    // clang-format on
     for (const auto& row : rows)
         Run(row.Stored, [&](HWND window) {
             EXPECT_EQ(Listed(window, SKV_ID_DEVICE_LIST), "DirectDraw HAL (display)|0") << row.Case;
@@ -513,8 +506,8 @@ TEST(Dpi, EachScaleLooksLikeNinetySixScaled) {
         {144, "884x647 | banner 702x93 of 702x93, 79% | logo 122x38 of 122x38 | icon 48/48, cursor 48/48"},
         {192, "884x656 | banner 702x93 of 702x93, 79% | logo 122x38 of 122x38 | icon 64/64, cursor 64/64"},
         {96, "591x423 | banner 468x60 of 468x60, 79% | logo 81x24 of 81x24 | icon 32/32, cursor 32/32"},
-        // clang-format on
     };
+    // clang-format on
     for (const auto& [dpi, look] : rows) {
         SetValue(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, Dword(dpi));
         SetValue(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts",

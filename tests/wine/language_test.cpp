@@ -30,8 +30,8 @@ const LanguageRow Rows[] = {
     {"ko_KR", 949, "게임", true}, {"ru_RU", 1251, "Игры", true}, {"de_DE", 1252, "Скарнвейл", false},
     {"ja_JP", 932, "長い名前のゲームフォルダ長い名前のゲームフォルダ長い名前のゲームフォルダ長い名前のゲームフォルダ"
                    "長い名前のゲームフォルダ長い名前のゲームフォルダ長い名前のゲームフォルダ", true},
-    // clang-format on
 };
+// clang-format on
 
 // A fresh game folder of this name, and the installer's entry naming it (in UTF-16, whatever this program's
 // code page can hold).

@@ -47,12 +47,9 @@ TEST_F(TheLauncher, FindsTheGame) {
     CreateDirectoryA((without.Path + "Skv.exe").c_str(), nullptr); // a folder of the game's name is no game
     // The installer's entries, or none (with "%", REG_EXPAND_SZ); the launcher started; the game chosen after
     // the message that it cannot be found (nullptr: no message); the game started ("path | working folder |
-    // parameters"); the entries then.
-    const struct {
-        const char *Case, *GamePath, *AppPath, *Launcher, *Chosen, *Started, *Entries;
-    } rows[] = {
-        // "@" stands for C:\skv-tests\, where the game folders lie.
-        // clang-format off
+    // parameters"); the entries then. "@" stands for C:\skv-tests\, where the game folders lie.
+    // clang-format off
+    const struct { const char *Case, *GamePath, *AppPath, *Launcher, *Chosen, *Started, *Entries; } rows[] = {
         {"the first entry, expanded", "%SystemDrive%\\skv-tests\\old", nullptr, LauncherExe, nullptr,
          "@old\\Skv.exe | @old | ", "2:%SystemDrive%\\skv-tests\\old | - | -"},
         {"a lost name passed by, the second entry in the long form", "@??", "\\\\?\\@old", LauncherExe,
@@ -62,8 +59,8 @@ TEST_F(TheLauncher, FindsTheGame) {
          "1:@beside | 1:@beside | 1:@beside\\Skv.exe"},
         {"nowhere: chosen", nullptr, nullptr, LauncherExe, "@without\\Game.exe",
          "@without\\Game.exe | @without | ", "1:@without | 1:@without | 1:@without\\Game.exe"},
-        // clang-format on
     };
+    // clang-format on
     const auto at = [](const char* text) { return At(text, "C:\\skv-tests\\"); };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Case);
@@ -171,8 +168,8 @@ TEST_F(TheLauncher, DetailsOfTheFile) {
         {"FileDescription", "Skarnvale Launcher"}, {"ProductVersion", "BETA 2"}, {"FileVersion", "0.2.0.0"},
         {"CompanyName", "Harbeck Interactive"}, {"LegalCopyright", "Copyright (C) 2026 Harbeck Interactive"},
         {"OriginalFilename", "SkvLauncher.exe"},
-        // clang-format on
     };
+    // clang-format on
     for (const auto& [name, shown] : rows)
         EXPECT_STREQ(reinterpret_cast<const char*>(query(text + std::string(name))), shown) << name;
 }

@@ -14,11 +14,9 @@ using namespace harness;
 // Every cause a file can fail with: the Windows errors that give it, and its message as the launcher shows
 // it, with the file's name or, when none is at hand, "an unnamed file".
 TEST(FileErrors, EachCauseItsWindowsErrorsAndItsMessage) {
-    const struct {
-        int Cause;
-        const char *Errors, *Message; // "@" for the file's name
-    } rows[] = {
-        // clang-format off
+    // Message: "@" for the file's name.
+    // clang-format off
+    const struct { int Cause; const char *Errors, *Message; } rows[] = {
         {0, "0", "No error occurred."}, {2, "2 6 18 107", "@ was not found."},
         {1, "1 7 9 31 100 1000 4294967295", "An unknown error occurred while accessing @."},
         {3, "3 15 17 34 52 53 55 67 70 85 111 123 124 125 144 154 161 206 208 267", "@ contains an invalid "
@@ -34,8 +32,8 @@ TEST(FileErrors, EachCauseItsWindowsErrorsAndItsMessage) {
         {12, "33 108 167", "A locking violation occurred while accessing @."},
         {14, "38", "An attempt was made to access @ past its end."},
         {5, "", "Access to an unnamed file was denied."}, // no name at hand
-        // clang-format on
     };
+    // clang-format on
     for (const auto& row : rows) {
         const std::string name = *row.Errors ? "C:\\Games\\Skarnvale\\startup.cfg" : "";
         std::istringstream errors(row.Errors);
@@ -55,31 +53,27 @@ TEST(FileErrors, EachCauseItsWindowsErrorsAndItsMessage) {
 TEST(Start, HandsTheOptionsToTheGame) {
     GameFolderOnDisk game("options");
     // Typed: in order; spins take the text typed into their edit box. Level: the level menu's command.
-    // StartupCfg:
-    // "|" for each line's end. Stored: what differs from the defaults; nullptr: as typed.
-    const struct {
-        const char* Typed;
-        uint32_t Level;
-        const char *Params, *StartupCfg, *Stored;
-    } rows[] = {
-        // clang-format off
+    // StartupCfg: "|" for each line's end. Stored: what differs from the defaults; nullptr: as typed.
+    // clang-format off
+    const struct { const char* Typed; uint32_t Level; const char *Params, *StartupCfg, *Stored; } rows[] = {
         {"Debug=1 LoadBots=1 LoadGrax=1 LoadVastor=1 LoadHurgrax=1 LoadZimmit=1 ShowFPS=1 WireFrame=3 "
-         "VerboseText=1 Extrapolation=1 GodMode=1 TrackerVolume=0 TrackerSpeed=1600 TimeScale=1 LeanScale=1000 "
-         "SkyRed=0 SkyGreen=255 SkyBlue=7", 32773, "-debug -lamrx -n Quent03", "EXPV 1|CROUCHMODE 0|"
-         "EXTRAPOLATE_MOVEMENT 1|MOTIONTRACKERVOLUME 0.00|SKY_RED 0|SKY_GREEN 255|SKY_BLUE 7|"
-         "MOTIONTRACKERSPEED 16.00|LEANSCALE 10.00|TIMESCALE 0.01|WIREFRAMEMODE 3|SHOWFPS|DOPPLERSHIFT 0|GOD|",
-         nullptr},
+         "VerboseText=1 Extrapolation=1 GodMode=1 TrackerVolume=0 TrackerSpeed=1600 TimeScale=1 "
+         "LeanScale=1000 SkyRed=0 SkyGreen=255 SkyBlue=7", 32773, "-debug -lamrx -n Quent03", "EXPV 1|"
+         "CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 1|MOTIONTRACKERVOLUME 0.00|SKY_RED 0|SKY_GREEN 255|SKY_BLUE 7|"
+         "MOTIONTRACKERSPEED 16.00|LEANSCALE 10.00|TIMESCALE 0.01|WIREFRAMEMODE 3|SHOWFPS|DOPPLERSHIFT 0|"
+         "GOD|", nullptr},
         {"Debug=1 LoadBots=1 LoadTolmen=1 LoadHurok=1 LoadKolvane=1 ShowPolycount=1 WireFrame=1 Crouchmode=1 "
          "Dopplershift=1 AllWeapons=1 AddLight=1 TrackerVolume=7 TrackerSpeed=250 TimeScale=400 LeanScale=0",
          32808, "-debug -lcpt -n Orv-dm-coop", "EXPV 0|CROUCHMODE 1|EXTRAPOLATE_MOVEMENT 0|"
-         "MOTIONTRACKERVOLUME 0.07|SKY_RED 50|SKY_GREEN 50|SKY_BLUE 60|MOTIONTRACKERSPEED 2.50|LEANSCALE 0.00|"
-         "TIMESCALE 4.00|WIREFRAMEMODE 1|SHOWPOLYCOUNT|DOPPLERSHIFT 1|GIVEALLWEAPONS|LIGHT|", nullptr},
+         "MOTIONTRACKERVOLUME 0.07|SKY_RED 50|SKY_GREEN 50|SKY_BLUE 60|MOTIONTRACKERSPEED 2.50|"
+         "LEANSCALE 0.00|TIMESCALE 4.00|WIREFRAMEMODE 1|SHOWPOLYCOUNT|DOPPLERSHIFT 1|GIVEALLWEAPONS|LIGHT|",
+         nullptr},
         {"Debug=1 LoadBots=1 LoadZimmit=1 GodMode=1 TrackerVolume=abc TrackerSpeed=1601 TimeScale= "
-         "LeanScale=-1 Debug=0", 32813, "", "EXPV 0|CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 0|MOTIONTRACKERVOLUME 1.00|",
-         "LoadBots=1 LoadZimmit=1 GodMode=1 TrackerVolume=65636 TrackerSpeed=65636 TimeScale=65636 "
-         "LeanScale=65636"},
-        // clang-format on
+         "LeanScale=-1 Debug=0", 32813, "", "EXPV 0|CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 0|"
+         "MOTIONTRACKERVOLUME 1.00|", "LoadBots=1 LoadZimmit=1 GodMode=1 TrackerVolume=65636 "
+         "TrackerSpeed=65636 TimeScale=65636 LeanScale=65636"},
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Typed);
         CleanSlate();
@@ -110,14 +104,12 @@ TEST(Start, GameFolderThatRefusesTheFiles) {
         question =
             "ERROR: Failed to save configuration file.\nDo you want to continue anyway? (question: Yes/No)";
     const char* const cannotOpen = "ERROR: Failed to open configuration file for writing! (error: OK)";
-    const struct {
-        std::string
-            Name; // "vanished": the folder goes once the game is found, so the game cannot start;
-                  // "held": another program holds both files open for writing, sharing them for reading
-        const char* Drive; // a shell command on the small drive "$F" mounted as the game's folder, if any
-        const char *StartError, *DisplayError;
-    } rows[] = {
-        // clang-format off
+    // Name: "vanished": the folder goes once the game is found, so the game cannot start; "held": another
+    // program holds both files open for writing, sharing them for reading. Drive: a shell command on the
+    // small drive
+    // "$F" mounted as the game's folder, if any.
+    // clang-format off
+    const struct { std::string Name; const char* Drive; const char *StartError, *DisplayError; } rows[] = {
         {"read-only", "mount -o remount,ro \"$F\"", "Access to @startup.cfg was denied. (exclamation: OK)",
          cannotOpen},
         {"full", "dd if=/dev/zero of=\"$F/filler\" bs=4k 2>/dev/null; true", "Disk full while accessing "
@@ -126,8 +118,8 @@ TEST(Start, GameFolderThatRefusesTheFiles) {
         {"held", nullptr, "A sharing violation occurred while accessing @startup.cfg. (exclamation: OK)",
          cannotOpen},
         {std::string(259 - 13 - 1 - 13, 'x'), nullptr, nullptr, nullptr},
-        // clang-format on
     };
+    // clang-format on
     for (const auto& row : rows) {
         if (row.Drive && !root)
             continue;
