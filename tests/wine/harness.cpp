@@ -1,17 +1,11 @@
 #include "harness.h"
 
-#include <commctrl.h>
 #include <shlwapi.h>
 
 #include <algorithm>
 #include <deque>
-#include <filesystem>
 #include <fstream>
-#include <set>
-#include <sstream>
 
-#include "framework/application.h"
-#include "framework/handles.h"
 #include "location/windows_location_platform.h"
 #include "ui/launcher_dialog.h"
 
@@ -272,6 +266,28 @@ static bool IsMessageBox(HWND window) {
            !GetDlgItem(window, SKV_ID_DEVICE_LIST);
 }
 
+// "text (icon: buttons)", with "[caption] " in front when it is not the launcher's title.
+static std::string DescribeBox(HWND box) {
+    std::string icon = "no icon", buttons;
+    // clang-format off
+    const std::pair<LPCSTR, const char*> icons[] = {
+        {IDI_HAND, "error"}, {IDI_ASTERISK, "information"}, {IDI_EXCLAMATION, "exclamation"},
+        {IDI_QUESTION, "question"}};
+    // clang-format on
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const LRESULT shown = SendMessageA(child, STM_GETICON, 0, 0);
+        for (const auto& [id, name] : icons)
+            icon = shown == LRESULT(LoadIconA(nullptr, id)) ? name : icon;
+        if (ClassOf(child) == "Button" && IsWindowVisible(child))
+            buttons += (buttons.empty() ? "" : "/") + Text(box, GetDlgCtrlID(child));
+    }
+    buttons.erase(std::remove(buttons.begin(), buttons.end(), '&'), buttons.end());
+    char caption[256] = {};
+    GetWindowTextA(box, caption, sizeof caption);
+    return (caption == Application::Current().Title() ? "" : "[" + std::string(caption) + "] ") +
+           Text(box, 0xFFFF) + " (" + icon + ": " + buttons + ")";
+}
+
 // Every 10 ms, in whichever modal loop runs: the first dialog, message box or menu on screen that no step
 // has had yet gets the next step, or is closed as unexpected.
 static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
@@ -295,27 +311,6 @@ static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
         }
         return;
     }
-}
-
-std::string DescribeBox(HWND box) {
-    std::string icon = "no icon", buttons;
-    const std::pair<LPCSTR, const char*> icons[] = {{IDI_HAND, "error"},
-                                                    {IDI_ASTERISK, "information"},
-                                                    {IDI_EXCLAMATION, "exclamation"},
-                                                    {IDI_QUESTION, "question"}};
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        const LRESULT shown = SendMessageA(child, STM_GETICON, 0, 0);
-        icon = shown ? "icon" : icon; // named only for this process: another's icon handles mean nothing here
-        for (const auto& [id, name] : icons)
-            icon = shown == LRESULT(LoadIconA(nullptr, id)) ? name : icon;
-        if (ClassOf(child) == "Button" && IsWindowVisible(child))
-            buttons += (buttons.empty() ? "" : "/") + Text(box, GetDlgCtrlID(child));
-    }
-    buttons.erase(std::remove(buttons.begin(), buttons.end(), '&'), buttons.end());
-    char caption[256] = {};
-    GetWindowTextA(box, caption, sizeof caption);
-    return (caption == Application::Current().Title() ? "" : "[" + std::string(caption) + "] ") +
-           Text(box, 0xFFFF) + " (" + icon + ": " + buttons + ")";
 }
 
 void WhenOpen(const std::function<bool(HWND)>& match, const std::function<void(HWND)>& action) {
@@ -364,10 +359,7 @@ std::string Text(HWND dialog, int id) {
 }
 
 std::string Named(HWND dialog, int id) {
-    std::string name = "\"" + Text(dialog, id) + "\"";
-    for (const Option& option : Options)
-        name = id == option.Id || id == option.TextId ? option.Name : name;
-    return name + " (" + std::to_string(id) + ")";
+    return "\"" + Text(dialog, id) + "\" (" + std::to_string(id) + ")";
 }
 
 int32_t Shown(HWND dialog, const Option& option) {

@@ -5,13 +5,20 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "framework/application.h"
+#include "framework/handles.h"
 #include "tests/options.h"
+#include "ui/display_settings_dialog.h"
 
 namespace harness {
 
@@ -95,15 +102,12 @@ class Launcher {
 
 // ---- Windows of this process, driven from inside their modal loops ----
 
-// "text (icon: buttons)", with "[caption] " in front when it is not the launcher's title; also for a box
-// of another process, whose system icon is not named but "icon".
-std::string DescribeBox(HWND box);
-
 // Queues what to do with the next window that opens in this thread (a message box, a dialog, the level
 // menu): `action` runs inside that window's own modal loop once it is on screen. A window that nobody
 // expects is closed and fails the test, so that no test can hang on it.
 void WhenOpen(const std::function<bool(HWND)>& match, const std::function<void(HWND)>& action);
-// The next message box: its description goes to `shown`, then `button` is pressed.
+// The next message box: its description goes to `shown`, then `button` is pressed. A box is described as
+// "text (icon: buttons)", with "[caption] " in front when it is not the launcher's title.
 void AnswerBox(std::vector<std::string>& shown, int button = IDOK);
 // Runs `action`, answering each message box it shows with OK; gives their descriptions.
 std::vector<std::string> Boxes(const std::function<void()>& action);
@@ -134,8 +138,7 @@ INT_PTR RunMainDialog(const std::function<void(HWND)>& body, const std::string& 
 // toggles it all the same). Returns once the click has been handled.
 void Click(HWND dialog, int id);
 std::string Text(HWND dialog, int id);
-// A control as failure messages name it: its option's name or its caption, then its id: "Debug (1000)",
-// "" Rendering " (1037)".
+// A control as failure messages name it: its text, then its id: "" Rendering " (1037)".
 std::string Named(HWND dialog, int id);
 
 // What the control of an option holds: 0/1, the list index, the up-down's whole reply (error flag in the

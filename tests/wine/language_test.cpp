@@ -6,9 +6,6 @@
 // that ignores that setting.
 #include "harness.h"
 
-#include <filesystem>
-
-#include "framework/handles.h"
 #include "location/windows_location_platform.h"
 
 using namespace harness;

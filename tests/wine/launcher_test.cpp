@@ -3,8 +3,6 @@
 // (What "Start" hands the game of the options set in the main dialog is Start's test.)
 #include "harness.h"
 
-#include "framework/handles.h"
-
 using namespace harness;
 
 const char* const NotFound = "ERROR: Cannot find Skarnvale on your computer.\nPlease locate the file "
@@ -110,8 +108,7 @@ TEST_F(TheLauncher, LocationMovesToTheGameChosen) {
     launcher.Choose(moved.Path + "Game.exe");
     const std::string entries =
         "1:C:\\skv-tests\\moved | 1:C:\\skv-tests\\moved | 1:C:\\skv-tests\\moved\\Game.exe";
-    WaitUntil([&] { return Entries() == entries; });
-    EXPECT_EQ(Entries(), entries);
+    EXPECT_TRUE(WaitUntil([&] { return Entries() == entries; })) << Entries();
     DeleteFileA((moved.Path + "Game.exe").c_str());
     EXPECT_EQ(StartedGame(launcher), "C:\\skv-tests\\moved\\Skv.exe | C:\\skv-tests\\moved | ");
 }
@@ -151,10 +148,10 @@ TEST_F(TheLauncher, DetailsOfTheFile) {
     std::string info(GetFileVersionInfoSizeA(LauncherExe, &unused), '\0');
     ASSERT_TRUE(GetFileVersionInfoA(LauncherExe, 0, DWORD(info.size()), info.data()));
     const auto query = [&](const std::string& path) {
-        WORD* found = nullptr;
+        WORD* found = nullptr; // stays so when there is no such value
         UINT size = 0;
-        return VerQueryValueA(info.data(), path.c_str(), reinterpret_cast<void**>(&found), &size) ? found
-                                                                                                  : nullptr;
+        VerQueryValueA(info.data(), path.c_str(), reinterpret_cast<void**>(&found), &size);
+        return found;
     };
     const WORD* language = query("\\VarFileInfo\\Translation"); // language, code page
     const WORD* fixed = query("\\"); // two DWORDs, then the file version's high and low DWORD

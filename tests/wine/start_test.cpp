@@ -3,11 +3,7 @@
 // OK.
 #include "harness.h"
 
-#include <sstream>
-
 #include "framework/file_writing.h"
-#include "framework/handles.h"
-#include "ui/display_settings_dialog.h"
 
 using namespace harness;
 
@@ -106,8 +102,7 @@ TEST(Start, GameFolderThatRefusesTheFiles) {
     const char* const cannotOpen = "ERROR: Failed to open configuration file for writing! (error: OK)";
     // Name: "vanished": the folder goes once the game is found, so the game cannot start; "held": another
     // program holds both files open for writing, sharing them for reading. Drive: a shell command on the
-    // small drive
-    // "$F" mounted as the game's folder, if any.
+    // small drive "$F" mounted as the game's folder, if any.
     // clang-format off
     const struct { std::string Name; const char* Drive; const char *StartError, *DisplayError; } rows[] = {
         {"read-only", "mount -o remount,ro \"$F\"", "Access to @startup.cfg was denied. (exclamation: OK)",
