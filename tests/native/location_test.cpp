@@ -57,8 +57,7 @@ TEST(PathParts, UsualFormOfALongPath) {
 
 // A machine whose installer's entry names a folder without the game, and a user who answers "Location..." as
 // scripted and picks the scripted file. Everything the launcher asks, shows, writes and changes is logged.
-class FakeMachine : public LocationPlatform {
-  public:
+struct FakeMachine : LocationPlatform {
     bool Confirms = true;
     std::optional<std::string> Chosen;
     std::string Log;

@@ -25,14 +25,16 @@ TEST(VideoConfig, EncodesEachFieldLittleEndianInItsPlace) {
 // The bytes a file holds land in their fields; those a short file lacks stay zero, any after the 32nd are
 // ignored. The file: the record's first bytes, then 0xEE.
 TEST(VideoConfig, DecodesWhatTheFileHolds) {
+    // 25 bytes: cut after the height's first byte.
+    // clang-format off
     const std::pair<size_t, const char*> rows[] = {
-        {0, "00000000000000000000000000000000 0 0 0 0"},
-        {1, "38000000000000000000000000000000 0 0 0 0"},
+        {0, "00000000000000000000000000000000 0 0 0 0"}, {1, "38000000000000000000000000000000 0 0 0 0"},
         {20, "38765ea12c4bd1118a0e00c04f97246d -2 0 0 0"},
-        {25, "38765ea12c4bd1118a0e00c04f97246d -2 16909060 224 0"}, // cut after the height's first byte
+        {25, "38765ea12c4bd1118a0e00c04f97246d -2 16909060 224 0"},
         {32, "38765ea12c4bd1118a0e00c04f97246d -2 16909060 480 32"},
         {40, "38765ea12c4bd1118a0e00c04f97246d -2 16909060 480 32"},
     };
+    // clang-format on
     for (const auto& [length, expected] : rows) {
         // Exactly `length` bytes, so that reading past their end is caught by the sanitizer.
         std::vector<uint8_t> file(length, 0xEE);
@@ -46,19 +48,19 @@ TEST(VideoConfig, DecodesWhatTheFileHolds) {
     }
 }
 
-// The modes the dialog lists: 16 or 32 bits per pixel, at least 512 by 384.
-TEST(DisplaySelection, AcceptsOnly16Or32BitsFrom512By384) {
-    for (DisplayMode accepted : {DisplayMode{512, 384, 16}, {512, 384, 32}, {UINT32_MAX, UINT32_MAX, 32}})
-        EXPECT_TRUE(IsAcceptedMode(accepted)) << ModeEntryText(accepted);
-    const DisplayMode refusedModes[] = {{512, 383, 16}, {511, 384, 32},  {640, 480, 24}, {640, 480, 8},
-                                        {640, 480, 15}, {1024, 768, 33}, {0, 0, 0}};
-    for (DisplayMode refused : refusedModes)
-        EXPECT_FALSE(IsAcceptedMode(refused)) << ModeEntryText(refused);
-}
-
-TEST(DisplaySelection, EntryTexts) {
-    EXPECT_EQ(ModeEntryText({512, 384, 16}) + ", " + ModeEntryText({UINT32_MAX, 0x80000000, 32}),
-              "512 * 384 (16 bpp), 4294967295 * 2147483648 (32 bpp)");
+// The modes the dialog lists, 16 or 32 bits per pixel and at least 512 by 384, as their entries read; and a
+// device's entry without a name.
+TEST(DisplaySelection, AcceptedModesAndTheirEntries) {
+    // clang-format off
+    const std::pair<DisplayMode, const char*> rows[] = {
+        {{512, 384, 16}, "512 * 384 (16 bpp)"}, {{512, 384, 32}, "512 * 384 (32 bpp)"},
+        {{UINT32_MAX, 0x80000000, 32}, "4294967295 * 2147483648 (32 bpp)"}, {{512, 383, 16}, "refused"},
+        {{511, 384, 32}, "refused"}, {{640, 480, 24}, "refused"}, {{640, 480, 8}, "refused"},
+        {{640, 480, 15}, "refused"}, {{1024, 768, 33}, "refused"}, {{0, 0, 0}, "refused"},
+    };
+    // clang-format on
+    for (const auto& [mode, entry] : rows)
+        EXPECT_EQ(IsAcceptedMode(mode) ? ModeEntryText(mode) : "refused", entry) << ModeEntryText(mode);
     EXPECT_EQ(DeviceEntryText(nullptr, ""), " ()");
 }
 

@@ -3,7 +3,6 @@
 #include <shlwapi.h>
 
 #include <algorithm>
-#include <deque>
 #include <fstream>
 
 #include "location/windows_location_platform.h"
@@ -86,12 +85,6 @@ std::string UnixPath(const std::string& windowsPath) {
     const std::string path = unix ? unix : "";
     HeapFree(GetProcessHeap(), 0, unix);
     return path;
-}
-
-std::string At(std::string text, const std::string& folder) {
-    for (size_t at; (at = text.find('@')) != std::string::npos;)
-        text.replace(at, 1, folder);
-    return text;
 }
 
 // Starts a program, a Unix one too, with this command line.
@@ -253,7 +246,8 @@ DWORD Launcher::ExitCode() {
 
 static std::deque<std::pair<std::function<bool(HWND)>, std::function<void(HWND)>>> steps;
 static std::set<HWND> visited; // windows whose step has run, the dialogs under test among them
-static std::vector<std::string>* collected = nullptr; // while set, message boxes are expected and answered OK
+// While set, message boxes are expected: described there and answered with the buttons, then OK.
+static std::pair<std::vector<std::string>*, std::deque<int>*> collected;
 
 static std::string ClassOf(HWND window) {
     char name[64] = {};
@@ -301,9 +295,13 @@ static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
             const auto step = steps.front().second;
             steps.pop_front();
             step(window);
-        } else if (collected && IsMessageBox(window)) {
-            collected->push_back(DescribeBox(window));
-            SendMessageA(window, WM_COMMAND, IDOK, 0);
+        } else if (collected.first && IsMessageBox(window)) {
+            collected.first->push_back(DescribeBox(window));
+            std::deque<int>& buttons = *collected.second;
+            const int button = buttons.empty() ? IDOK : buttons.front();
+            if (!buttons.empty())
+                buttons.pop_front();
+            SendMessageA(window, WM_COMMAND, button, 0);
         } else {
             ADD_FAILURE() << "a window opened that no test expected: "
                           << (kind == "#32768" ? "a menu" : DescribeBox(window));
@@ -317,15 +315,9 @@ void WhenOpen(const std::function<bool(HWND)>& match, const std::function<void(H
     steps.emplace_back(match, action);
 }
 
-void AnswerBox(std::vector<std::string>& shown, int button) {
-    WhenOpen(IsMessageBox, [&shown, button](HWND box) {
-        shown.push_back(DescribeBox(box));
-        SendMessageA(box, WM_COMMAND, button, 0);
-    });
-}
-
-std::vector<std::string> Boxes(const std::function<void()>& action) {
-    std::vector<std::string> shown, *outer = std::exchange(collected, &shown);
+std::vector<std::string> Boxes(const std::function<void()>& action, std::deque<int> buttons) {
+    std::vector<std::string> shown;
+    const auto outer = std::exchange(collected, {&shown, &buttons});
     action();
     collected = outer;
     return shown;

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <deque>
 #include <functional>
 #include <set>
 #include <sstream>
@@ -46,8 +47,6 @@ std::string FileContents(const std::string& path); // "<absent>" when it cannot 
 void WriteContents(const std::string& path, const std::string& bytes);
 std::vector<std::string> FolderEntries(const std::string& utf8Folder); // sorted, in UTF-8
 std::string UnixPath(const std::string& windowsPath);
-// Each "@" in `text` replaced by `folder`.
-std::string At(std::string text, const std::string& folder);
 // How long a step may take on this bench: `seconds`, or three times as long where the bench emulates 32-bit
 // code (a 32-bit program takes seconds to start there, and more on a busy machine). Only a step that fails
 // waits that long.
@@ -106,11 +105,9 @@ class Launcher {
 // menu): `action` runs inside that window's own modal loop once it is on screen. A window that nobody
 // expects is closed and fails the test, so that no test can hang on it.
 void WhenOpen(const std::function<bool(HWND)>& match, const std::function<void(HWND)>& action);
-// The next message box: its description goes to `shown`, then `button` is pressed. A box is described as
-// "text (icon: buttons)", with "[caption] " in front when it is not the launcher's title.
-void AnswerBox(std::vector<std::string>& shown, int button = IDOK);
-// Runs `action`, answering each message box it shows with OK; gives their descriptions.
-std::vector<std::string> Boxes(const std::function<void()>& action);
+// Runs `action`, answering the message boxes it shows with `buttons` in turn, then with OK; gives their
+// descriptions, "text (icon: buttons)", with "[caption] " in front when it is not the launcher's title.
+std::vector<std::string> Boxes(const std::function<void()>& action, std::deque<int> buttons = {});
 
 // Fails the test when queued windows never opened, and forgets them.
 void ExpectAllStepsUsed();

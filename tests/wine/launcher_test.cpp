@@ -1,5 +1,5 @@
 // The real SkvLauncher.exe, started as a player starts it and driven from outside: finding the game,
-// "Location...", the first start, a second launcher, the file's details, and a launcher without its window.
+// "Location...", a second launcher, the file's details, and a launcher without its window.
 // (What "Start" hands the game of the options set in the main dialog is Start's test.)
 #include "harness.h"
 
@@ -35,44 +35,36 @@ class TheLauncher : public ::testing::Test {
 
 // The ways to the game, in the order the launcher tries them: the installer's first entry (one to be
 // expanded; one whose name this Windows lost is passed by), else the second (in the long form too), else the
-// launcher's own folder, else the player's choice, of any name, after a message. "Start" starts the game
-// found in its folder, without the launcher's arguments. Only a game found beside the launcher or chosen is
-// written to the entries.
+// launcher's own folder. "Start" starts the game found in its folder, without the launcher's arguments. Only
+// a game found beside the launcher is written to the entries. (Else the player chooses the game, after a
+// message: the native GameLocation tests and EndsWhenTheGameIsNotChosen.)
 TEST_F(TheLauncher, FindsTheGame) {
     GameFolderOnDisk old("old"), beside("beside"), without("without");
     CopyFileA(LauncherExe, (beside.Path + "SkvLauncher.exe").c_str(), FALSE);
-    MoveFileA((without.Path + "Skv.exe").c_str(), (without.Path + "Game.exe").c_str());
+    DeleteFileA((without.Path + "Skv.exe").c_str());
     CreateDirectoryA((without.Path + "Skv.exe").c_str(), nullptr); // a folder of the game's name is no game
-    // The installer's entries, or none (with "%", REG_EXPAND_SZ); the launcher started; the game chosen after
-    // the message that it cannot be found (nullptr: no message); the game started ("path | working folder |
-    // parameters"); the entries then. "@" stands for C:\skv-tests\, where the game folders lie.
+    // The installer's entries (with "%", REG_EXPAND_SZ); the launcher started; the game started ("path |
+    // working folder | parameters"); the entries then. "@" stands for C:\skv-tests\, where the game folders
+    // lie.
     // clang-format off
-    const struct { const char *Case, *GamePath, *AppPath, *Launcher, *Chosen, *Started, *Entries; } rows[] = {
-        {"the first entry, expanded", "%SystemDrive%\\skv-tests\\old", nullptr, LauncherExe, nullptr,
-         "@old\\Skv.exe | @old | ", "2:%SystemDrive%\\skv-tests\\old | - | -"},
+    const struct { const char *Case, *GamePath, *AppPath, *Launcher, *Started, *Entries; } rows[] = {
+        {"the first entry, expanded", "%SystemDrive%\\skv-tests\\old", nullptr, LauncherExe, "@old\\Skv.exe | @old | ",
+         "2:%SystemDrive%\\skv-tests\\old | - | -"},
         {"a lost name passed by, the second entry in the long form", "@??", "\\\\?\\@old", LauncherExe,
-         nullptr, "@old\\Skv.exe | @old | ", "1:@?? | 1:\\\\?\\@old | -"},
+         "@old\\Skv.exe | @old | ", "1:@?? | 1:\\\\?\\@old | -"},
         {"the first entry's folder without the game, the second not asked", "@without", "@old",
-         "@beside\\SkvLauncher.exe", nullptr, "@beside\\Skv.exe | @beside | ",
-         "1:@beside | 1:@beside | 1:@beside\\Skv.exe"},
-        {"nowhere: chosen", nullptr, nullptr, LauncherExe, "@without\\Game.exe",
-         "@without\\Game.exe | @without | ", "1:@without | 1:@without | 1:@without\\Game.exe"},
+         "@beside\\SkvLauncher.exe", "@beside\\Skv.exe | @beside | ", "1:@beside | 1:@beside | 1:@beside\\Skv.exe"},
     };
     // clang-format on
-    const auto at = [](const char* text) { return At(text, "C:\\skv-tests\\"); };
+    const auto at = [](const char* text) { return Replaced(text, '@', "C:\\skv-tests\\"); };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Case);
         SetUp();
-        if (row.GamePath)
-            SetValue(HKEY_LOCAL_MACHINE, GameKey, "Path", strchr(row.GamePath, '%') ? REG_EXPAND_SZ : REG_SZ,
-                     at(row.GamePath) + '\0');
+        SetValue(HKEY_LOCAL_MACHINE, GameKey, "Path", strchr(row.GamePath, '%') ? REG_EXPAND_SZ : REG_SZ,
+                 at(row.GamePath) + '\0');
         if (row.AppPath)
             SetString(HKEY_LOCAL_MACHINE, AppPathsKey, "Path", at(row.AppPath));
         Launcher launcher(at(row.Launcher), "-debug -n Ossary");
-        if (row.Chosen) {
-            PostMessageA(launcher.Window(0xFFFF, NotFound), WM_COMMAND, IDOK, 0);
-            launcher.Choose(at(row.Chosen));
-        }
         HWND dialog = launcher.Window(IDOK, "Start");
         EXPECT_EQ(launcher.Windows(), std::vector<HWND>{dialog}) << "no message beside the dialog";
         EXPECT_EQ(StartedGame(launcher), at(row.Started));
@@ -111,15 +103,6 @@ TEST_F(TheLauncher, LocationMovesToTheGameChosen) {
     EXPECT_TRUE(WaitUntil([&] { return Entries() == entries; })) << Entries();
     DeleteFileA((moved.Path + "Game.exe").c_str());
     EXPECT_EQ(StartedGame(launcher), "C:\\skv-tests\\moved\\Skv.exe | C:\\skv-tests\\moved | ");
-}
-
-// A first start makes the profile's key with nothing in it: no value, and no key below it.
-TEST_F(TheLauncher, FirstStartMakesTheEmptyProfileKey) {
-    GameFolderOnDisk old("old");
-    SetString(HKEY_LOCAL_MACHINE, GameKey, "Path", old.Path);
-    Launcher launcher;
-    launcher.Window(IDOK, "Start");
-    EXPECT_EQ(KeyHolds(HKEY_CURRENT_USER, ProfileKey), "0 values, 0 keys");
 }
 
 // A second launcher, started while the first one's main dialog is minimised with the About box open and a

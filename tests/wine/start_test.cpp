@@ -37,7 +37,7 @@ TEST(FileErrors, EachCauseItsWindowsErrorsAndItsMessage) {
             EXPECT_EQ(int(CauseOfSystemError(error)), row.Cause)
                 << "Windows error " << error << ": " << row.Message;
         EXPECT_EQ(Boxes([&] { ReportFileError(FileErrorCause(row.Cause), name); }),
-                  std::vector<std::string>{At(row.Message, name) + " (exclamation: OK)"})
+                  std::vector<std::string>{Replaced(row.Message, '@', name) + " (exclamation: OK)"})
             << "cause " << row.Cause;
     }
 }
@@ -140,26 +140,24 @@ TEST(Start, GameFolderThatRefusesTheFiles) {
         if (vanishes)
             RunUnix(drive + "rm -rf \"$F\"");
         std::vector<std::string> shown; // the display dialog's OK on what it preselects, then "Start"
+        const auto press = [&shown](HWND window, std::deque<int> buttons) {
+            for (const std::string& box : Boxes([&] { Click(window, IDOK); }, buttons))
+                shown.push_back(box);
+        };
         DisplaySettingsDialog display(nullptr, folder.Path);
-        EXPECT_EQ(RunModally(display, [&](HWND window) { shown = Boxes([&] { Click(window, IDOK); }); }),
+        EXPECT_EQ(RunModally(display, [&](HWND window) { press(window, {}); }),
                   row.DisplayError ? IDABORT : IDOK)
             << "a failed OK keeps the display dialog open";
         const INT_PTR result = RunMainDialog(
             [&](HWND window) {
                 Type(window, "Extrapolation=1");
                 if (row.StartError) {
-                    AnswerBox(shown);
-                    AnswerBox(shown, IDNO);
-                    Click(window, IDOK);
+                    press(window, {IDOK, IDNO});
                     EXPECT_TRUE(IsWindowVisible(window)) << "No keeps the dialog open";
                     ExpectStored("Extrapolation=1");
                     EXPECT_EQ(FileContents(cfg), vanishes ? "<absent>" : previousCfg);
-                    AnswerBox(shown);
-                    AnswerBox(shown, IDYES);
                 }
-                if (vanishes)
-                    AnswerBox(shown);
-                Click(window, IDOK);
+                press(window, {IDOK, IDYES});
             },
             folder.Path + "Skv.exe", folder.Path);
         std::vector<std::string> expected;
@@ -167,7 +165,7 @@ TEST(Start, GameFolderThatRefusesTheFiles) {
                                 row.StartError, row.StartError ? question.c_str() : nullptr,
                                 vanishes ? "ERROR: Failed to start Skv.exe! (information: OK)" : nullptr})
             if (box)
-                expected.push_back(At(box, folder.Path));
+                expected.push_back(Replaced(box, '@', folder.Path));
         EXPECT_EQ(shown, expected);
         EXPECT_EQ(result, vanishes ? IDABORT : IDOK) << "the dialog ends once the game has started";
         if (vanishes) {
