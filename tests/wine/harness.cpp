@@ -95,17 +95,17 @@ static bool StartProcess(const char* exe, std::string line, const char* folder,
     return CreateProcessA(exe, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &startup, &process);
 }
 
-// Wine starts a Unix program but hands back neither its exit status (so the shell writes it to a file) nor
-// real handles (so none may be closed: they could be this program's own). The command runs from a file of
-// its own under `timeout`, which ends the command's whole process group when the time is up. A command run
-// by a test program that such a command started stays in that group (`timeout` in the foreground), so the
-// outermost timeout ends everything below it, Wine's processes included.
 int Allowed(int seconds) {
     char mode[16] = {};
     GetEnvironmentVariableA("SKV_WINE_MODE", mode, sizeof mode);
     return std::string(mode) == "emulated" ? 3 * seconds : seconds;
 }
 
+// Wine starts a Unix program but hands back neither its exit status (so the shell writes it to a file) nor
+// real handles (so none may be closed: they could be this program's own). The command runs from a file of
+// its own under `timeout`, which ends the command's whole process group when the time is up. A command run
+// by a test program that such a command started stays in that group (`timeout` in the foreground), so the
+// outermost timeout ends everything below it, Wine's processes included.
 int RunUnix(const std::string& command, int seconds) {
     seconds = Allowed(seconds);
     CreateDirectoryA("C:\\skv-tests", nullptr);
