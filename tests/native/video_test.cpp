@@ -1,6 +1,8 @@
 #include "video/display_selection.h"
 #include "video/video_config.h"
 
+#include "tests/options.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,32 +16,31 @@ const std::vector<uint8_t> Record = {0x38, 0x76, 0x5e, 0xa1, 0x2c, 0x4b, 0xd1, 0
                                      0x02, 0x01, 0xe0, 0x01, 0x00, 0x00, 0x20, 0x00, 0x00, 0x00};
 
 TEST(VideoConfig, EncodesEachFieldLittleEndianInItsPlace) {
-    const auto encoded = EncodeVideoConfig(
-        {{{0x38, 0x76, 0x5e, 0xa1, 0x2c, 0x4b, 0xd1, 0x11, 0x8a, 0x0e, 0x00, 0xc0, 0x4f, 0x97, 0x24, 0x6d}},
-         -2,
-         {16909060, 480, 32}});
+    VideoConfig config{{}, -2, {16909060, 480, 32}};
+    std::copy_n(Record.begin(), 16, config.Device.Bytes); // the GUID as it lies in memory
+    const auto encoded = EncodeVideoConfig(config);
     EXPECT_EQ(std::vector<uint8_t>(encoded.begin(), encoded.end()), Record);
 }
 
 // The bytes a file holds land in their fields; those a short file lacks stay zero, any after the 32nd are
 // ignored. The file: the record's first bytes, then 0xEE.
 TEST(VideoConfig, DecodesWhatTheFileHolds) {
+    // 25 bytes: cut after the height's first byte.
+    // clang-format off
     const std::pair<size_t, const char*> rows[] = {
-        {0, "00000000000000000000000000000000 0 0 0 0"},
-        {1, "38000000000000000000000000000000 0 0 0 0"},
+        {0, "00000000000000000000000000000000 0 0 0 0"}, {1, "38000000000000000000000000000000 0 0 0 0"},
         {20, "38765ea12c4bd1118a0e00c04f97246d -2 0 0 0"},
-        {25, "38765ea12c4bd1118a0e00c04f97246d -2 16909060 224 0"}, // cut after the height's first byte
+        {25, "38765ea12c4bd1118a0e00c04f97246d -2 16909060 224 0"},
         {32, "38765ea12c4bd1118a0e00c04f97246d -2 16909060 480 32"},
         {40, "38765ea12c4bd1118a0e00c04f97246d -2 16909060 480 32"},
     };
+    // clang-format on
     for (const auto& [length, expected] : rows) {
         // Exactly `length` bytes, so that reading past their end is caught by the sanitizer.
         std::vector<uint8_t> file(length, 0xEE);
         std::copy_n(Record.begin(), std::min<size_t>(length, Record.size()), file.begin());
         const VideoConfig config = DecodeVideoConfig(file.data(), file.size());
-        std::string fields;
-        for (uint8_t byte : config.Device.Bytes)
-            fields += {"0123456789abcdef"[byte >> 4], "0123456789abcdef"[byte & 15]};
+        std::string fields = Hex(std::string(std::begin(config.Device.Bytes), std::end(config.Device.Bytes)));
         for (int64_t field : {int64_t(config.DeviceIndex), int64_t(config.Mode.Width),
                               int64_t(config.Mode.Height), int64_t(config.Mode.BitsPerPixel)})
             fields += " " + std::to_string(field);
@@ -47,19 +48,19 @@ TEST(VideoConfig, DecodesWhatTheFileHolds) {
     }
 }
 
-// The modes the dialog lists: 16 or 32 bits per pixel, at least 512 by 384.
-TEST(DisplaySelection, AcceptsOnly16Or32BitsFrom512By384) {
-    for (DisplayMode accepted : {DisplayMode{512, 384, 16}, {512, 384, 32}, {UINT32_MAX, UINT32_MAX, 32}})
-        EXPECT_TRUE(IsAcceptedMode(accepted)) << ModeEntryText(accepted);
-    const DisplayMode refusedModes[] = {{512, 383, 16}, {511, 384, 32},  {640, 480, 24}, {640, 480, 8},
-                                        {640, 480, 15}, {1024, 768, 33}, {0, 0, 0}};
-    for (DisplayMode refused : refusedModes)
-        EXPECT_FALSE(IsAcceptedMode(refused)) << ModeEntryText(refused);
-}
-
-TEST(DisplaySelection, EntryTexts) {
-    EXPECT_EQ(ModeEntryText({512, 384, 16}) + ", " + ModeEntryText({UINT32_MAX, 0x80000000, 32}),
-              "512 * 384 (16 bpp), 4294967295 * 2147483648 (32 bpp)");
+// The modes the dialog lists, 16 or 32 bits per pixel and at least 512 by 384, as their entries read; and a
+// device's entry without a name.
+TEST(DisplaySelection, AcceptedModesAndTheirEntries) {
+    // clang-format off
+    const std::pair<DisplayMode, const char*> rows[] = {
+        {{512, 384, 16}, "512 * 384 (16 bpp)"}, {{512, 384, 32}, "512 * 384 (32 bpp)"},
+        {{UINT32_MAX, 0x80000000, 32}, "4294967295 * 2147483648 (32 bpp)"}, {{512, 383, 16}, "refused"},
+        {{511, 384, 32}, "refused"}, {{640, 480, 24}, "refused"}, {{640, 480, 8}, "refused"},
+        {{640, 480, 15}, "refused"}, {{1024, 768, 33}, "refused"}, {{0, 0, 0}, "refused"},
+    };
+    // clang-format on
+    for (const auto& [mode, entry] : rows)
+        EXPECT_EQ(IsAcceptedMode(mode) ? ModeEntryText(mode) : "refused", entry) << ModeEntryText(mode);
     EXPECT_EQ(DeviceEntryText(nullptr, ""), " ()");
 }
 

@@ -1,16 +1,12 @@
 #include "harness.h"
 
-#include <commctrl.h>
 #include <shlwapi.h>
 
 #include <algorithm>
-#include <deque>
-#include <filesystem>
-#include <set>
-#include <sstream>
+#include <fstream>
 
-#include "framework/application.h"
-#include "framework/handles.h"
+#include "location/windows_location_platform.h"
+#include "ui/launcher_dialog.h"
 
 namespace harness {
 
@@ -39,21 +35,22 @@ std::string GetValue(HKEY root, const char* key, const char* name) {
     return std::to_string(type) + ":" + bytes;
 }
 
-int ValueCount(HKEY root, const char* key) {
+std::string KeyHolds(HKEY root, const char* key) {
     RegistryKey opened;
-    DWORD count = 0;
+    DWORD keys = 0, values = 0;
     return RegOpenKeyExA(root, key, 0, KEY_READ, opened.Receive()) == 0 &&
-                   RegQueryInfoKeyA(opened.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                    &count, nullptr, nullptr, nullptr, nullptr) == 0
-               ? int(count)
-               : -1;
+                   RegQueryInfoKeyA(opened.Get(), nullptr, nullptr, nullptr, &keys, nullptr, nullptr, &values,
+                                    nullptr, nullptr, nullptr, nullptr) == 0
+               ? std::to_string(values) + " values, " + std::to_string(keys) + " keys"
+               : "<absent>";
 }
 
-void CleanRegistry() {
+void CleanSlate() {
     for (const auto& [root, key] :
          {std::pair(HKEY_CURRENT_USER, ProfileKey), std::pair(HKEY_LOCAL_MACHINE, GameKey),
           std::pair(HKEY_LOCAL_MACHINE, AppPathsKey)})
         SHDeleteKeyA(root, key); // with what lies below it, such as a profile of another layout
+    DeleteFileA(ReportFile);
 }
 
 std::string Dword(uint32_t value) {
@@ -61,19 +58,13 @@ std::string Dword(uint32_t value) {
 }
 
 std::string FileContents(const std::string& path) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, 0, nullptr));
-    std::string bytes = file ? "" : "<absent>";
-    char buffer[4096];
-    for (DWORD got = 0; file && ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr) && got > 0;)
-        bytes.append(buffer, got);
-    return bytes;
+    std::ifstream file(path, std::ios::binary);
+    return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "<absent>";
 }
 
 void WriteContents(const std::string& path, const std::string& bytes) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    DWORD written = 0;
-    EXPECT_TRUE(file && WriteFile(file.Get(), bytes.data(), DWORD(bytes.size()), &written, nullptr)) << path;
+    std::ofstream file(path, std::ios::binary);
+    EXPECT_TRUE(file.write(bytes.data(), bytes.size()).flush()) << path;
 }
 
 std::vector<std::string> FolderEntries(const std::string& utf8Folder) {
@@ -96,13 +87,6 @@ std::string UnixPath(const std::string& windowsPath) {
     return path;
 }
 
-std::string Hex(const std::string& bytes) {
-    std::string hex;
-    for (unsigned char byte : bytes)
-        hex += {"0123456789abcdef"[byte >> 4], "0123456789abcdef"[byte & 15]};
-    return hex;
-}
-
 // Starts a program, a Unix one too, with this command line.
 static bool StartProcess(const char* exe, std::string line, const char* folder,
                          PROCESS_INFORMATION& process) {
@@ -111,17 +95,17 @@ static bool StartProcess(const char* exe, std::string line, const char* folder,
     return CreateProcessA(exe, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &startup, &process);
 }
 
-// Wine starts a Unix program but hands back neither its exit status (so the shell writes it to a file) nor
-// real handles (so none may be closed: they could be this program's own). The command runs from a file of
-// its own under `timeout`, which ends the command's whole process group when the time is up. A command run
-// by a test program that such a command started stays in that group (`timeout` in the foreground), so the
-// outermost timeout ends everything below it, Wine's processes included.
 int Allowed(int seconds) {
     char mode[16] = {};
     GetEnvironmentVariableA("SKV_WINE_MODE", mode, sizeof mode);
     return std::string(mode) == "emulated" ? 3 * seconds : seconds;
 }
 
+// Wine starts a Unix program but hands back neither its exit status (so the shell writes it to a file) nor
+// real handles (so none may be closed: they could be this program's own). The command runs from a file of
+// its own under `timeout`, which ends the command's whole process group when the time is up. A command run
+// by a test program that such a command started stays in that group (`timeout` in the foreground), so the
+// outermost timeout ends everything below it, Wine's processes included.
 int RunUnix(const std::string& command, int seconds) {
     seconds = Allowed(seconds);
     CreateDirectoryA("C:\\skv-tests", nullptr);
@@ -165,23 +149,23 @@ GameFolderOnDisk::~GameFolderOnDisk() {
     RunUnix("umount -l '" + UnixPath(Path) + "' 2>/dev/null; rm -rf '" + UnixPath(Path) + "'");
 }
 
-std::string Report(const std::string& reportPath) {
+std::string Reported(const std::string& keys) {
     std::string report; // written in one go, its last line last
     if (!WaitUntil(
-            [&] { return (report = FileContents(reportPath)).find("\nSkv_Video.cfg=") != report.npos; }))
+            [&] { return (report = FileContents(ReportFile)).find("\nSkv_Video.cfg=") != report.npos; }))
         return "<no report>";
     // The game that wrote it has ended before the test goes on: until then its folder cannot be removed.
-    const size_t pid = report.find("\npid=") + 1, end = report.find('\n', pid) + 1;
-    const KernelHandle game(OpenProcess(SYNCHRONIZE, FALSE, std::stoul(report.substr(pid + 4))));
+    const size_t pid = report.find("\npid=") + 5;
+    const KernelHandle game(OpenProcess(SYNCHRONIZE, FALSE, std::stoul(report.substr(pid))));
     EXPECT_TRUE(!game || WaitForSingleObject(game.Get(), Allowed(20) * 1000) == WAIT_OBJECT_0)
         << "the game has not ended";
-    return report.erase(pid, end - pid);
-}
-
-std::string ReportLine(const std::string& reportPath, const std::string& key) {
-    const std::string report = Report(reportPath);
-    const size_t from = report.find("\n" + key + "=") + key.size() + 2;
-    return report == "<no report>" ? report : report.substr(from, report.find('\n', from) - from);
+    std::string values;
+    std::istringstream words(keys);
+    for (std::string key, separator; words >> key; separator = " | ") {
+        const size_t from = report.find("\n" + key + "=") + key.size() + 2;
+        values += separator + report.substr(from, report.find('\n', from) - from);
+    }
+    return values;
 }
 
 bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
@@ -195,13 +179,13 @@ bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
     return true;
 }
 
-// The top-level windows of a thread or, with thread 0, the visible ones of a process.
+// The visible top-level windows of a thread or, with thread 0, of a process.
 static std::vector<HWND> TopWindows(DWORD process, DWORD thread) {
     std::vector<HWND> windows;
     for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, nullptr, nullptr)) != nullptr;) {
         DWORD owner = 0;
         const DWORD owningThread = GetWindowThreadProcessId(window, &owner);
-        if (thread ? owningThread == thread : owner == process && IsWindowVisible(window))
+        if ((thread ? owningThread == thread : owner == process) && IsWindowVisible(window))
             windows.push_back(window);
     }
     return windows;
@@ -262,7 +246,8 @@ DWORD Launcher::ExitCode() {
 
 static std::deque<std::pair<std::function<bool(HWND)>, std::function<void(HWND)>>> steps;
 static std::set<HWND> visited; // windows whose step has run, the dialogs under test among them
-static std::vector<std::string>* collected = nullptr; // while set, message boxes are expected and answered OK
+// While set, message boxes are expected: described there and answered with the buttons, then OK.
+static std::pair<std::vector<std::string>*, std::deque<int>*> collected;
 
 static std::string ClassOf(HWND window) {
     char name[64] = {};
@@ -275,41 +260,16 @@ static bool IsMessageBox(HWND window) {
            !GetDlgItem(window, SKV_ID_DEVICE_LIST);
 }
 
-// Every 10 ms, in whichever modal loop runs: the first dialog, message box or menu on screen that no step
-// has had yet gets the next step, or is closed as unexpected.
-static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    for (auto it = visited.begin(); it != visited.end();)
-        it = IsWindow(*it) ? std::next(it) : visited.erase(it);
-    for (HWND window : TopWindows(0, GetCurrentThreadId())) {
-        const std::string kind = ClassOf(window);
-        if (!IsWindowVisible(window) || (kind != "#32770" && kind != "#32768") ||
-            !visited.insert(window).second)
-            continue;
-        if (!steps.empty() && steps.front().first(window)) {
-            const auto step = steps.front().second;
-            steps.pop_front();
-            step(window);
-        } else if (collected && IsMessageBox(window)) {
-            collected->push_back(DescribeBox(window));
-            SendMessageA(window, WM_COMMAND, IDOK, 0);
-        } else {
-            ADD_FAILURE() << "a window opened that no test expected: "
-                          << (kind == "#32768" ? "a menu" : DescribeBox(window));
-            kind == "#32768" ? (void)EndMenu() : (void)EndDialog(window, IDCANCEL);
-        }
-        return;
-    }
-}
-
-std::string DescribeBox(HWND box) {
+// "text (icon: buttons)", with "[caption] " in front when it is not the launcher's title.
+static std::string DescribeBox(HWND box) {
     std::string icon = "no icon", buttons;
-    const std::pair<LPCSTR, const char*> icons[] = {{IDI_HAND, "error"},
-                                                    {IDI_ASTERISK, "information"},
-                                                    {IDI_EXCLAMATION, "exclamation"},
-                                                    {IDI_QUESTION, "question"}};
+    // clang-format off
+    const std::pair<LPCSTR, const char*> icons[] = {
+        {IDI_HAND, "error"}, {IDI_ASTERISK, "information"}, {IDI_EXCLAMATION, "exclamation"},
+        {IDI_QUESTION, "question"}};
+    // clang-format on
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         const LRESULT shown = SendMessageA(child, STM_GETICON, 0, 0);
-        icon = shown ? "icon" : icon; // named only for this process: another's icon handles mean nothing here
         for (const auto& [id, name] : icons)
             icon = shown == LRESULT(LoadIconA(nullptr, id)) ? name : icon;
         if (ClassOf(child) == "Button" && IsWindowVisible(child))
@@ -322,19 +282,42 @@ std::string DescribeBox(HWND box) {
            Text(box, 0xFFFF) + " (" + icon + ": " + buttons + ")";
 }
 
+// Every 10 ms, in whichever modal loop runs: the first dialog, message box or menu on screen that no step
+// has had yet gets the next step, or is closed as unexpected.
+static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    for (auto it = visited.begin(); it != visited.end();)
+        it = IsWindow(*it) ? std::next(it) : visited.erase(it);
+    for (HWND window : TopWindows(0, GetCurrentThreadId())) {
+        const std::string kind = ClassOf(window);
+        if ((kind != "#32770" && kind != "#32768") || !visited.insert(window).second)
+            continue;
+        if (!steps.empty() && steps.front().first(window)) {
+            const auto step = steps.front().second;
+            steps.pop_front();
+            step(window);
+        } else if (collected.first && IsMessageBox(window)) {
+            collected.first->push_back(DescribeBox(window));
+            std::deque<int>& buttons = *collected.second;
+            const int button = buttons.empty() ? IDOK : buttons.front();
+            if (!buttons.empty())
+                buttons.pop_front();
+            SendMessageA(window, WM_COMMAND, button, 0);
+        } else {
+            ADD_FAILURE() << "a window opened that no test expected: "
+                          << (kind == "#32768" ? "a menu" : DescribeBox(window));
+            kind == "#32768" ? (void)EndMenu() : (void)EndDialog(window, IDCANCEL);
+        }
+        return;
+    }
+}
+
 void WhenOpen(const std::function<bool(HWND)>& match, const std::function<void(HWND)>& action) {
     steps.emplace_back(match, action);
 }
 
-void AnswerBox(std::vector<std::string>& shown, int button) {
-    WhenOpen(IsMessageBox, [&shown, button](HWND box) {
-        shown.push_back(DescribeBox(box));
-        SendMessageA(box, WM_COMMAND, button, 0);
-    });
-}
-
-std::vector<std::string> Boxes(const std::function<void()>& action) {
-    std::vector<std::string> shown, *outer = std::exchange(collected, &shown);
+std::vector<std::string> Boxes(const std::function<void()>& action, std::deque<int> buttons) {
+    std::vector<std::string> shown;
+    const auto outer = std::exchange(collected, {&shown, &buttons});
     action();
     collected = outer;
     return shown;
@@ -343,6 +326,14 @@ std::vector<std::string> Boxes(const std::function<void()>& action) {
 void ExpectAllStepsUsed() {
     EXPECT_TRUE(steps.empty()) << steps.size() << " expected window(s) never opened";
     steps.clear();
+}
+
+INT_PTR RunMainDialog(const std::function<void(HWND)>& body, const std::string& exePath,
+                      const std::string& folder) {
+    GameLocation location{exePath, folder};
+    WindowsLocationPlatform platform;
+    LauncherDialog dialog(location, platform, LauncherProfile);
+    return RunModally(dialog, body);
 }
 
 // ---- Controls ----
@@ -360,10 +351,7 @@ std::string Text(HWND dialog, int id) {
 }
 
 std::string Named(HWND dialog, int id) {
-    std::string name = "\"" + Text(dialog, id) + "\"";
-    for (const Option& option : Options)
-        name = id == option.Id || id == option.TextId ? option.Name : name;
-    return name + " (" + std::to_string(id) + ")";
+    return "\"" + Text(dialog, id) + "\" (" + std::to_string(id) + ")";
 }
 
 int32_t Shown(HWND dialog, const Option& option) {
@@ -413,7 +401,7 @@ void ExpectShown(HWND dialog, const std::string& changed) {
 }
 
 void ExpectStored(const std::string& changed) {
-    EXPECT_EQ(ValueCount(HKEY_CURRENT_USER, ProfileKey), 26);
+    EXPECT_EQ(KeyHolds(HKEY_CURRENT_USER, ProfileKey), "26 values, 0 keys");
     for (const Option& option : Options)
         EXPECT_EQ(GetValue(HKEY_CURRENT_USER, ProfileKey, option.Name),
                   "4:" + Dword(uint32_t(std::stoll(ValueIn(changed, option)))))
@@ -438,6 +426,7 @@ TestApplication application;
 
 int main(int argc, char** argv) {
     setvbuf(stdout, nullptr, _IONBF, 0); // every line reaches the log, also from a run that dies
+    SetEnvironmentVariableA("SKV_STANDIN_REPORT", harness::ReportFile); // for every game started from here
     testing::InitGoogleTest(&argc, argv);
     return Application::Current().Run(GetModuleHandleA(nullptr));
 }

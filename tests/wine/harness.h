@@ -5,13 +5,21 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <deque>
 #include <functional>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "framework/application.h"
+#include "framework/handles.h"
 #include "tests/options.h"
+#include "ui/display_settings_dialog.h"
 
 namespace harness {
 
@@ -22,6 +30,8 @@ constexpr const char* GameKey = "Software\\Quillon\\Skarnvale";
 constexpr const char* AppPathsKey = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\skvprog.exe";
 constexpr const char* StandinExe = SKV_STANDIN_EXE;
 constexpr const char* LauncherExe = SKV_LAUNCHER_EXE;
+// Where every game the tests start reports what it was given.
+constexpr const char* ReportFile = "C:\\skv-tests\\report.txt";
 
 // ---- Registry (the 32-bit view, as the launcher's), files and the Unix side ----
 
@@ -29,15 +39,14 @@ void SetValue(HKEY root, const char* key, const char* name, DWORD type, const st
 void SetString(HKEY root, const char* key, const char* name, const std::string& text); // REG_SZ
 // A value as "type:bytes", "<absent>" without it.
 std::string GetValue(HKEY root, const char* key, const char* name);
-int ValueCount(HKEY root, const char* key); // -1 without the key
-void CleanRegistry();                       // no profile, no installer's entries
+std::string KeyHolds(HKEY root, const char* key); // "N values, N keys", "<absent>" without the key
+void CleanSlate();                                // no profile, no installer's entries, no game's report
 std::string Dword(uint32_t value);
 
 std::string FileContents(const std::string& path); // "<absent>" when it cannot be opened
 void WriteContents(const std::string& path, const std::string& bytes);
 std::vector<std::string> FolderEntries(const std::string& utf8Folder); // sorted, in UTF-8
 std::string UnixPath(const std::string& windowsPath);
-std::string Hex(const std::string& bytes); // lower-case pairs, as the stand-in reports files
 // How long a step may take on this bench: `seconds`, or three times as long where the bench emulates 32-bit
 // code (a 32-bit program takes seconds to start there, and more on a busy machine). Only a step that fails
 // waits that long.
@@ -57,10 +66,9 @@ struct GameFolderOnDisk {
     std::string Path; // ends with "\"
 };
 
-// The stand-in's whole report once it is complete and the game that wrote it has ended, without its process
-// id; or a line "key=value" of it. "<no report>" when none comes in the time allowed for 20 s.
-std::string Report(const std::string& reportPath);
-std::string ReportLine(const std::string& reportPath, const std::string& key);
+// The values of these keys ("key ...") in the stand-in's report once it is complete and the game that wrote
+// it has ended, joined by " | "; "<no report>" when none comes in the time allowed for 20 s.
+std::string Reported(const std::string& keys);
 
 // Polls `done` every 10 ms for up to `ms` (0: the time allowed for 20 s), handling this thread's messages
 // meanwhile.
@@ -93,18 +101,13 @@ class Launcher {
 
 // ---- Windows of this process, driven from inside their modal loops ----
 
-// "text (icon: buttons)", with "[caption] " in front when it is not the launcher's title; also for a box
-// of another process, whose system icon is not named but "icon".
-std::string DescribeBox(HWND box);
-
 // Queues what to do with the next window that opens in this thread (a message box, a dialog, the level
 // menu): `action` runs inside that window's own modal loop once it is on screen. A window that nobody
 // expects is closed and fails the test, so that no test can hang on it.
 void WhenOpen(const std::function<bool(HWND)>& match, const std::function<void(HWND)>& action);
-// The next message box: its description goes to `shown`, then `button` is pressed.
-void AnswerBox(std::vector<std::string>& shown, int button = IDOK);
-// Runs `action`, answering each message box it shows with OK; gives their descriptions.
-std::vector<std::string> Boxes(const std::function<void()>& action);
+// Runs `action`, answering the message boxes it shows with `buttons` in turn, then with OK; gives their
+// descriptions, "text (icon: buttons)", with "[caption] " in front when it is not the launcher's title.
+std::vector<std::string> Boxes(const std::function<void()>& action, std::deque<int> buttons = {});
 
 // Fails the test when queued windows never opened, and forgets them.
 void ExpectAllStepsUsed();
@@ -121,14 +124,18 @@ template <class Dialog> INT_PTR RunModally(Dialog& dialog, const std::function<v
     return result;
 }
 
+// Runs the launcher's main dialog, with the launcher's profile and location platform, over a game at this
+// path in this folder, like RunModally.
+INT_PTR RunMainDialog(const std::function<void(HWND)>& body, const std::string& exePath = "",
+                      const std::string& folder = "");
+
 // ---- Controls of a dialog, of this process or another ----
 
 // A user's click: a control a user could not click fails the test (a click sent to a disabled check box
 // toggles it all the same). Returns once the click has been handled.
 void Click(HWND dialog, int id);
 std::string Text(HWND dialog, int id);
-// A control as failure messages name it: its option's name or its caption, then its id: "Debug (1000)",
-// "" Rendering " (1037)".
+// A control as failure messages name it: its text, then its id: "" Rendering " (1037)".
 std::string Named(HWND dialog, int id);
 
 // What the control of an option holds: 0/1, the list index, the up-down's whole reply (error flag in the

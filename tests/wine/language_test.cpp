@@ -1,37 +1,28 @@
 // A game folder named in the language of each Windows players use, carried the whole way: found through
 // the installer's entry, "Display...", chosen again through "Location..." and "Start", the files inside
 // that folder and the game started in it. Wine takes a program's code page from its locale, so each row
-// runs this test again in a program of its own under that locale. There the real launcher runs in UTF-8, as its manifest asks; the launcher's
-// code in this test program runs in the locale's code page, as on a Windows that ignores that setting.
+// runs this test again in a program of its own under that locale. There the real launcher runs in UTF-8, as
+// its manifest asks; the launcher's code in this test program runs in the locale's code page, as on a Windows
+// that ignores that setting.
 #include "harness.h"
 
-#include <filesystem>
-
-#include "location/game_location.h"
 #include "location/windows_location_platform.h"
-#include "ui/launcher_dialog.h"
 
 using namespace harness;
-
-struct LanguageRow {
-    const char* Locale;
-    UINT CodePage;
-    const char* Folder; // UTF-8
-    bool CodePageHoldsIt;
-};
 
 // Japanese, Simplified and Traditional Chinese folders whose last character's second byte is 0x5C, the
 // byte of "\"; then Hangul, Cyrillic on Russian Windows, and Cyrillic on Western Windows, whose code page
 // cannot hold it. Last a long Japanese name: 84 characters, of three bytes each in UTF-8, so that the game's
-// path takes 105 characters but 273 bytes.
+// path takes 105 characters but 273 bytes. The folder's name in UTF-8.
+// clang-format off
+struct LanguageRow { const char* Locale; UINT CodePage; const char* Folder; bool CodePageHoldsIt; };
 const LanguageRow Rows[] = {
     {"ja_JP", 932, "機能", true}, {"zh_CN", 936, "游戏淺", true}, {"zh_TW", 950, "成功", true},
-    {"ko_KR", 949, "게임", true}, {"ru_RU", 1251, "Игры", true},  {"de_DE", 1252, "Скарнвейл", false},
-    {"ja_JP", 932,
-     "長い名前のゲームフォルダ長い名前のゲームフォルダ長い名前のゲームフォルダ長い名前のゲームフォルダ"
-     "長い名前のゲームフォルダ長い名前のゲームフォルダ長い名前のゲームフォルダ",
-     true},
+    {"ko_KR", 949, "게임", true}, {"ru_RU", 1251, "Игры", true}, {"de_DE", 1252, "Скарнвейл", false},
+    {"ja_JP", 932, "長い名前のゲームフォルダ長い名前のゲームフォルダ長い名前のゲームフォルダ長い名前のゲームフォルダ"
+                   "長い名前のゲームフォルダ長い名前のゲームフォルダ長い名前のゲームフォルダ", true},
 };
+// clang-format on
 
 // A fresh game folder of this name, and the installer's entry naming it (in UTF-16, whatever this program's
 // code page can hold).
@@ -46,15 +37,6 @@ static void MakeGameFolder(const std::string& folder) {
     EXPECT_EQ(RegSetValueExW(key.Get(), L"Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
                              DWORD((path.size() + 1) * sizeof(wchar_t))),
               0);
-}
-
-// What the stand-in game reports of its start: its path, its working folder, the startup.cfg it finds
-// beside itself, and the size of the Skv_Video.cfg there.
-static std::string GameReport(const std::string& report) {
-    const std::string video = ReportLine(report, "Skv_Video.cfg");
-    return ReportLine(report, "exe") + " | " + ReportLine(report, "folder") + " | " +
-           ReportLine(report, "startup.cfg") + " | " +
-           (video == "absent" ? video : std::to_string(video.size() / 2) + " bytes");
 }
 
 TEST(Languages, GameFolderNamedInEachLanguage) {
@@ -72,10 +54,8 @@ TEST(Languages, GameFolderNamedInEachLanguage) {
     }
     const LanguageRow& row = Rows[std::stoi(index)]; // the program of one row
     ASSERT_EQ(GetACP(), row.CodePage) << "is the locale " << row.Locale << " made? (scripts/setup makes it)";
-    const std::string folder = "C:\\skv-tests\\" + std::string(row.Folder),
-                      report = "C:\\skv-tests\\report.txt";
-    SetEnvironmentVariableA("SKV_STANDIN_REPORT", report.c_str());
-    // The game started in its folder, with the default options beside it.
+    const std::string folder = "C:\\skv-tests\\" + std::string(row.Folder);
+    // What the game reports: started in its folder, with the default options beside it.
     const std::string started =
         folder + "\\Skv.exe | " + folder + " | " +
         Hex(Lines("EXPV 0|CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 0|MOTIONTRACKERVOLUME 1.00|"));
@@ -86,38 +66,37 @@ TEST(Languages, GameFolderNamedInEachLanguage) {
                                           int(inCodePage.size()), nullptr, nullptr));
 
     // The real launcher, in UTF-8.
-    CleanRegistry();
+    CleanSlate();
     MakeGameFolder(folder);
-    DeleteFileA(report.c_str());
     {
         Launcher launcher;
         HWND dialog = launcher.Window(IDOK, "Start");
         ASSERT_TRUE(dialog);
         EXPECT_EQ(launcher.Windows(), std::vector<HWND>{dialog}) << "no message beside the dialog";
-        EXPECT_EQ(ValueCount(HKEY_LOCAL_MACHINE, harness::AppPathsKey), -1)
-            << "a game found through the installer's entry is not written back";
         PostMessageA(dialog, WM_COMMAND, SKV_ID_DISPLAY, 0); // its OK writes the video file
         PostMessageA(launcher.Window(IDCANCEL, "Cancel"), WM_COMMAND, IDOK, 0);
         EXPECT_TRUE(WaitUntil([&] { return launcher.Windows() == std::vector<HWND>{dialog}; }));
         // "Location...", Yes, and the same game chosen in the "Open" dialog: its path is written out whole.
         PostMessageA(dialog, WM_COMMAND, SKV_ID_LOCATION, 0);
-        PostMessageA(launcher.Window(0xFFFF, "The Current Path is: " + inCodePage + "\\\nDo you want to change it?"),
-                     WM_COMMAND, IDYES, 0);
+        PostMessageA(
+            launcher.Window(0xFFFF, "The Current Path is: " + inCodePage + "\\\nDo you want to change it?"),
+            WM_COMMAND, IDYES, 0);
         launcher.Choose(folder + "\\Skv.exe");
-        const std::string written = "1:" + inCodePage + "\\Skv.exe" + '\0'; // REG_SZ, as this program reads it
+        const std::string written =
+            "1:" + inCodePage + "\\Skv.exe" + '\0'; // REG_SZ, as this program reads it
         WaitUntil([&] { return GetValue(HKEY_LOCAL_MACHINE, harness::AppPathsKey, nullptr) == written; });
         EXPECT_EQ(GetValue(HKEY_LOCAL_MACHINE, harness::AppPathsKey, nullptr), written);
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
         EXPECT_EQ(launcher.ExitCode(), 0u);
     }
-    EXPECT_EQ(GameReport(report), started + " | 32 bytes");
+    EXPECT_EQ(Reported("exe folder startup.cfg"), started);
+    EXPECT_EQ(Reported("Skv_Video.cfg").size(), 2u * 32) << "the video file beside the game, in hex";
     EXPECT_EQ(FolderEntries(folder), (std::vector<std::string>{"Skv.exe", "Skv_Video.cfg", "startup.cfg"}));
 
     // The launcher's code in this program's code page: the same when the code page holds the folder's name,
     // else a plain word that names the folder as this Windows gives it, and nothing written.
-    CleanRegistry();
+    CleanSlate();
     MakeGameFolder(folder);
-    DeleteFileA(report.c_str());
     WindowsLocationPlatform platform;
     GameLocation location;
     LocateResult found = LocateResult::Cancelled;
@@ -126,9 +105,8 @@ TEST(Languages, GameFolderNamedInEachLanguage) {
         EXPECT_EQ(found, LocateResult::Found);
         EXPECT_EQ(boxes, std::vector<std::string>());
         EXPECT_EQ(location.Folder, inCodePage + "\\");
-        LauncherDialog main(location, platform, LauncherProfile);
-        RunModally(main, [](HWND window) { Click(window, IDOK); });
-        EXPECT_EQ(GameReport(report), started + " | absent");
+        RunMainDialog([](HWND window) { Click(window, IDOK); }, location.ExePath, location.Folder);
+        EXPECT_EQ(Reported("exe folder startup.cfg Skv_Video.cfg"), started + " | absent");
         EXPECT_EQ(FolderEntries(folder), (std::vector<std::string>{"Skv.exe", "startup.cfg"}));
     } else {
         EXPECT_EQ(found, LocateResult::Unusable);
@@ -139,6 +117,6 @@ TEST(Languages, GameFolderNamedInEachLanguage) {
                 "\nThe name has letters of another language than the one Windows is set to use for programs "
                 "like this one. Rename the folder, or use Windows 10 version 1903 or later. (error: OK)"});
         EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"Skv.exe"});
-        EXPECT_EQ(ValueCount(HKEY_LOCAL_MACHINE, harness::AppPathsKey), -1);
+        EXPECT_EQ(KeyHolds(HKEY_LOCAL_MACHINE, harness::AppPathsKey), "<absent>");
     }
 }

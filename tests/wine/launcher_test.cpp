@@ -1,13 +1,10 @@
 // The real SkvLauncher.exe, started as a player starts it and driven from outside: finding the game,
-// "Location...", the first start, a second launcher, the file's details, and a launcher without its window.
+// "Location...", a second launcher, the file's details, and a launcher without its window.
 // (What "Start" hands the game of the options set in the main dialog is Start's test.)
 #include "harness.h"
 
-#include "framework/handles.h"
-
 using namespace harness;
 
-const char* const ReportFile = "C:\\skv-tests\\report.txt";
 const char* const NotFound = "ERROR: Cannot find Skarnvale on your computer.\nPlease locate the file "
                              "'SKV.EXE' in the following Dialog.";
 
@@ -27,70 +24,51 @@ static std::string Entries() {
 
 class TheLauncher : public ::testing::Test {
   protected:
-    void SetUp() override {
-        CleanRegistry();
-        DeleteFileA(ReportFile);
-        SetEnvironmentVariableA("SKV_STANDIN_REPORT", ReportFile);
-    }
+    void SetUp() override { CleanSlate(); }
     // "Start" pressed in the main dialog: the game it started, "path | working folder | parameters".
     static std::string StartedGame(Launcher& launcher) {
         PostMessageA(launcher.Window(IDOK, "Start"), WM_COMMAND, IDOK, 0);
         EXPECT_EQ(launcher.ExitCode(), 0u);
-        return ReportLine(ReportFile, "exe") + " | " + ReportLine(ReportFile, "folder") + " | " +
-               ReportLine(ReportFile, "params");
+        return Reported("exe folder params");
     }
 };
 
 // The ways to the game, in the order the launcher tries them: the installer's first entry (one to be
 // expanded; one whose name this Windows lost is passed by), else the second (in the long form too), else the
-// launcher's own folder, else the player's choice, of any name, after a message. "Start" starts the game
-// found in its folder, without the launcher's arguments. Only a game found beside the launcher or chosen is
-// written to the entries.
+// launcher's own folder. "Start" starts the game found in its folder, without the launcher's arguments. Only
+// a game found beside the launcher is written to the entries. (Else the player chooses the game, after a
+// message: the native GameLocation tests and EndsWhenTheGameIsNotChosen.)
 TEST_F(TheLauncher, FindsTheGame) {
     GameFolderOnDisk old("old"), beside("beside"), without("without");
     CopyFileA(LauncherExe, (beside.Path + "SkvLauncher.exe").c_str(), FALSE);
-    MoveFileA((without.Path + "Skv.exe").c_str(), (without.Path + "Game.exe").c_str());
+    DeleteFileA((without.Path + "Skv.exe").c_str());
     CreateDirectoryA((without.Path + "Skv.exe").c_str(), nullptr); // a folder of the game's name is no game
-    const struct {
-        const char* Case;
-        const char *GamePath, *AppPath; // the installer's entries, or none; with "%", REG_EXPAND_SZ
-        std::string Launcher;
-        const char* Chosen;  // after the message that the game cannot be found; nullptr: no message
-        const char* Started; // path | working folder | parameters
-        const char* Entries;
-    } rows[] = {
-        // clang-format off
-        {"the first entry, expanded", "%SystemDrive%\\skv-tests\\old", nullptr, LauncherExe, nullptr,
-         "C:\\skv-tests\\old\\Skv.exe | C:\\skv-tests\\old | ", "2:%SystemDrive%\\skv-tests\\old | - | -"},
-        {"a lost name passed by, the second entry in the long form", "C:\\skv-tests\\??",
-         "\\\\?\\C:\\skv-tests\\old", LauncherExe, nullptr, "C:\\skv-tests\\old\\Skv.exe | C:\\skv-tests\\old | ",
-         "1:C:\\skv-tests\\?? | 1:\\\\?\\C:\\skv-tests\\old | -"},
-        {"the first entry's folder without the game, the second not asked", "C:\\skv-tests\\without",
-         "C:\\skv-tests\\old", "C:\\skv-tests\\beside\\SkvLauncher.exe", nullptr, "C:\\skv-tests\\beside\\Skv.exe"
-         " | C:\\skv-tests\\beside | ", "1:C:\\skv-tests\\beside | 1:C:\\skv-tests\\beside | 1:C:\\skv-tests"
-         "\\beside\\Skv.exe"},
-        {"nowhere: chosen", nullptr, nullptr, LauncherExe, "C:\\skv-tests\\without\\Game.exe", "C:\\skv-tests"
-         "\\without\\Game.exe | C:\\skv-tests\\without | ", "1:C:\\skv-tests\\without | 1:C:\\skv-tests\\without"
-         " | 1:C:\\skv-tests\\without\\Game.exe"},
-        // clang-format on
+    // The installer's entries (with "%", REG_EXPAND_SZ); the launcher started; the game started ("path |
+    // working folder | parameters"); the entries then. "@" stands for C:\skv-tests\, where the game folders
+    // lie.
+    // clang-format off
+    const struct { const char *Case, *GamePath, *AppPath, *Launcher, *Started, *Entries; } rows[] = {
+        {"the first entry, expanded", "%SystemDrive%\\skv-tests\\old", nullptr, LauncherExe, "@old\\Skv.exe | @old | ",
+         "2:%SystemDrive%\\skv-tests\\old | - | -"},
+        {"a lost name passed by, the second entry in the long form", "@??", "\\\\?\\@old", LauncherExe,
+         "@old\\Skv.exe | @old | ", "1:@?? | 1:\\\\?\\@old | -"},
+        {"the first entry's folder without the game, the second not asked", "@without", "@old",
+         "@beside\\SkvLauncher.exe", "@beside\\Skv.exe | @beside | ", "1:@beside | 1:@beside | 1:@beside\\Skv.exe"},
     };
+    // clang-format on
+    const auto at = [](const char* text) { return Replaced(text, '@', "C:\\skv-tests\\"); };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Case);
         SetUp();
-        if (row.GamePath)
-            SetValue(HKEY_LOCAL_MACHINE, GameKey, "Path", strchr(row.GamePath, '%') ? REG_EXPAND_SZ : REG_SZ,
-                     row.GamePath + std::string(1, '\0'));
+        SetValue(HKEY_LOCAL_MACHINE, GameKey, "Path", strchr(row.GamePath, '%') ? REG_EXPAND_SZ : REG_SZ,
+                 at(row.GamePath) + '\0');
         if (row.AppPath)
-            SetString(HKEY_LOCAL_MACHINE, AppPathsKey, "Path", row.AppPath);
-        Launcher launcher(row.Launcher, "-debug -n Ossary");
-        if (row.Chosen) {
-            PostMessageA(launcher.Window(0xFFFF, NotFound), WM_COMMAND, IDOK, 0);
-            launcher.Choose(row.Chosen);
-        }
+            SetString(HKEY_LOCAL_MACHINE, AppPathsKey, "Path", at(row.AppPath));
+        Launcher launcher(at(row.Launcher), "-debug -n Ossary");
         HWND dialog = launcher.Window(IDOK, "Start");
         EXPECT_EQ(launcher.Windows(), std::vector<HWND>{dialog}) << "no message beside the dialog";
-        EXPECT_EQ(StartedGame(launcher), row.Started);
-        EXPECT_EQ(Entries(), row.Entries);
+        EXPECT_EQ(StartedGame(launcher), at(row.Started));
+        EXPECT_EQ(Entries(), at(row.Entries));
     }
 }
 
@@ -100,7 +78,7 @@ TEST_F(TheLauncher, EndsWhenTheGameIsNotChosen) {
     PostMessageA(launcher.Window(0xFFFF, NotFound), WM_COMMAND, IDOK, 0);
     launcher.Choose("");
     EXPECT_EQ(launcher.ExitCode(), 0u);
-    EXPECT_EQ(ValueCount(HKEY_CURRENT_USER, ProfileKey), -1);
+    EXPECT_EQ(KeyHolds(HKEY_CURRENT_USER, ProfileKey), "<absent>");
     EXPECT_EQ(Entries(), "- | - | -");
 }
 
@@ -122,24 +100,9 @@ TEST_F(TheLauncher, LocationMovesToTheGameChosen) {
     launcher.Choose(moved.Path + "Game.exe");
     const std::string entries =
         "1:C:\\skv-tests\\moved | 1:C:\\skv-tests\\moved | 1:C:\\skv-tests\\moved\\Game.exe";
-    WaitUntil([&] { return Entries() == entries; });
-    EXPECT_EQ(Entries(), entries);
+    EXPECT_TRUE(WaitUntil([&] { return Entries() == entries; })) << Entries();
     DeleteFileA((moved.Path + "Game.exe").c_str());
     EXPECT_EQ(StartedGame(launcher), "C:\\skv-tests\\moved\\Skv.exe | C:\\skv-tests\\moved | ");
-}
-
-// A first start makes the profile's key with nothing in it: no value, and no key below it.
-TEST_F(TheLauncher, FirstStartMakesTheEmptyProfileKey) {
-    GameFolderOnDisk old("old");
-    SetString(HKEY_LOCAL_MACHINE, GameKey, "Path", old.Path);
-    Launcher launcher;
-    launcher.Window(IDOK, "Start");
-    RegistryKey key;
-    DWORD keys = 1, values = 1;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, ProfileKey, 0, KEY_READ, key.Receive()), 0);
-    RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, &keys, nullptr, nullptr, &values, nullptr, nullptr,
-                     nullptr, nullptr);
-    EXPECT_EQ(std::to_string(values) + " values, " + std::to_string(keys) + " keys", "0 values, 0 keys");
 }
 
 // A second launcher, started while the first one's main dialog is minimised with the About box open and a
@@ -168,10 +131,10 @@ TEST_F(TheLauncher, DetailsOfTheFile) {
     std::string info(GetFileVersionInfoSizeA(LauncherExe, &unused), '\0');
     ASSERT_TRUE(GetFileVersionInfoA(LauncherExe, 0, DWORD(info.size()), info.data()));
     const auto query = [&](const std::string& path) {
-        WORD* found = nullptr;
+        WORD* found = nullptr; // stays so when there is no such value
         UINT size = 0;
-        return VerQueryValueA(info.data(), path.c_str(), reinterpret_cast<void**>(&found), &size) ? found
-                                                                                                  : nullptr;
+        VerQueryValueA(info.data(), path.c_str(), reinterpret_cast<void**>(&found), &size);
+        return found;
     };
     const WORD* language = query("\\VarFileInfo\\Translation"); // language, code page
     const WORD* fixed = query("\\"); // two DWORDs, then the file version's high and low DWORD
@@ -181,13 +144,12 @@ TEST_F(TheLauncher, DetailsOfTheFile) {
     EXPECT_STREQ(text, "0.2.0.0") << "the file version in numbers";
     snprintf(text, sizeof text, "\\StringFileInfo\\%04x%04x\\", language[0], language[1]);
     const std::pair<const char*, const char*> rows[] = {
-        {"FileDescription", "Skarnvale Launcher"},
-        {"ProductVersion", "BETA 2"},
-        {"FileVersion", "0.2.0.0"},
-        {"CompanyName", "Harbeck Interactive"},
-        {"LegalCopyright", "Copyright (C) 2026 Harbeck Interactive"},
+        // clang-format off
+        {"FileDescription", "Skarnvale Launcher"}, {"ProductVersion", "BETA 2"}, {"FileVersion", "0.2.0.0"},
+        {"CompanyName", "Harbeck Interactive"}, {"LegalCopyright", "Copyright (C) 2026 Harbeck Interactive"},
         {"OriginalFilename", "SkvLauncher.exe"},
     };
+    // clang-format on
     for (const auto& [name, shown] : rows)
         EXPECT_STREQ(reinterpret_cast<const char*>(query(text + std::string(name))), shown) << name;
 }

@@ -3,34 +3,18 @@
 // OK.
 #include "harness.h"
 
-#include <sstream>
-
 #include "framework/file_writing.h"
-#include "location/windows_location_platform.h"
-#include "ui/display_settings_dialog.h"
-#include "ui/launcher_dialog.h"
 
 using namespace harness;
-
-// Each "@" in text replaced by the folder.
-static std::string At(std::string text, const std::string& folder) {
-    for (size_t at; (at = text.find('@')) != std::string::npos;)
-        text.replace(at, 1, folder);
-    return text;
-}
 
 // Every cause a file can fail with: the Windows errors that give it, and its message as the launcher shows
 // it, with the file's name or, when none is at hand, "an unnamed file".
 TEST(FileErrors, EachCauseItsWindowsErrorsAndItsMessage) {
-    const struct {
-        int Cause;
-        const char* Errors;
-        const char* Message; // "@" for the file's name
-    } rows[] = {
-        // clang-format off
-        {0, "0", "No error occurred."},
+    // Message: "@" for the file's name.
+    // clang-format off
+    const struct { int Cause; const char *Errors, *Message; } rows[] = {
+        {0, "0", "No error occurred."}, {2, "2 6 18 107", "@ was not found."},
         {1, "1 7 9 31 100 1000 4294967295", "An unknown error occurred while accessing @."},
-        {2, "2 6 18 107", "@ was not found."},
         {3, "3 15 17 34 52 53 55 67 70 85 111 123 124 125 144 154 161 206 208 267", "@ contains an invalid "
          "path."},
         {4, "4 36 68 113", "@ could not be opened because there are too many open files."},
@@ -38,15 +22,14 @@ TEST(FileErrors, EachCauseItsWindowsErrorsAndItsMessage) {
         {6, "11 26 60 66 114 182 191 193", "An invalid file handle was associated with @."},
         {7, "16 145", "@ could not be removed because it is the current directory."},
         {8, "62", "@ could not be created because the directory is full."},
-        {9, "24 25 27 30 131 132", "Seek failed on @"},
+        {9, "24 25 27 30 131 132", "Seek failed on @"}, {13, "39 112", "Disk full while accessing @."},
         {10, "20 21 22 23 57 59 88 117 995 996 997", "A hardware I/O error was reported while accessing @."},
         {11, "32", "A sharing violation occurred while accessing @."},
         {12, "33 108 167", "A locking violation occurred while accessing @."},
-        {13, "39 112", "Disk full while accessing @."},
         {14, "38", "An attempt was made to access @ past its end."},
         {5, "", "Access to an unnamed file was denied."}, // no name at hand
-        // clang-format on
     };
+    // clang-format on
     for (const auto& row : rows) {
         const std::string name = *row.Errors ? "C:\\Games\\Skarnvale\\startup.cfg" : "";
         std::istringstream errors(row.Errors);
@@ -54,57 +37,51 @@ TEST(FileErrors, EachCauseItsWindowsErrorsAndItsMessage) {
             EXPECT_EQ(int(CauseOfSystemError(error)), row.Cause)
                 << "Windows error " << error << ": " << row.Message;
         EXPECT_EQ(Boxes([&] { ReportFileError(FileErrorCause(row.Cause), name); }),
-                  std::vector<std::string>{At(row.Message, name) + " (exclamation: OK)"})
+                  std::vector<std::string>{Replaced(row.Message, '@', name) + " (exclamation: OK)"})
             << "cause " << row.Cause;
     }
 }
 
 // "Start" hands the options as the player set them to the game, on its command line and in "startup.cfg",
 // and keeps them in the profile. Choices that need debug mode are kept while it is off, but the game is not
-// told; an edit box holding no number in range is kept with the error flag (65536 and up) and written as 1.00.
+// told; an edit box holding no number in range is kept with the error flag (65536 and up) and written
+// as 1.00.
 TEST(Start, HandsTheOptionsToTheGame) {
     GameFolderOnDisk game("options");
-    const std::string report = "C:\\skv-tests\\report.txt";
-    SetEnvironmentVariableA("SKV_STANDIN_REPORT", report.c_str());
-    const struct {
-        const char* Typed; // in order; spins take the text typed into their edit box
-        uint32_t Level;    // the level menu's command
-        const char* Params;
-        const char* StartupCfg; // "|" for each line's end
-        const char* Stored;     // what differs from the defaults; nullptr: as typed
-    } rows[] = {
-        // clang-format off
+    // Typed: in order; spins take the text typed into their edit box. Level: the level menu's command.
+    // StartupCfg: "|" for each line's end. Stored: what differs from the defaults; nullptr: as typed.
+    // clang-format off
+    const struct { const char* Typed; uint32_t Level; const char *Params, *StartupCfg, *Stored; } rows[] = {
         {"Debug=1 LoadBots=1 LoadGrax=1 LoadVastor=1 LoadHurgrax=1 LoadZimmit=1 ShowFPS=1 WireFrame=3 "
-         "VerboseText=1 Extrapolation=1 GodMode=1 TrackerVolume=0 TrackerSpeed=1600 TimeScale=1 LeanScale=1000 "
-         "SkyRed=0 SkyGreen=255 SkyBlue=7", 32773, "-debug -lamrx -n Quent03", "EXPV 1|CROUCHMODE 0|"
-         "EXTRAPOLATE_MOVEMENT 1|MOTIONTRACKERVOLUME 0.00|SKY_RED 0|SKY_GREEN 255|SKY_BLUE 7|"
-         "MOTIONTRACKERSPEED 16.00|LEANSCALE 10.00|TIMESCALE 0.01|WIREFRAMEMODE 3|SHOWFPS|DOPPLERSHIFT 0|GOD|",
-         nullptr},
+         "VerboseText=1 Extrapolation=1 GodMode=1 TrackerVolume=0 TrackerSpeed=1600 TimeScale=1 "
+         "LeanScale=1000 SkyRed=0 SkyGreen=255 SkyBlue=7", 32773, "-debug -lamrx -n Quent03", "EXPV 1|"
+         "CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 1|MOTIONTRACKERVOLUME 0.00|SKY_RED 0|SKY_GREEN 255|SKY_BLUE 7|"
+         "MOTIONTRACKERSPEED 16.00|LEANSCALE 10.00|TIMESCALE 0.01|WIREFRAMEMODE 3|SHOWFPS|DOPPLERSHIFT 0|"
+         "GOD|", nullptr},
         {"Debug=1 LoadBots=1 LoadTolmen=1 LoadHurok=1 LoadKolvane=1 ShowPolycount=1 WireFrame=1 Crouchmode=1 "
          "Dopplershift=1 AllWeapons=1 AddLight=1 TrackerVolume=7 TrackerSpeed=250 TimeScale=400 LeanScale=0",
          32808, "-debug -lcpt -n Orv-dm-coop", "EXPV 0|CROUCHMODE 1|EXTRAPOLATE_MOVEMENT 0|"
-         "MOTIONTRACKERVOLUME 0.07|SKY_RED 50|SKY_GREEN 50|SKY_BLUE 60|MOTIONTRACKERSPEED 2.50|LEANSCALE 0.00|"
-         "TIMESCALE 4.00|WIREFRAMEMODE 1|SHOWPOLYCOUNT|DOPPLERSHIFT 1|GIVEALLWEAPONS|LIGHT|", nullptr},
+         "MOTIONTRACKERVOLUME 0.07|SKY_RED 50|SKY_GREEN 50|SKY_BLUE 60|MOTIONTRACKERSPEED 2.50|"
+         "LEANSCALE 0.00|TIMESCALE 4.00|WIREFRAMEMODE 1|SHOWPOLYCOUNT|DOPPLERSHIFT 1|GIVEALLWEAPONS|LIGHT|",
+         nullptr},
         {"Debug=1 LoadBots=1 LoadZimmit=1 GodMode=1 TrackerVolume=abc TrackerSpeed=1601 TimeScale= "
-         "LeanScale=-1 Debug=0", 32813, "", "EXPV 0|CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 0|MOTIONTRACKERVOLUME 1.00|",
-         "LoadBots=1 LoadZimmit=1 GodMode=1 TrackerVolume=65636 TrackerSpeed=65636 TimeScale=65636 "
-         "LeanScale=65636"},
-        // clang-format on
+         "LeanScale=-1 Debug=0", 32813, "", "EXPV 0|CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 0|"
+         "MOTIONTRACKERVOLUME 1.00|", "LoadBots=1 LoadZimmit=1 GodMode=1 TrackerVolume=65636 "
+         "TrackerSpeed=65636 TimeScale=65636 LeanScale=65636"},
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Typed);
-        CleanRegistry();
-        DeleteFileA(report.c_str());
-        GameLocation location{game.Path + "Skv.exe", game.Path};
-        WindowsLocationPlatform platform;
-        LauncherDialog dialog(location, platform, LauncherProfile);
-        RunModally(dialog, [&](HWND window) {
-            Type(window, row.Typed);
-            SendMessageA(window, WM_COMMAND, row.Level, 0);
-            Click(window, IDOK);
-        });
-        EXPECT_EQ(ReportLine(report, "params"), row.Params);
-        EXPECT_EQ(ReportLine(report, "startup.cfg"), Hex(Lines(row.StartupCfg)));
+        CleanSlate();
+        RunMainDialog(
+            [&](HWND window) {
+                Type(window, row.Typed);
+                SendMessageA(window, WM_COMMAND, row.Level, 0);
+                Click(window, IDOK);
+            },
+            game.Path + "Skv.exe", game.Path);
+        EXPECT_EQ(Reported("params startup.cfg"),
+                  row.Params + std::string(" | ") + Hex(Lines(row.StartupCfg)));
         ExpectStored(row.Stored ? row.Stored : row.Typed);
     }
 }
@@ -118,39 +95,31 @@ TEST(Start, GameFolderThatRefusesTheFiles) {
     const bool root = RunUnix("[ $(id -u) -eq 0 ]") == 0;
     const std::string
         previousCfg = Lines("EXPV 1|CROUCHMODE 1|EXTRAPOLATE_MOVEMENT 1|MOTIONTRACKERVOLUME 0.50|"),
+        newCfg = Lines("EXPV 0|CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 1|MOTIONTRACKERVOLUME 1.00|"),
         previousVideo = std::string(16, 'Z') + Dword(1) + Dword(640) + Dword(480) + Dword(16),
-        report = "C:\\skv-tests\\report.txt",
         question =
             "ERROR: Failed to save configuration file.\nDo you want to continue anyway? (question: Yes/No)";
     const char* const cannotOpen = "ERROR: Failed to open configuration file for writing! (error: OK)";
-    SetEnvironmentVariableA("SKV_STANDIN_REPORT", report.c_str());
-    const struct {
-        std::string Name;  // "vanished": the folder goes once the game is found; "held": another program
-                           // holds both files open for writing, sharing them for reading
-        const char* Drive; // a shell command on the small drive "$F" mounted as the game's folder, if any
-        const char* StartError;
-        const char* DisplayError;
-        const char* GoingOn; // the box after Yes; none when the game starts
-    } rows[] = {
-        // clang-format off
+    // Name: "vanished": the folder goes once the game is found, so the game cannot start; "held": another
+    // program holds both files open for writing, sharing them for reading. Drive: a shell command on the
+    // small drive "$F" mounted as the game's folder, if any.
+    // clang-format off
+    const struct { std::string Name; const char* Drive; const char *StartError, *DisplayError; } rows[] = {
         {"read-only", "mount -o remount,ro \"$F\"", "Access to @startup.cfg was denied. (exclamation: OK)",
-         cannotOpen, nullptr},
+         cannotOpen},
         {"full", "dd if=/dev/zero of=\"$F/filler\" bs=4k 2>/dev/null; true", "Disk full while accessing "
-         "@startup.cfg. (exclamation: OK)", "Disk full while accessing @Skv_Video.cfg. (exclamation: OK)",
-         nullptr},
-        {"vanished", nullptr, "@startup.cfg contains an invalid path. (exclamation: OK)", cannotOpen,
-         "ERROR: Failed to start Skv.exe! (information: OK)"},
+         "@startup.cfg. (exclamation: OK)", "Disk full while accessing @Skv_Video.cfg. (exclamation: OK)"},
+        {"vanished", nullptr, "@startup.cfg contains an invalid path. (exclamation: OK)", cannotOpen},
         {"held", nullptr, "A sharing violation occurred while accessing @startup.cfg. (exclamation: OK)",
-         cannotOpen, nullptr},
-        {std::string(259 - 13 - 1 - 13, 'x'), nullptr, nullptr, nullptr, nullptr},
-        // clang-format on
+         cannotOpen},
+        {std::string(259 - 13 - 1 - 13, 'x'), nullptr, nullptr, nullptr},
     };
+    // clang-format on
     for (const auto& row : rows) {
         if (row.Drive && !root)
             continue;
         SCOPED_TRACE(row.Name);
-        CleanRegistry();
-        DeleteFileA(report.c_str());
+        CleanSlate();
         GameFolderOnDisk folder(row.Name);
         const std::string drive = "F='" + UnixPath(folder.Path) + "'; ", cfg = folder.Path + "startup.cfg",
                           video = folder.Path + "Skv_Video.cfg";
@@ -166,52 +135,49 @@ TEST(Start, GameFolderThatRefusesTheFiles) {
             if (row.Name == "held")
                 held.emplace_back(CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                               OPEN_EXISTING, 0, nullptr));
-        const std::vector<std::string> entries = FolderEntries(folder.Path);
+        const std::vector<std::string> entries =
+            vanishes ? std::vector<std::string>() : FolderEntries(folder.Path);
         if (vanishes)
             RunUnix(drive + "rm -rf \"$F\"");
         std::vector<std::string> shown; // the display dialog's OK on what it preselects, then "Start"
+        const auto press = [&shown](HWND window, std::deque<int> buttons) {
+            for (const std::string& box : Boxes([&] { Click(window, IDOK); }, buttons))
+                shown.push_back(box);
+        };
         DisplaySettingsDialog display(nullptr, folder.Path);
-        EXPECT_EQ(RunModally(display, [&](HWND window) { shown = Boxes([&] { Click(window, IDOK); }); }),
+        EXPECT_EQ(RunModally(display, [&](HWND window) { press(window, {}); }),
                   row.DisplayError ? IDABORT : IDOK)
             << "a failed OK keeps the display dialog open";
-        GameLocation location{folder.Path + "Skv.exe", folder.Path};
-        WindowsLocationPlatform platform;
-        LauncherDialog dialog(location, platform, LauncherProfile);
-        const INT_PTR result = RunModally(dialog, [&](HWND window) {
-            Type(window, "Extrapolation=1");
-            if (row.StartError) {
-                AnswerBox(shown);
-                AnswerBox(shown, IDNO);
-                Click(window, IDOK);
-                EXPECT_TRUE(IsWindowVisible(window)) << "No keeps the dialog open";
-                ExpectStored("Extrapolation=1");
-                EXPECT_EQ(FileContents(cfg), vanishes ? "<absent>" : previousCfg);
-                AnswerBox(shown);
-                AnswerBox(shown, IDYES);
-            }
-            if (row.GoingOn)
-                AnswerBox(shown);
-            Click(window, IDOK);
-        });
+        const INT_PTR result = RunMainDialog(
+            [&](HWND window) {
+                Type(window, "Extrapolation=1");
+                if (row.StartError) {
+                    press(window, {IDOK, IDNO});
+                    EXPECT_TRUE(IsWindowVisible(window)) << "No keeps the dialog open";
+                    ExpectStored("Extrapolation=1");
+                    EXPECT_EQ(FileContents(cfg), vanishes ? "<absent>" : previousCfg);
+                }
+                press(window, {IDOK, IDYES});
+            },
+            folder.Path + "Skv.exe", folder.Path);
         std::vector<std::string> expected;
         for (const char* box : {row.DisplayError, row.StartError, row.StartError ? question.c_str() : nullptr,
-                                row.StartError, row.StartError ? question.c_str() : nullptr, row.GoingOn})
+                                row.StartError, row.StartError ? question.c_str() : nullptr,
+                                vanishes ? "ERROR: Failed to start Skv.exe! (information: OK)" : nullptr})
             if (box)
-                expected.push_back(At(box, folder.Path));
+                expected.push_back(Replaced(box, '@', folder.Path));
         EXPECT_EQ(shown, expected);
-        EXPECT_EQ(result, row.GoingOn ? IDABORT : IDOK) << "the dialog ends once the game has started";
-        EXPECT_EQ(
-            row.GoingOn ? FileContents(report) : ReportLine(report, "startup.cfg"),
-            row.GoingOn
-                ? "<absent>"
-                : Hex(row.StartError
-                          ? previousCfg
-                          : Lines("EXPV 0|CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 1|MOTIONTRACKERVOLUME 1.00|")));
-        EXPECT_EQ(row.StartError ? FileContents(video) : FileContents(video).substr(0, 20),
-                  vanishes         ? "<absent>"
-                  : row.StartError ? previousVideo
-                                   : std::string(20, '\0'));
-        EXPECT_EQ(FolderEntries(folder.Path), vanishes ? std::vector<std::string>() : entries);
+        EXPECT_EQ(result, vanishes ? IDABORT : IDOK) << "the dialog ends once the game has started";
+        if (vanishes) {
+            EXPECT_EQ(FileContents(ReportFile), "<absent>") << "no game started";
+        } else if (row.StartError) { // the game finds the previous files whole
+            EXPECT_EQ(Reported("startup.cfg"), Hex(previousCfg));
+            EXPECT_EQ(FileContents(video), previousVideo);
+        } else { // the new ones: the video file begins with the device's 20 zero bytes
+            EXPECT_EQ(Reported("startup.cfg"), Hex(newCfg));
+            EXPECT_EQ(FileContents(video).substr(0, 20), std::string(20, '\0'));
+        }
+        EXPECT_EQ(FolderEntries(folder.Path), entries);
     }
     if (!root)
         GTEST_SKIP() << "the rows of a game folder on a small drive of its own need root to mount it";
