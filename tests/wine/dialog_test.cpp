@@ -432,13 +432,7 @@ TEST_F(DisplayDialog, RefillKeepsTheChosenMode) {
     });
 }
 
-// The dialogs at the display scales players use: the banner and the logo fill their frames, and the icon
-// and the cursor hold an image of the size the system asks for. Wine takes the scale from LogPixels when a
-// program starts, so this test runs again in a program of its own for each scale but 96, this program's own;
-// that program also runs the group captions' test and, at 144, every test of the dialogs (main dialog,
-// display settings, About box), which must behave as at 96. (What the launcher's manifest declares is checked
-// with its imports.) The width of the image in the icon or cursor resource that the system picks for `size`
-// pixels.
+// The width of the image in the icon or cursor resource that the system picks for `size` pixels.
 static int ResourceImageFor(int id, bool icon, int size) {
     HINSTANCE instance = Application::Current().Instance();
     HRSRC group = FindResourceA(instance, MAKEINTRESOURCEA(id), icon ? RT_GROUP_ICON : RT_GROUP_CURSOR);
@@ -476,6 +470,12 @@ static std::string Misfits() {
     return misfits;
 }
 
+// The dialogs at the display scales players use: the banner and the logo fill their frames, and the icon
+// and the cursor hold an image of the size the system asks for. Wine takes the scale from LogPixels when a
+// program starts, so this test runs again in a program of its own for each scale but 96, this program's own;
+// that program also runs the group captions' test and, at 144, every test of the dialogs (main dialog,
+// display settings, About box), which must behave as at 96. (What the launcher's manifest declares is checked
+// with its imports.)
 TEST(Dpi, PicturesFitAtEachScale) {
     char scale[8] = {};
     if (GetEnvironmentVariableA("SKV_DPI", scale, sizeof scale)) { // the program of one scale
