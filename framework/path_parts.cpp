@@ -1,5 +1,7 @@
 #include "framework/path_parts.h"
 
+#include <algorithm>
+
 namespace {
 
 bool IsSeparator(char c) {
@@ -16,6 +18,13 @@ std::string::size_type LastSeparator(const std::string& path, const LeadBytes& l
             last = i;
     }
     return last;
+}
+
+// Whether text begins with the ASCII `start`, letters compared without regard to case.
+bool StartsWithIgnoringCase(const std::string& text, const std::string& start) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return text.size() >= start.size() && std::equal(start.begin(), start.end(), text.begin(),
+                                                     [&](char a, char b) { return lower(a) == lower(b); });
 }
 
 } // namespace
@@ -39,7 +48,7 @@ void ApplyTrailingSeparator(std::string& folder, const LeadBytes& lead) {
 
 std::string WithoutLongPathPrefix(const std::string& path) {
     const std::string prefix = "\\\\?\\", networkPrefix = prefix + "UNC\\";
-    if (path.compare(0, networkPrefix.size(), networkPrefix) == 0)
+    if (StartsWithIgnoringCase(path, networkPrefix)) // Windows reads "unc" as "UNC", as every name
         return "\\\\" + path.substr(networkPrefix.size());
     if (path.compare(0, prefix.size(), prefix) == 0)
         return path.substr(prefix.size());

@@ -31,6 +31,6 @@ std::optional<std::string> FolderOf(const std::string& path, const LeadBytes& le
 // Ends a folder with a separator: "\" is appended unless its last character is "\" or "/" already.
 void ApplyTrailingSeparator(std::string& folder, const LeadBytes& lead);
 
-// A path in its usual form: "\\?\C:\..." as "C:\...", "\\?\UNC\server\share\..." as "\\server\share\...".
-// Other paths stay as they are.
+// A path in its usual form: "\\?\C:\..." as "C:\...", "\\?\UNC\server\share\..." (in any case: "unc") as
+// "\\server\share\...". Other paths stay as they are.
 std::string WithoutLongPathPrefix(const std::string& path);

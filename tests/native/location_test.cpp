@@ -45,10 +45,13 @@ TEST(PathParts, FolderNameAndTrailingSeparator) {
     }
 }
 
-// An installer's entry in the long form of a network path; the "\\?\C:\..." form is the real launcher's row.
+// An installer's entry in the long form of a network path, in any case as Windows reads it, and of a drive
+// in lower case; the "\\?\C:\..." form is the real launcher's row.
 TEST(PathParts, UsualFormOfALongPath) {
     const std::pair<const char*, const char*> rows[] = {
         {"\\\\?\\UNC\\server\\share\\Games", "\\\\server\\share\\Games"},
+        {"\\\\?\\unc\\server\\share\\Games", "\\\\server\\share\\Games"},
+        {"\\\\?\\c:\\Games", "c:\\Games"},
         {"\\\\.\\C:\\Games", "\\\\.\\C:\\Games"}, // a device path is no long form
     };
     for (const auto& [path, usual] : rows)
