@@ -30,6 +30,9 @@ std::string ReadRegistryString(HKEY root, const char* keyPath, const char* value
             ERROR_SUCCESS ||
         text.back() != '\0')
         return defaultText;
+    // A number or binary data is no text: read as one, 0x3F would be taken for the name "?".
+    if (type != REG_SZ && type != REG_EXPAND_SZ)
+        return defaultText;
     text.resize(strnlen(text.data(), text.size()));
     return type == REG_EXPAND_SZ ? Expanded(text).value_or(defaultText) : text;
 }

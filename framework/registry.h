@@ -13,7 +13,7 @@
 // The value's text, or defaultText when the key cannot be opened for reading or the value cannot be read
 // (a value that does not fit, with its terminating zero, in 4096 bytes yields the default too). A
 // REG_EXPAND_SZ value, as some installers write a folder ("%ProgramFiles%\..."), comes with its environment
-// variables filled in; a value of any other type is taken as text as it stands.
+// variables filled in; a value of any other type than these two holds no text and yields the default.
 std::string ReadRegistryString(HKEY root, const char* keyPath, const char* valueName,
                                const std::string& defaultText);
 

@@ -35,28 +35,35 @@ class TheLauncher : public ::testing::Test {
 
 // The ways to the game, in the order the launcher tries them: the installer's first entry (one to be
 // expanded; one whose name this Windows lost is passed by), else the second (in the long form too), else the
-// launcher's own folder. "Start" starts the game found in its folder, without the launcher's arguments. Only
-// a game found beside the launcher is written to the entries. (Else the player chooses the game, after a
-// message: the native GameLocation tests and EndsWhenTheGameIsNotChosen.)
+// launcher's own folder, else the search path. "Start" starts the game found in its folder, without the
+// launcher's arguments. Only a game found beside the launcher or on the path is written to the entries. (Else
+// the player chooses the game, after a message: the native GameLocation tests and
+// EndsWhenTheGameIsNotChosen.)
 TEST_F(TheLauncher, FindsTheGame) {
-    GameFolderOnDisk old("old"), beside("beside"), without("without");
+    GameFolderOnDisk old("old"), beside("beside"), without("without"), onPath("on-path");
     CopyFileA(LauncherExe, (beside.Path + "SkvLauncher.exe").c_str(), FALSE);
     DeleteFileA((without.Path + "Skv.exe").c_str());
     CreateDirectoryA((without.Path + "Skv.exe").c_str(), nullptr); // a folder of the game's name is no game
     // The installer's entries (with "%", REG_EXPAND_SZ); the launcher started; the game started ("path |
-    // working folder | parameters"); the entries then. "@" stands for C:\skv-tests\, where the game folders
-    // lie.
+    // working folder | parameters"); the entries then; a folder put first on the search path. "@" stands for
+    // C:\skv-tests\, where the game folders lie.
     // clang-format off
-    const struct { const char *Case, *GamePath, *AppPath, *Launcher, *Started, *Entries; } rows[] = {
+    const struct { const char *Case, *GamePath, *AppPath, *Launcher, *Started, *Entries, *OnPath; } rows[] = {
         {"the first entry, expanded", "%SystemDrive%\\skv-tests\\old", nullptr, LauncherExe, "@old\\Skv.exe | @old | ",
-         "2:%SystemDrive%\\skv-tests\\old | - | -"},
+         "2:%SystemDrive%\\skv-tests\\old | - | -", nullptr},
         {"a lost name passed by, the second entry in the long form", "@??", "\\\\?\\@old", LauncherExe,
-         "@old\\Skv.exe | @old | ", "1:@?? | 1:\\\\?\\@old | -"},
+         "@old\\Skv.exe | @old | ", "1:@?? | 1:\\\\?\\@old | -", nullptr},
         {"the first entry's folder without the game, the second not asked", "@without", "@old",
-         "@beside\\SkvLauncher.exe", "@beside\\Skv.exe | @beside | ", "1:@beside | 1:@beside | 1:@beside\\Skv.exe"},
+         "@beside\\SkvLauncher.exe", "@beside\\Skv.exe | @beside | ", "1:@beside | 1:@beside | 1:@beside\\Skv.exe", nullptr},
+        {"a lost name passed by, the game beside the launcher", "@??", nullptr, "@beside\\SkvLauncher.exe",
+         "@beside\\Skv.exe | @beside | ", "1:@beside | 1:@beside | 1:@beside\\Skv.exe", nullptr},
+        {"a lost name passed by, the game on the search path", "@??", nullptr, LauncherExe,
+         "@on-path\\Skv.exe | @on-path | ", "1:@on-path | 1:@on-path | 1:@on-path\\Skv.exe", "@on-path"},
     };
     // clang-format on
     const auto at = [](const char* text) { return Replaced(text, '@', "C:\\skv-tests\\"); };
+    char searchPath[4096] = {};
+    GetEnvironmentVariableA("PATH", searchPath, sizeof searchPath);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Case);
         SetUp();
@@ -64,7 +71,9 @@ TEST_F(TheLauncher, FindsTheGame) {
                  at(row.GamePath) + '\0');
         if (row.AppPath)
             SetString(HKEY_LOCAL_MACHINE, AppPathsKey, "Path", at(row.AppPath));
+        SetEnvironmentVariableA("PATH", ((row.OnPath ? at(row.OnPath) + ";" : "") + searchPath).c_str());
         Launcher launcher(at(row.Launcher), "-debug -n Ossary");
+        SetEnvironmentVariableA("PATH", searchPath);
         HWND dialog = launcher.Window(IDOK, "Start");
         EXPECT_EQ(launcher.Windows(), std::vector<HWND>{dialog}) << "no message beside the dialog";
         EXPECT_EQ(StartedGame(launcher), at(row.Started));
@@ -72,14 +81,39 @@ TEST_F(TheLauncher, FindsTheGame) {
     }
 }
 
-// Asked for the game, a player who cancels ends the launcher: no dialog, no profile, no entries.
+// Asked for the game when nothing names it (no entry, or an entry holding a number or binary data, no text),
+// a player who cancels ends the launcher: no dialog, no profile, the entries as they were.
 TEST_F(TheLauncher, EndsWhenTheGameIsNotChosen) {
+    for (const DWORD type : {REG_NONE, REG_DWORD, REG_BINARY}) { // REG_NONE: no entry
+        SetUp();
+        if (type != REG_NONE)
+            SetValue(HKEY_LOCAL_MACHINE, GameKey, "Path", type, Dword('?')); // read as text: "?"
+        Launcher launcher;
+        PostMessageA(launcher.Window(0xFFFF, NotFound), WM_COMMAND, IDOK, 0);
+        launcher.Choose("");
+        EXPECT_EQ(launcher.ExitCode(), 0u) << "type " << type;
+        EXPECT_EQ(KeyHolds(HKEY_CURRENT_USER, ProfileKey), "<absent>");
+        EXPECT_EQ(GetValue(HKEY_LOCAL_MACHINE, GameKey, "Path"),
+                  type == REG_NONE ? "<absent>" : std::to_string(type) + ":" + Dword('?'));
+        EXPECT_EQ(KeyHolds(HKEY_LOCAL_MACHINE, AppPathsKey), "<absent>");
+    }
+}
+
+// The options are kept in HKEY_CURRENT_USER\Software\Harbeck\Skv Launcher: stored there before the start,
+// they show in the dialog; "Close" writes them back there, and nowhere else under Software\Harbeck.
+TEST_F(TheLauncher, KeepsTheOptionsInTheProfile) {
+    GameFolderOnDisk game("profile");
+    SetString(HKEY_LOCAL_MACHINE, GameKey, "Path", game.Path);
+    for (const auto& [name, value] : {std::pair("Debug", 1), {"TrackerSpeed", 250}, {"SkyBlue", 7}})
+        SetValue(HKEY_CURRENT_USER, ProfileKey, name, REG_DWORD, Dword(value));
     Launcher launcher;
-    PostMessageA(launcher.Window(0xFFFF, NotFound), WM_COMMAND, IDOK, 0);
-    launcher.Choose("");
+    HWND dialog = launcher.Window(IDOK, "Start");
+    ExpectShown(dialog, "Debug=1 TrackerSpeed=250 SkyBlue=7");
+    Click(dialog, SKV_ID_GOD_MODE);
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     EXPECT_EQ(launcher.ExitCode(), 0u);
-    EXPECT_EQ(KeyHolds(HKEY_CURRENT_USER, ProfileKey), "<absent>");
-    EXPECT_EQ(Entries(), "- | - | -");
+    ExpectStored("Debug=1 TrackerSpeed=250 SkyBlue=7 GodMode=1");
+    EXPECT_EQ(KeyHolds(HKEY_CURRENT_USER, "Software\\Harbeck"), "0 values, 1 keys");
 }
 
 // "Location..." asks, naming the game's folder with a separator, and on Yes moves the launcher to the game
