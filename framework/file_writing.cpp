@@ -1,4 +1,5 @@
-// Replacing a file's contents without ever leaving it half-written, and the file-error message box.
+// Replacing a file's contents in one step, or in place while another program has it open, and the
+// file-error message box.
 #include "framework/file_writing.h"
 
 #include "framework/application.h"
@@ -78,6 +79,44 @@ bool WriteAll(HANDLE file, const void* data, size_t size, FileWriteResult& failu
     return true;
 }
 
+// Windows will not replace a file that another program has open without sharing its deletion, and says
+// ERROR_ACCESS_DENIED (Wine says the same while the file is open at all, whatever it shares); a scanner
+// that is still looking into the new temporary file makes the move fail with ERROR_SHARING_VIOLATION.
+// A target that refuses writing altogether fails before this, when it is opened for a rewrite.
+bool InUse(DWORD error) {
+    return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION;
+}
+
+// Moves the temporary file over path: ERROR_SUCCESS, or the error of the last attempt. While either file is
+// in use it tries again up to five times, 50 ms apart: a scanner lets go of a file within a fraction of a
+// second, and a program that keeps the file open costs a quarter of a second at most.
+DWORD MoveIntoPlace(const std::string& temporary, const std::string& path) {
+    constexpr DWORD Retries = 5, PauseMs = 50;
+    for (DWORD retry = 0;; ++retry) {
+        if (MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING))
+            return ERROR_SUCCESS;
+        const DWORD error = GetLastError();
+        if (retry == Retries || !InUse(error))
+            return error;
+        Sleep(PauseMs);
+    }
+}
+
+// Rewrites the file itself, emptied and written from the start, for a target that another program keeps
+// open while it lets others write. A write that fails leaves the file as far as it got, possibly empty.
+FileWriteResult RewriteInPlace(const std::string& path, const void* data, size_t size) {
+    FileWriteResult failure;
+    FileHandle file(CreateFileA(path.c_str(), WriteAccess, ShareReaders, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        return FailedWithLastError(FileWriteResult::Stage::Open);
+    if (!WriteAll(file.Get(), data, size, failure))
+        return failure;
+    if (!CloseHandle(file.Release()))
+        return FailedWithLastError(FileWriteResult::Stage::Close);
+    return failure;
+}
+
 // The absolute form of a path, for naming a file whose contents could not be written.
 std::string FullPathOf(const std::string& path) {
     return CallWithGrowingBuffer([&path](char* buffer, size_t size) {
@@ -108,14 +147,16 @@ FileWriteResult ReplaceFileContents(const std::string& path, const void* data, s
         DeleteFileA(temporary.c_str());
         return failure;
     }
-    // The complete new file takes the old one's place in one step; a failure here is the target's
-    // (it could not be replaced), so it is reported as opening it would have been.
-    if (!MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-        failure = FailedWithLastError(FileWriteResult::Stage::Open);
-        DeleteFileA(temporary.c_str());
-        return failure;
-    }
-    return FileWriteResult{};
+    // The complete new file takes the old one's place in one step. One that another program keeps open
+    // is rewritten in place instead; the temporary file goes only once that is done. Any other failure
+    // here is the target's (it could not be replaced), so it is reported as opening it would have been.
+    const DWORD moveError = MoveIntoPlace(temporary, path);
+    if (moveError == ERROR_SUCCESS)
+        return FileWriteResult{};
+    failure = InUse(moveError) ? RewriteInPlace(path, data, size)
+                               : Failed(FileWriteResult::Stage::Open, CauseOfSystemError(moveError));
+    DeleteFileA(temporary.c_str());
+    return failure;
 }
 
 void ReportFileError(FileErrorCause cause, const std::string& name) {

@@ -1,6 +1,6 @@
 // The message of every file error; what "Start" in the real main dialog hands the game of the options set
-// there; and what a game folder that refuses the launcher's files does to "Start" and to the display dialog's
-// OK.
+// there; what a game folder that refuses the launcher's files does to "Start" and to the display dialog's OK;
+// and that a file another program reads is rewritten all the same.
 #include "harness.h"
 
 #include "framework/file_writing.h"
@@ -181,4 +181,38 @@ TEST(Start, GameFolderThatRefusesTheFiles) {
     }
     if (!root)
         GTEST_SKIP() << "the rows of a game folder on a small drive of its own need root to mount it";
+}
+
+// A file that another program reads while it lets others write (a virus scanner, an indexer, a sync client,
+// an editor, the running game) cannot be replaced by another file, yet "Start" and the display dialog's OK
+// rewrite it all the same: no message, exactly the new bytes, and nothing left beside it.
+TEST(Start, FileThatAnotherProgramReadsIsStillRewritten) {
+    // Start: "Start" in the main dialog with the defaults, else OK in the display dialog, which writes the
+    // record of the bench's device (16 zero bytes, index 0) at its screen's size and 32 bits per pixel.
+    // clang-format off
+    const struct { const char* File; bool Start; std::string Written; } rows[] = {
+        {"startup.cfg", true, Lines("EXPV 0|CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 0|MOTIONTRACKERVOLUME 1.00|")},
+        {"Skv_Video.cfg", false, std::string(20, '\0') + Dword(1280) + Dword(1024) + Dword(32)},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.File);
+        CleanSlate();
+        GameFolderOnDisk game("read-elsewhere");
+        const std::string file = game.Path + row.File;
+        WriteContents(file, std::string(100, 'Z')); // longer than the new contents
+        const std::vector<std::string> entries = FolderEntries(game.Path);
+        const FileHandle reader(CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                            nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(reader);
+        const auto press = [](HWND window) {
+            EXPECT_EQ(Boxes([&] { Click(window, IDOK); }, {IDOK, IDNO}), std::vector<std::string>{});
+        };
+        DisplaySettingsDialog display(nullptr, game.Path);
+        EXPECT_EQ(row.Start ? RunMainDialog(press, game.Path + "Skv.exe", game.Path)
+                            : RunModally(display, press),
+                  IDOK);
+        EXPECT_EQ(row.Start ? Reported("startup.cfg") : Hex(FileContents(file)), Hex(row.Written));
+        EXPECT_EQ(FolderEntries(game.Path), entries);
+    }
 }
