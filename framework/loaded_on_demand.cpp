@@ -24,8 +24,18 @@ HINSTANCE ShellExecuteOnDemand(HWND owner, const char* verb, const char* file, c
     if (!shellExecute)
         return nullptr;
     Application::Current().EnterComApartment();
-    SetLastError(ERROR_SUCCESS); // so that an error left from before is not taken for the shell's
     return shellExecute(owner, verb, file, parameters, directory, show);
+}
+
+BOOL ShellExecuteExOnDemand(SHELLEXECUTEINFOA* request) {
+    using Function = BOOL WINAPI(SHELLEXECUTEINFOA*);
+    Function* shellExecute = SystemFunction<Function>("shell32.dll", "ShellExecuteExA");
+    if (!shellExecute) {
+        SetLastError(ERROR_MOD_NOT_FOUND);
+        return FALSE;
+    }
+    Application::Current().EnterComApartment();
+    return shellExecute(request);
 }
 
 BOOL GetOpenFileNameOnDemand(OPENFILENAMEA* dialog) {

@@ -11,13 +11,17 @@
 #include <commdlg.h>
 #include <ddraw.h>
 #include <objbase.h>
+#include <shellapi.h>
 
 // ShellExecuteA in the application's COM apartment, entered first; gives 0 (a failure: not above 32) when
-// the shell can't be loaded. On failure the last error is the shell's own (ERROR_CANCELLED when the
-// user declined what the start asked, such as the elevation prompt of a program that runs as
-// administrator).
+// the shell can't be loaded.
 HINSTANCE ShellExecuteOnDemand(HWND owner, const char* verb, const char* file, const char* parameters,
                                const char* directory, int show);
+
+// ShellExecuteExA in the application's COM apartment, entered first. On failure the last error says why
+// (ERROR_CANCELLED when the user declined what the start asked, such as the elevation prompt of a program
+// that runs as administrator; ERROR_MOD_NOT_FOUND when the shell can't be loaded).
+BOOL ShellExecuteExOnDemand(SHELLEXECUTEINFOA* request);
 
 // GetOpenFileNameA; gives FALSE, as for a cancelled dialog, when the dialog can't be loaded.
 BOOL GetOpenFileNameOnDemand(OPENFILENAMEA* dialog);

@@ -11,7 +11,7 @@ enum class ShellStart {
     Failed,
 };
 
-// What starting the game needs from the platform. The Windows implementation wraps ShellExecuteA and the
+// What starting the game needs from the platform. The Windows implementation wraps ShellExecuteExA and the
 // message box.
 class GameShell {
   public:

@@ -11,30 +11,43 @@
 
 namespace {
 
-// The shell's default action on the game, and the message when it cannot start it.
+// The shell's default action on the game, and the message when it cannot start it. The shell's prompts (the
+// elevation prompt of a game set to run as administrator) belong to the launcher's window; the launcher's
+// own message is the one the player reads when the start fails, and the call returns only once the shell
+// is done, since the launcher ends right after it.
 class WindowsGameShell : public GameShell {
   public:
+    explicit WindowsGameShell(HWND owner) : owner_(owner) {}
     ShellStart Start(const std::string& file, const std::string& parameters, const char* folder) override {
-        HINSTANCE result =
-            ShellExecuteOnDemand(nullptr, nullptr, file.c_str(), parameters.c_str(), folder, SW_SHOWNORMAL);
-        if (reinterpret_cast<INT_PTR>(result) > 32) // the shell's way of saying it succeeded
+        SHELLEXECUTEINFOA request{};
+        request.cbSize = sizeof request;
+        request.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+        request.hwnd = owner_;
+        request.lpFile = file.c_str();
+        request.lpParameters = parameters.c_str();
+        request.lpDirectory = folder;
+        request.nShow = SW_SHOWNORMAL;
+        if (ShellExecuteExOnDemand(&request))
             return ShellStart::Started;
         return GetLastError() == ERROR_CANCELLED ? ShellStart::Cancelled : ShellStart::Failed;
     }
     void ShowStartFailed() override {
         AppMessageBox("ERROR: Failed to start " + std::string(GameExeName) + "!", MB_OK | MB_ICONINFORMATION);
     }
+
+  private:
+    HWND owner_;
 };
 
 } // namespace
 
-bool HandOverToGame(const std::string& gameExePath, const std::string& gameFolder,
+bool HandOverToGame(HWND owner, const std::string& gameExePath, const std::string& gameFolder,
                     const LauncherSettings& settings, uint32_t levelCommand) {
     const std::string parameters = BuildCommandLine(settings, levelCommand);
     if (!WriteStartupConfig(gameFolder, settings) &&
         AppMessageBox("ERROR: Failed to save configuration file.\nDo you want to continue anyway?",
                       MB_YESNO | MB_ICONQUESTION) != IDYES)
         return false;
-    WindowsGameShell shell;
+    WindowsGameShell shell(owner);
     return LaunchGame(shell, gameExePath, gameFolder, parameters);
 }

@@ -196,7 +196,7 @@ void LauncherDialog::ShowNumericOptions() {
 void LauncherDialog::StartGame() {
     UpdateData(true);
     SaveSettings(profileKey_, settings_);
-    if (HandOverToGame(location_.ExePath, location_.Folder, settings_, levelCommand_))
+    if (HandOverToGame(Handle(), location_.ExePath, location_.Folder, settings_, levelCommand_))
         Dialog::OnOK();
 }
 

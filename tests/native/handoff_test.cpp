@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <sstream>
 #include <string>
 
@@ -57,23 +58,40 @@ TEST(BuildCommandLine, TypicalInputs) {
         EXPECT_EQ(BuildCommandLine(row.Settings, row.Level), row.Line) << row.Case;
 }
 
-// A shell on which the player declines every start; what it is asked and shows is logged.
-struct DecliningShell : GameShell {
+// A shell that answers each start as scripted; what it is asked and shows is logged.
+struct ScriptedShell : GameShell {
+    std::deque<ShellStart> Answers;
     std::string Log;
     ShellStart Start(const std::string& file, const std::string& parameters, const char* folder) override {
         Log += "start " + file + " " + parameters + " in " + (folder ? folder : "the current folder") + " | ";
-        return ShellStart::Cancelled;
+        const ShellStart answer = Answers.front();
+        Answers.pop_front();
+        return answer;
     }
     void ShowStartFailed() override { Log += "failed | "; }
 };
 
-// A start the player declined (the elevation prompt of a game set to run as administrator) is not tried again
-// by the bare name, and nothing is said. (A start by the path, by the bare name after it, and the message
-// when both fail, are the real launcher's under Wine, which shows no elevation prompt.)
-TEST(LaunchGame, DeclinedStartIsNeitherRetriedNorReported) {
-    DecliningShell shell;
-    EXPECT_FALSE(LaunchGame(shell, "C:\\G\\Skv.exe", "C:\\G\\", "-debug"));
-    EXPECT_EQ(shell.Log, "start C:\\G\\Skv.exe -debug in C:\\G\\ | ");
+// What each attempt hands the shell: the game's path in its folder, then the bare name, which the shell finds
+// in the current folder (the game's), with the same command line; the message only when both fail. A start
+// the player declined (the elevation prompt of a game set to run as administrator) is not tried again, and
+// nothing is said. (Wine shows no elevation prompt; the real shell's starts are the real launcher's.)
+TEST(LaunchGame, WhatEachAttemptHandsTheShell) {
+    const std::string byPath = "start C:\\G\\Skv.exe -debug -n Ossary in C:\\G\\ | ",
+                      byName = "start Skv.exe -debug -n Ossary in the current folder | ";
+    using S = ShellStart;
+    // clang-format off
+    const struct { std::deque<ShellStart> Answers; bool Started; std::string Log; } rows[] = {
+        {{S::Started}, true, byPath}, {{S::Failed, S::Started}, true, byPath + byName},
+        {{S::Failed, S::Failed}, false, byPath + byName + "failed | "}, {{S::Cancelled}, false, byPath},
+        {{S::Failed, S::Cancelled}, false, byPath + byName},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        ScriptedShell shell;
+        shell.Answers = row.Answers;
+        EXPECT_EQ(LaunchGame(shell, "C:\\G\\Skv.exe", "C:\\G\\", "-debug -n Ossary"), row.Started) << row.Log;
+        EXPECT_EQ(shell.Log, row.Log);
+    }
 }
 
 // The high word of an up-down reply whose edit box holds no number in range.
