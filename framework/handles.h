@@ -69,6 +69,14 @@ using FontHandle = UniqueHandle<GdiObjectTraits<HFONT>>;
 using PenHandle = UniqueHandle<GdiObjectTraits<HPEN>>;
 using BitmapHandle = UniqueHandle<GdiObjectTraits<HBITMAP>>;
 
+// Icons made by LoadImage or CreateIconIndirect (not shared ones, which the system keeps).
+struct IconTraits {
+    using Handle = HICON;
+    static HICON Empty() { return nullptr; }
+    static void Close(HICON icon) { DestroyIcon(icon); }
+};
+using IconHandle = UniqueHandle<IconTraits>;
+
 // Kernel objects whose failure value is null, such as processes.
 struct KernelObjectTraits {
     using Handle = HANDLE;

@@ -140,6 +140,11 @@ BOOL LauncherDialog::OnInitDialog() {
         }
     }
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(windowIcon_));
+    // Without a small icon of its own the system shrinks the big one, and the icon's small art never shows.
+    smallIcon_.Reset(static_cast<HICON>(
+        LoadImageA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_ICON_APP), IMAGE_ICON,
+                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
     SetGroupCaptionFont();
     FitPicturesToFrames();
 

@@ -83,6 +83,8 @@ class LauncherDialog : public Dialog {
     // Texts of the sky value labels.
     std::string skyRedText_, skyGreenText_, skyBlueText_;
     HICON windowIcon_;
+    // The picture in the title bar and on the taskbar button, in the system's small-icon size.
+    IconHandle smallIcon_;
     FontHandle groupBoxFont_;
     // The banner and the logo drawn for this display's scale, when it is not the one their bitmaps were
     // drawn for; shown by their controls, which do not free them.

@@ -453,12 +453,26 @@ static std::string Misfit(const char* name, HWND dialog, HWND control, RECT fram
     return picture == inside ? "" : name + (" " + picture) + " in " + inside + "; ";
 }
 
+// The width of a window's small icon (in its title bar and on its taskbar button); 0 without one.
+static int SmallIconWidth(HWND window) {
+    ICONINFO icon{};
+    if (!GetIconInfo(HICON(SendMessageA(window, WM_GETICON, ICON_SMALL, 0)), &icon))
+        return 0;
+    BITMAP image{};
+    GetObjectA(icon.hbmColor ? icon.hbmColor : icon.hbmMask, sizeof image, &image);
+    DeleteObject(icon.hbmColor);
+    DeleteObject(icon.hbmMask);
+    return image.bmWidth;
+}
+
 // What does not fit at this program's scale; "" when everything does.
 static std::string Misfits() {
     std::string misfits;
     RunMainDialog([&](HWND window) {
         misfits = Misfit("banner", window, GetWindow(window, GW_CHILD), {0, 0, 313, 38}) +
                   Misfit("logo", window, GetDlgItem(window, SKV_ID_LOGO), {0, 0, 55, 16});
+        if (SmallIconWidth(window) != GetSystemMetrics(SM_CXSMICON))
+            misfits += "small icon " + std::to_string(SmallIconWidth(window)) + " wide; ";
     });
     for (const auto& [name, id, metric] :
          {std::tuple("icon", SKV_ICON_APP, SM_CXICON), {"cursor", SKV_CUR_LINK, SM_CXCURSOR}}) {
@@ -470,12 +484,12 @@ static std::string Misfits() {
     return misfits;
 }
 
-// The dialogs at the display scales players use: the banner and the logo fill their frames, and the icon
-// and the cursor hold an image of the size the system asks for. Wine takes the scale from LogPixels when a
-// program starts, so this test runs again in a program of its own for each scale but 96, this program's own;
-// that program also runs the group captions' test and, at 144, every test of the dialogs (main dialog,
-// display settings, About box), which must behave as at 96. (What the launcher's manifest declares is checked
-// with its imports.)
+// The dialogs at the display scales players use: the banner and the logo fill their frames, the icon and
+// the cursor hold an image of the size the system asks for, and the main dialog has a small icon of the
+// system's small-icon size. Wine takes the scale from LogPixels when a program starts, so this test runs
+// again in a program of its own for each scale but 96, this program's own; that program also runs the group
+// captions' test and, at 144, every test of the dialogs (main dialog, display settings, About box), which
+// must behave as at 96. (What the launcher's manifest declares is checked with its imports.)
 TEST(Dpi, PicturesFitAtEachScale) {
     char scale[8] = {};
     if (GetEnvironmentVariableA("SKV_DPI", scale, sizeof scale)) { // the program of one scale
