@@ -31,6 +31,7 @@ void LauncherApp::InitInstance() {
         EndWithError("ERROR: The location of 'SKV.EXE' names no folder.");
         return;
     case LocateResult::Unusable:
+    case LocateResult::DialogFailed:
         SetExitCode(1); // the user has been told why
         return;
     }

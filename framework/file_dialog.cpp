@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-std::optional<std::string> ShowOpenFileDialog(const OpenFileRequest& request) {
+FileChoice ShowOpenFileDialog(const OpenFileRequest& request) {
     // The dialog wants the filter pairs separated by zero bytes and ended by two.
     std::string filter = request.Filter;
     std::replace(filter.begin(), filter.end(), '|', '\0');
@@ -27,6 +27,6 @@ std::optional<std::string> ShowOpenFileDialog(const OpenFileRequest& request) {
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.Flags = request.Flags;
     if (!GetOpenFileNameOnDemand(&dialog))
-        return std::nullopt;
-    return std::string(file.data(), strnlen(file.data(), file.size()));
+        return {std::nullopt, CommDlgExtendedErrorOnDemand()}; // 0 for a cancel
+    return {std::string(file.data(), strnlen(file.data(), file.size()))};
 }

@@ -3,8 +3,9 @@
 
 #include <windows.h>
 
-#include <optional>
 #include <string>
+
+#include "framework/file_choice.h"
 
 struct OpenFileRequest {
     HWND Owner = nullptr;
@@ -13,5 +14,6 @@ struct OpenFileRequest {
     DWORD Flags = 0;
 };
 
-// The full path of the chosen file, or nothing when the user cancels.
-std::optional<std::string> ShowOpenFileDialog(const OpenFileRequest& request);
+// The full path of the chosen file; nothing when the user cancels, or the dialog's error number when it
+// cannot be shown.
+FileChoice ShowOpenFileDialog(const OpenFileRequest& request);

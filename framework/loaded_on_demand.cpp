@@ -44,6 +44,12 @@ BOOL GetOpenFileNameOnDemand(OPENFILENAMEA* dialog) {
     return getOpenFileName ? getOpenFileName(dialog) : FALSE;
 }
 
+DWORD CommDlgExtendedErrorOnDemand() {
+    using Function = DWORD WINAPI();
+    Function* extendedError = SystemFunction<Function>("comdlg32.dll", "CommDlgExtendedError");
+    return extendedError ? extendedError() : CDERR_INITIALIZATION;
+}
+
 HRESULT DirectDrawEnumerateOnDemand(LPDDENUMCALLBACKA callback, void* context) {
     using Function = HRESULT WINAPI(LPDDENUMCALLBACKA, LPVOID);
     Function* enumerate = SystemFunction<Function>("ddraw.dll", "DirectDrawEnumerateA");

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <cderr.h>
 #include <commdlg.h>
 #include <ddraw.h>
 #include <objbase.h>
@@ -23,8 +24,10 @@ HINSTANCE ShellExecuteOnDemand(HWND owner, const char* verb, const char* file, c
 // that runs as administrator; ERROR_MOD_NOT_FOUND when the shell can't be loaded).
 BOOL ShellExecuteExOnDemand(SHELLEXECUTEINFOA* request);
 
-// GetOpenFileNameA; gives FALSE, as for a cancelled dialog, when the dialog can't be loaded.
+// GetOpenFileNameA, and CommDlgExtendedError for why it gave FALSE (0: the user cancelled). When the dialog
+// can't be loaded, the first gives FALSE and the second CDERR_INITIALIZATION.
 BOOL GetOpenFileNameOnDemand(OPENFILENAMEA* dialog);
+DWORD CommDlgExtendedErrorOnDemand();
 
 // DirectDrawEnumerateA and DirectDrawCreate; give DDERR_GENERIC when DirectDraw can't be loaded.
 HRESULT DirectDrawEnumerateOnDemand(LPDDENUMCALLBACKA callback, void* context);

@@ -68,10 +68,14 @@ LocateResult LocateGame(LocationPlatform& platform, GameLocation& location) {
     }
     if (!IsUsable(platform, exePath)) {
         platform.ShowGameNotFound();
-        std::optional<std::string> chosen = platform.AskForGameFile();
-        if (!chosen)
+        const FileChoice chosen = platform.AskForGameFile();
+        if (chosen.Error != 0) {
+            platform.ShowFileDialogFailed(chosen.Error);
+            return LocateResult::DialogFailed;
+        }
+        if (!chosen.Path)
             return LocateResult::Cancelled;
-        exePath = *chosen;
+        exePath = *chosen.Path;
         foundElsewhere = true;
     }
     if (LostCharacters(exePath)) {
@@ -96,11 +100,14 @@ LocateResult LocateGame(LocationPlatform& platform, GameLocation& location) {
 void ChangeGameLocation(LocationPlatform& platform, GameLocation& location) {
     const LeadBytes lead = platform.PathLeadBytes();
     if (platform.ConfirmChange(location.Folder)) {
-        std::optional<std::string> chosen = platform.AskForGameFile();
+        const FileChoice choice = platform.AskForGameFile();
+        const std::optional<std::string>& chosen = choice.Path;
         // A path without a folder part can't name the game's folder: keep the old location whole rather
         // than an executable path that disagrees with the folder.
         std::optional<std::string> folder = chosen ? FolderOf(*chosen, lead) : std::nullopt;
-        if (chosen && LostCharacters(*chosen)) {
+        if (choice.Error != 0) {
+            platform.ShowFileDialogFailed(choice.Error);
+        } else if (chosen && LostCharacters(*chosen)) {
             platform.ShowFolderUnusable(FolderToName(*chosen, lead));
         } else if (folder) {
             WriteGameEntries(platform, *folder, *chosen);

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "framework/file_choice.h"
 #include "framework/path_parts.h"
 
 // Finding the game, and moving the launcher to another copy of it.
@@ -29,8 +30,11 @@ class LocationPlatform {
     virtual void ShowGameNotFound() = 0;
     // "The Current Path is: %s\nDo you want to change it?" Yes/No, question icon; true on Yes.
     virtual bool ConfirmChange(const std::string& currentFolder) = 0;
-    // The "Open" dialog for "Skv.exe"; the chosen file's full path, nothing on cancel.
-    virtual std::optional<std::string> AskForGameFile() = 0;
+    // The "Open" dialog for "Skv.exe": the chosen file's full path, nothing on cancel, the dialog's error
+    // number when it could not be shown.
+    virtual FileChoice AskForGameFile() = 0;
+    // Says that the "Open" dialog could not be shown, with its error number.
+    virtual void ShowFileDialogFailed(unsigned long error) = 0;
     virtual void SetCurrentFolder(const std::string& folder) = 0;
     // The lead bytes of the code page that paths are held in.
     virtual LeadBytes PathLeadBytes() = 0;
@@ -53,10 +57,11 @@ struct GameLocation {
 
 // How looking for the game at start-up ended.
 enum class LocateResult {
-    Found,     // the location is set and the current folder is the game's folder
-    Cancelled, // the user cancelled the file dialog
-    NoFolder,  // the path found or chosen has no folder part to be the game's folder
-    Unusable,  // only a name that this Windows cannot hand over points to the game; the user has been told
+    Found,        // the location is set and the current folder is the game's folder
+    Cancelled,    // the user cancelled the file dialog
+    NoFolder,     // the path found or chosen has no folder part to be the game's folder
+    Unusable,     // only a name that this Windows cannot hand over points to the game; the user has been told
+    DialogFailed, // the "Open" dialog could not be shown; the user has been told
 };
 
 // Finds the game at start-up: the installer's entries (a "\\?\" one in its usual form), then the path search,

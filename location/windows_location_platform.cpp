@@ -4,6 +4,8 @@
 
 #include <commdlg.h>
 
+#include <cstdio>
+
 #include "framework/registry.h"
 #include "framework/application.h"
 #include "framework/code_page.h"
@@ -41,13 +43,21 @@ bool WindowsLocationPlatform::ConfirmChange(const std::string& currentFolder) {
     return AppMessageBox(text, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-std::optional<std::string> WindowsLocationPlatform::AskForGameFile() {
+FileChoice WindowsLocationPlatform::AskForGameFile() {
     OpenFileRequest request;
     request.Owner = ActiveLauncherWindow();
     request.Filter = LoadResourceString(SKV_STR_EXE_FILTER);
     request.InitialName = GameExeName;
     request.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_ENABLESIZING;
     return ShowOpenFileDialog(request);
+}
+
+void WindowsLocationPlatform::ShowFileDialogFailed(unsigned long error) {
+    char number[16];
+    snprintf(number, sizeof number, "0x%04lX", error);
+    AppMessageBox("ERROR: The dialog to locate 'SKV.EXE' could not be shown (error " + std::string(number) +
+                      ").",
+                  MB_OK | MB_ICONERROR);
 }
 
 void WindowsLocationPlatform::SetCurrentFolder(const std::string& folder) {

@@ -14,7 +14,8 @@ class WindowsLocationPlatform : public LocationPlatform {
     bool IsUsableFile(const std::string& path) override;
     void ShowGameNotFound() override;
     bool ConfirmChange(const std::string& currentFolder) override;
-    std::optional<std::string> AskForGameFile() override;
+    FileChoice AskForGameFile() override;
+    void ShowFileDialogFailed(unsigned long error) override;
     void SetCurrentFolder(const std::string& folder) override;
     LeadBytes PathLeadBytes() override;
     void ShowFolderUnusable(const std::string& folder) override;

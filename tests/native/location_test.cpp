@@ -62,7 +62,7 @@ TEST(PathParts, UsualFormOfALongPath) {
 // scripted and picks the scripted file. Everything the launcher asks, shows, writes and changes is logged.
 struct FakeMachine : LocationPlatform {
     bool Confirms = true;
-    std::optional<std::string> Chosen;
+    FileChoice Chosen;
     std::string Log;
 
     void Note(const std::string& event) { Log += (Log.empty() ? "" : " | ") + event; }
@@ -79,7 +79,10 @@ struct FakeMachine : LocationPlatform {
     bool IsUsableFile(const std::string&) override { return false; }
     void ShowGameNotFound() override { Note("not found"); }
     bool ConfirmChange(const std::string& folder) override { return Note("confirm " + folder), Confirms; }
-    std::optional<std::string> AskForGameFile() override { return Note("open dialog"), Chosen; }
+    FileChoice AskForGameFile() override { return Note("open dialog"), Chosen; }
+    void ShowFileDialogFailed(unsigned long error) override {
+        Note("dialog failed " + std::to_string(error));
+    }
     void SetCurrentFolder(const std::string& folder) override { Note("cd " + folder); }
     LeadBytes PathLeadBytes() override { return {}; }
     void ShowFolderUnusable(const std::string& folder) override { Note("unusable " + folder); }
@@ -91,13 +94,13 @@ struct FakeMachine : LocationPlatform {
 TEST(GameLocation, ChosenAtStartUp) {
     const std::string asked = "search C:/G/ | search * | not found | open dialog";
     // clang-format off
-    const struct { std::optional<std::string> Chosen; LocateResult Result; std::string Location, Log; }
-        rows[] = {
-        {"F:\\Skv.exe", LocateResult::Found, "F:\\Skv.exe | F:\\",
+    const struct { FileChoice Chosen; LocateResult Result; std::string Location, Log; } rows[] = {
+        {{"F:\\Skv.exe"}, LocateResult::Found, "F:\\Skv.exe | F:\\",
          asked + " | Game Path=F: | App Path=F: | App =F:\\Skv.exe | cd F:\\"},
-        {std::nullopt, LocateResult::Cancelled, " | ", asked},
-        {"Skv.exe", LocateResult::NoFolder, " | ", asked},
-        {"E:\\????\\Skv.exe", LocateResult::Unusable, " | ", asked + " | unusable E:\\????"},
+        {{std::nullopt}, LocateResult::Cancelled, " | ", asked},
+        {{std::nullopt, 0x3002}, LocateResult::DialogFailed, " | ", asked + " | dialog failed 12290"},
+        {{"Skv.exe"}, LocateResult::NoFolder, " | ", asked},
+        {{"E:\\????\\Skv.exe"}, LocateResult::Unusable, " | ", asked + " | unusable E:\\????"},
     };
     // clang-format on
     for (const auto& row : rows) {
@@ -115,13 +118,14 @@ TEST(GameLocation, ChosenAtStartUp) {
 TEST(GameLocation, ChangedThroughLocation) {
     const std::string kept = "C:\\G\\Skv.exe | C:\\G\\", opened = "confirm C:\\G\\ | open dialog | ";
     // clang-format off
-    const struct { bool Yes; std::optional<std::string> Chosen; std::string Location, Log; } rows[] = {
-        {false, "D:\\Skv.exe", kept, "confirm C:\\G\\ | cd C:\\G\\"},
-        {true, std::nullopt, kept, opened + "cd C:\\G\\"}, {true, "Skv.exe", kept, opened + "cd C:\\G\\"},
-        {true, "E:\\????\\Skv.exe", kept, opened + "unusable E:\\???? | cd C:\\G\\"},
-        {true, "C:\\G\\Skv.exe", kept,
+    const struct { bool Yes; FileChoice Chosen; std::string Location, Log; } rows[] = {
+        {false, {"D:\\Skv.exe"}, kept, "confirm C:\\G\\ | cd C:\\G\\"},
+        {true, {std::nullopt}, kept, opened + "cd C:\\G\\"}, {true, {"Skv.exe"}, kept, opened + "cd C:\\G\\"},
+        {true, {std::nullopt, 0xFFFF}, kept, opened + "dialog failed 65535 | cd C:\\G\\"},
+        {true, {"E:\\????\\Skv.exe"}, kept, opened + "unusable E:\\???? | cd C:\\G\\"},
+        {true, {"C:\\G\\Skv.exe"}, kept,
          opened + "Game Path=C:\\G | App Path=C:\\G | App =C:\\G\\Skv.exe | cd C:\\G\\"},
-        {true, "D:/New/Game.exe", "D:/New/Game.exe | D:/New\\",
+        {true, {"D:/New/Game.exe"}, "D:/New/Game.exe | D:/New\\",
          opened + "Game Path=D:/New | App Path=D:/New | App =D:/New/Game.exe | cd D:/New\\"},
     };
     // clang-format on

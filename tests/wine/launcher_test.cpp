@@ -3,6 +3,8 @@
 // (What "Start" hands the game of the options set in the main dialog is Start's test.)
 #include "harness.h"
 
+#include <shlwapi.h>
+
 using namespace harness;
 
 const char* const NotFound = "ERROR: Cannot find Skarnvale on your computer.\nPlease locate the file "
@@ -97,6 +99,21 @@ TEST_F(TheLauncher, EndsWhenTheGameIsNotChosen) {
                   type == REG_NONE ? "<absent>" : std::to_string(type) + ":" + Dword('?'));
         EXPECT_EQ(KeyHolds(HKEY_LOCAL_MACHINE, AppPathsKey), "<absent>");
     }
+}
+
+// Asked for the game, a launcher whose "Open" dialog cannot be shown (here: Wine keeps the dialog's library
+// from loading) says so with the dialog's error number and ends with a failure status, not as if the player
+// had cancelled.
+TEST_F(TheLauncher, SaysWhenTheOpenDialogCannotBeShown) {
+    const char* const overrides = "Software\\Wine\\AppDefaults\\SkvLauncher.exe\\DllOverrides";
+    SetString(HKEY_CURRENT_USER, overrides, "comdlg32", ""); // "": not to be loaded
+    Launcher launcher;
+    PostMessageA(launcher.Window(0xFFFF, NotFound), WM_COMMAND, IDOK, 0);
+    PostMessageA(
+        launcher.Window(0xFFFF, "ERROR: The dialog to locate 'SKV.EXE' could not be shown (error 0x0002)."),
+        WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(launcher.ExitCode(), 1u);
+    SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\SkvLauncher.exe");
 }
 
 // The options are kept in HKEY_CURRENT_USER\Software\Harbeck\Skv Launcher: stored there before the start,
