@@ -135,6 +135,35 @@ TEST_F(TheLauncher, SecondLauncherShowsTheFirst) {
     }
 }
 
+// The launchers' claim, held by this test program as a launcher holds it: in memory shared under the
+// launchers' name, the process id of the launcher that runs, 0 while none does.
+struct HeldClaim {
+    HeldClaim() {
+        if (Holder)
+            *Holder = LONG(GetCurrentProcessId());
+    }
+    KernelHandle Mapping{CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(LONG),
+                                            "Local\\Harbeck.SkvLauncher")};
+    MappedView View{MapViewOfFile(Mapping.Get(), FILE_MAP_WRITE, 0, 0, sizeof(LONG))};
+    volatile LONG* Holder = static_cast<volatile LONG*>(View.Get());
+};
+
+// A launcher that finds the claim held by a process with no window (a launcher that hangs before its window
+// or has just closed it; here this test program) waits a few seconds for one, then runs as the one launcher:
+// it shows its main dialog, a launcher started next ends, and once its dialog has closed the claim is free.
+TEST_F(TheLauncher, RunsWhenTheClaimIsHeldWithoutAWindow) {
+    GameFolderOnDisk game("held");
+    SetString(HKEY_LOCAL_MACHINE, GameKey, "Path", game.Path);
+    HeldClaim claim;
+    ASSERT_TRUE(claim.Holder);
+    Launcher launcher;
+    HWND dialog = launcher.Window(IDOK, "Start");
+    EXPECT_EQ(Launcher().ExitCode(), 0u) << "the next launcher";
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(launcher.ExitCode(), 0u);
+    EXPECT_EQ(*claim.Holder, 0) << "the claim is free";
+}
+
 // What Windows shows among SkvLauncher.exe's details, in their language as Windows picks it: description,
 // versions (the file's in numbers too), the maker and copyright line of the About box, the file's name.
 TEST_F(TheLauncher, DetailsOfTheFile) {
