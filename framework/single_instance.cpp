@@ -17,14 +17,21 @@ bool IsRunning(DWORD process) {
     return WaitForSingleObject(handle.Get(), 0) == WAIT_TIMEOUT;
 }
 
-// Brings `front`, a dialog of another process, to the front.
+// Brings `front`, a dialog of another process, to the front. That process may not answer (it hangs, or is
+// busy): nothing here waits on it for more than a few seconds.
 void BringForward(DWORD process, HWND front) {
     // A minimised window hides the message boxes and dialogs open in front of it; restored, it shows them
     // again, and the frontmost of them is the one to bring to the front. Restoring activates nothing of its
     // own, so that it cannot come after that and put the window behind them in front.
     HWND owner = GetAncestor(front, GA_ROOTOWNER);
     if (IsIconic(owner)) {
-        ShowWindow(owner, SW_SHOWNOACTIVATE);
+        // The owner's own thread restores it when it gets to it. Waited for a second at most: until it is
+        // restored, then until that thread answers an empty message, by when it has also shown the windows
+        // in front of it again.
+        ShowWindowAsync(owner, SW_SHOWNOACTIVATE);
+        for (int wait = 0; wait < 20 && IsIconic(owner); ++wait)
+            Sleep(PollMs);
+        SendMessageTimeoutA(owner, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, nullptr);
         front = FrontDialogOf(process);
     }
     SetForegroundWindow(front ? front : owner);

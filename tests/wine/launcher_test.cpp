@@ -3,6 +3,8 @@
 // (What "Start" hands the game of the options set in the main dialog is Start's test.)
 #include "harness.h"
 
+#include <thread>
+
 using namespace harness;
 
 const char* const NotFound = "ERROR: Cannot find Skarnvale on your computer.\nPlease locate the file "
@@ -162,6 +164,26 @@ TEST_F(TheLauncher, RunsWhenTheClaimIsHeldWithoutAWindow) {
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     EXPECT_EQ(launcher.ExitCode(), 0u);
     EXPECT_EQ(*claim.Holder, 0) << "the claim is free";
+}
+
+// A second launcher does not hang on a first one that does not answer (its dialog minimised, its thread busy;
+// here a thread of this test program, which holds the claim): it brings that dialog forward and ends.
+TEST_F(TheLauncher, SecondLauncherEndsWhenTheFirstDoesNotAnswer) {
+    HeldClaim claim;
+    ASSERT_TRUE(claim.Holder);
+    const KernelHandle shown(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+        answer(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    std::thread first([&] {
+        HWND dialog = CreateWindowExA(0, "#32770", "", WS_POPUP | WS_VISIBLE, 0, 0, 99, 99, 0, 0, 0, 0);
+        ShowWindow(dialog, SW_MINIMIZE);
+        SetEvent(shown.Get());
+        WaitForSingleObject(answer.Get(), INFINITE); // no message is handled meanwhile
+        DestroyWindow(dialog);
+    });
+    WaitForSingleObject(shown.Get(), INFINITE);
+    EXPECT_EQ(Launcher().ExitCode(), 0u);
+    SetEvent(answer.Get());
+    first.join();
 }
 
 // What Windows shows among SkvLauncher.exe's details, in their language as Windows picks it: description,
