@@ -10,12 +10,11 @@ LauncherApp TheLauncherApp;
 
 void LauncherApp::InitInstance() {
     // One launcher at a time: a second one, say from a second double-click, shows the first one's window and
-    // ends without a word, so that the two can never overwrite each other's options.
-    const SingleInstance instance("Local\\Harbeck.SkvLauncher");
-    if (!instance.IsFirst()) {
-        instance.ShowFirst();
+    // ends without a word, so that the two can never overwrite each other's options. One whose first shows
+    // no window (it hangs, or its dialog has just closed) runs in its place.
+    SingleInstance instance("Local\\Harbeck.SkvLauncher");
+    if (!instance.TakeOrShowHolder())
         return;
-    }
 
     // The profile sits directly in HKEY_CURRENT_USER\Software\Harbeck\Skv Launcher.
     profileKey_ = LoadResourceString(SKV_STR_REGISTRY_KEY);
@@ -37,7 +36,9 @@ void LauncherApp::InitInstance() {
     }
 
     LauncherDialog dialog(location_, platform, profileKey_);
-    if (dialog.DoModal() == -1)
+    const INT_PTR ended = dialog.DoModal();
+    instance.Release(); // the options are saved: a launcher started from now on runs at once
+    if (ended == -1)
         EndWithError("ERROR: Cannot open the launcher's window.");
 }
 

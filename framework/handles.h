@@ -85,6 +85,14 @@ struct KernelObjectTraits {
 };
 using KernelHandle = UniqueHandle<KernelObjectTraits>;
 
+// A view of a file mapping from MapViewOfFile.
+struct MappedViewTraits {
+    using Handle = void*;
+    static void* Empty() { return nullptr; }
+    static void Close(void* view) { UnmapViewOfFile(view); }
+};
+using MappedView = UniqueHandle<MappedViewTraits>;
+
 // A window's device context from GetDC, released on scope exit.
 class WindowDC {
   public:

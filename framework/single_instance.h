@@ -1,6 +1,9 @@
-// One copy of a program per session: the first claims a name, and a later one finds the first by that name,
-// shows it and ends. A name in the session's namespace ("Local\...") is seen by no other session, so users
-// switched to on the same machine each have a copy of their own.
+// One copy of a program per session. The copies share a claim: memory under one name holding the process id
+// of the copy that runs, 0 while none does. A copy takes the claim when it is free, when its holder has
+// ended, or when its holder shows no window for a few seconds (it hangs, or has just closed its window and
+// not yet let go); otherwise it brings the holder's window to the front and ends. A name in the session's
+// namespace ("Local\...") is seen by no other session, so users switched to on the same machine each have a
+// copy of their own.
 #pragma once
 
 #include <windows.h>
@@ -9,19 +12,24 @@
 
 class SingleInstance {
   public:
-    // Claims `name` for this process for the object's life.
+    // Opens the claim of `name`; takes nothing yet.
     explicit SingleInstance(const char* name);
+    // Lets go of the claim, if still held.
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
 
-    // False when another process holds the name. A name that cannot be claimed at all (another user's
-    // object under it, say) lets this one run: rather two copies than none.
-    bool IsFirst() const { return first_; }
+    // True once this process holds the claim and is to run. False when another copy runs: its front window
+    // (a message box or dialog open in front of its main window, say) has been brought to the front, its
+    // main window restored when minimised. The holder may be just starting: its window is waited for.
+    // A claim that cannot be opened at all (another user's object under the name, say) lets this one run:
+    // rather two copies than none.
+    bool TakeOrShowHolder();
 
-    // Brings the first copy's window to the front, restored when minimised, or the window it has open in
-    // front of that (a message box, a dialog). The first copy may be just starting: its window is waited
-    // for a few seconds.
-    void ShowFirst() const;
+    // Gives the claim up if this process still holds it, so that a copy started from now on runs at once.
+    void Release();
 
   private:
-    KernelHandle mapping_; // holds the first copy's process id
-    bool first_;
+    KernelHandle mapping_;
+    MappedView view_; // the holder's process id
 };

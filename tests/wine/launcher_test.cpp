@@ -5,6 +5,8 @@
 
 #include <shlwapi.h>
 
+#include <thread>
+
 using namespace harness;
 
 const char* const NotFound = "ERROR: Cannot find Skarnvale on your computer.\nPlease locate the file "
@@ -184,6 +186,55 @@ TEST_F(TheLauncher, SecondLauncherShowsTheFirst) {
         EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == front; })) << GetForegroundWindow();
         DestroyWindow(other);
     }
+}
+
+// The launchers' claim, held by this test program as a launcher holds it: in memory shared under the
+// launchers' name, the process id of the launcher that runs, 0 while none does.
+struct HeldClaim {
+    HeldClaim() {
+        if (Holder)
+            *Holder = LONG(GetCurrentProcessId());
+    }
+    KernelHandle Mapping{CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(LONG),
+                                            "Local\\Harbeck.SkvLauncher")};
+    MappedView View{MapViewOfFile(Mapping.Get(), FILE_MAP_WRITE, 0, 0, sizeof(LONG))};
+    volatile LONG* Holder = static_cast<volatile LONG*>(View.Get());
+};
+
+// A launcher that finds the claim held by a process with no window (a launcher that hangs before its window
+// or has just closed it; here this test program) waits a few seconds for one, then runs as the one launcher:
+// it shows its main dialog, a launcher started next ends, and once its dialog has closed the claim is free.
+TEST_F(TheLauncher, RunsWhenTheClaimIsHeldWithoutAWindow) {
+    GameFolderOnDisk game("held");
+    SetString(HKEY_LOCAL_MACHINE, GameKey, "Path", game.Path);
+    HeldClaim claim;
+    ASSERT_TRUE(claim.Holder);
+    Launcher launcher;
+    HWND dialog = launcher.Window(IDOK, "Start");
+    EXPECT_EQ(Launcher().ExitCode(), 0u) << "the next launcher";
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(launcher.ExitCode(), 0u);
+    EXPECT_EQ(*claim.Holder, 0) << "the claim is free";
+}
+
+// A second launcher does not hang on a first one that does not answer (its dialog minimised, its thread busy;
+// here a thread of this test program, which holds the claim): it brings that dialog forward and ends.
+TEST_F(TheLauncher, SecondLauncherEndsWhenTheFirstDoesNotAnswer) {
+    HeldClaim claim;
+    ASSERT_TRUE(claim.Holder);
+    const KernelHandle shown(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+        answer(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    std::thread first([&] {
+        HWND dialog = CreateWindowExA(0, "#32770", "", WS_POPUP | WS_VISIBLE, 0, 0, 99, 99, 0, 0, 0, 0);
+        ShowWindow(dialog, SW_MINIMIZE);
+        SetEvent(shown.Get());
+        WaitForSingleObject(answer.Get(), INFINITE); // no message is handled meanwhile
+        DestroyWindow(dialog);
+    });
+    WaitForSingleObject(shown.Get(), INFINITE);
+    EXPECT_EQ(Launcher().ExitCode(), 0u);
+    SetEvent(answer.Get());
+    first.join();
 }
 
 // What Windows shows among SkvLauncher.exe's details, in their language as Windows picks it: description,
