@@ -4,8 +4,6 @@
 
 #include <commdlg.h>
 
-#include <cstdio>
-
 #include "framework/registry.h"
 #include "framework/application.h"
 #include "framework/code_page.h"
@@ -53,10 +51,11 @@ FileChoice WindowsLocationPlatform::AskForGameFile() {
 }
 
 void WindowsLocationPlatform::ShowFileDialogFailed(unsigned long error) {
-    char number[16];
-    snprintf(number, sizeof number, "0x%04lX", error);
-    AppMessageBox("ERROR: The dialog to locate 'SKV.EXE' could not be shown (error " + std::string(number) +
-                      ").",
+    // In hexadecimal, at least four digits, as the dialog's error numbers are written.
+    std::string number;
+    for (unsigned long rest = error; rest != 0 || number.size() < 4; rest >>= 4)
+        number.insert(number.begin(), "0123456789ABCDEF"[rest & 0xF]);
+    AppMessageBox("ERROR: The dialog to locate 'SKV.EXE' could not be shown (error 0x" + number + ").",
                   MB_OK | MB_ICONERROR);
 }
 
