@@ -8,7 +8,9 @@
 // The one application object, constructed before start-up runs.
 LauncherApp TheLauncherApp;
 
-void LauncherApp::InitInstance() {
+LauncherApp::LauncherApp() : Application(SKV_STR_APP_TITLE) {}
+
+void LauncherApp::InitInstance(AppContext& context) {
     // One launcher at a time: a second one, say from a second double-click, shows the first one's window and
     // ends without a word, so that the two can never overwrite each other's options. One whose first shows
     // no window (it hangs, or its dialog has just closed) runs in its place.
@@ -17,17 +19,17 @@ void LauncherApp::InitInstance() {
         return;
 
     // The profile sits directly in HKEY_CURRENT_USER\Software\Harbeck\Skv Launcher.
-    profileKey_ = LoadResourceString(SKV_STR_REGISTRY_KEY);
+    profileKey_ = context.ResourceString(SKV_STR_REGISTRY_KEY);
     location_ = GameLocation();
 
-    WindowsLocationPlatform platform;
+    WindowsLocationPlatform platform(context);
     switch (LocateGame(platform, location_)) {
     case LocateResult::Found:
         break;
     case LocateResult::Cancelled:
         return;
     case LocateResult::NoFolder:
-        EndWithError("ERROR: The location of 'SKV.EXE' names no folder.");
+        EndWithError(context, "ERROR: The location of 'SKV.EXE' names no folder.");
         return;
     case LocateResult::Unusable:
     case LocateResult::DialogFailed:
@@ -35,16 +37,16 @@ void LauncherApp::InitInstance() {
         return;
     }
 
-    LauncherDialog dialog(location_, platform, profileKey_);
+    LauncherDialog dialog(context, location_, platform, profileKey_);
     const INT_PTR ended = dialog.DoModal();
     instance.Release(); // the options are saved: a launcher started from now on runs at once
     if (ended == -1)
-        EndWithError("ERROR: Cannot open the launcher's window.");
+        EndWithError(context, "ERROR: Cannot open the launcher's window.");
 }
 
 // A start-up that cannot go on says why and ends with a failure status: ending without a word would look
 // to the player as if nothing happened, and to a caller as a success.
-void LauncherApp::EndWithError(const std::string& text) {
-    AppMessageBox(text, MB_OK | MB_ICONERROR);
+void LauncherApp::EndWithError(const AppContext& context, const std::string& text) {
+    context.ShowMessage(text, MB_OK | MB_ICONERROR);
     SetExitCode(1);
 }

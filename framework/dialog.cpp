@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "framework/application.h"
 #include "framework/window_text.h"
 
 namespace {
@@ -78,12 +77,13 @@ void DataExchange::Attach(int id, Control& control) {
 
 // ---- Dialog ----
 
-Dialog::Dialog(UINT templateId, HWND parent) : templateId_(templateId), parent_(parent) {}
+Dialog::Dialog(AppContext& context, UINT templateId, HWND parent)
+    : context_(context), templateId_(templateId), parent_(parent) {}
 
 Dialog::~Dialog() = default;
 
 INT_PTR Dialog::DoModal() {
-    return DialogBoxParamA(Application::Current().Instance(), MAKEINTRESOURCEA(templateId_), parent_,
+    return DialogBoxParamA(context_.Instance(), MAKEINTRESOURCEA(templateId_), parent_,
                            &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
@@ -175,7 +175,7 @@ void Dialog::RegisterControl(Control& control) {
 }
 
 void Dialog::SendInitialisationData() {
-    HINSTANCE instance = Application::Current().Instance();
+    HINSTANCE instance = context_.Instance();
     HRSRC resource = FindResourceA(instance, MAKEINTRESOURCEA(templateId_), DialogInitResource);
     if (!resource)
         return;
@@ -240,9 +240,8 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LP
             control->Attach(nullptr);
         dialog->controls_.clear();
         // A message box shown later must not be owned by a window that is gone: it would not open.
-        Application& application = Application::Current();
-        if (application.MainWindow() == window)
-            application.SetMainWindow(nullptr);
+        if (dialog->context_.MainWindow() == window)
+            dialog->context_.SetMainWindow(nullptr);
         dialog->window_ = nullptr;
     }
     return result;
@@ -264,7 +263,7 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     case WM_SETCURSOR:
-        if (Application::Current().WaitCursorCount() > 0) {
+        if (context_.ShowsWaitCursor()) {
             SetCursor(LoadCursor(nullptr, IDC_WAIT));
             SetWindowLongPtrA(window_, DWLP_MSGRESULT, TRUE);
             return TRUE;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/app_context.h"
 #include "framework/control.h"
 
 class Dialog;
@@ -71,7 +72,8 @@ class DataExchange {
 
 class Dialog {
   public:
-    Dialog(UINT templateId, HWND parent);
+    // The template `templateId` of the program's resources, owned by `parent` (none: a top-level window).
+    Dialog(AppContext& context, UINT templateId, HWND parent);
     virtual ~Dialog();
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
@@ -87,6 +89,8 @@ class Dialog {
     void EndDialog(INT_PTR result);
     // Moves the keyboard focus to a control the way the dialog manager does.
     void FocusControl(HWND control);
+    // What the program's windows share: resources, message boxes, the wait cursor, the shell.
+    AppContext& Context() const { return context_; }
 
   protected:
     // Sends the template's initialisation data (list items) and shows the fields. True: default focus.
@@ -115,6 +119,7 @@ class Dialog {
     friend class DataExchange;
     void RegisterControl(Control& control);
 
+    AppContext& context_;
     UINT templateId_;
     HWND parent_;
     HWND window_ = nullptr;

@@ -3,8 +3,7 @@
 #include <cstdint>
 #include <string>
 
-// Why writing a file failed, and the message the user is told: the cause plus SKV_STR_FILE_ERROR_FIRST is
-// the string-table entry of its message.
+// Why writing a file failed: a cause of the program's file-error messages, numbered in their order.
 enum class FileErrorCause {
     None = 0,
     Generic,

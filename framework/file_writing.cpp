@@ -1,12 +1,9 @@
-// Replacing a file's contents in one step, or in place while another program has it open, and the
-// file-error message box.
+// Replacing a file's contents in one step, or in place while another program has it open.
 #include "framework/file_writing.h"
 
-#include "framework/application.h"
 #include "framework/code_page.h"
 #include "framework/growing_buffer.h"
 #include "framework/handles.h"
-#include "res/resource.h"
 
 #include <algorithm>
 
@@ -117,14 +114,6 @@ FileWriteResult RewriteInPlace(const std::string& path, const void* data, size_t
     return failure;
 }
 
-// The absolute form of a path, for naming a file whose contents could not be written.
-std::string FullPathOf(const std::string& path) {
-    return CallWithGrowingBuffer([&path](char* buffer, size_t size) {
-               return GetFullPathNameA(path.c_str(), static_cast<DWORD>(size), buffer, nullptr);
-           })
-        .value_or(path);
-}
-
 } // namespace
 
 FileWriteResult ReplaceFileContents(const std::string& path, const void* data, size_t size) {
@@ -148,37 +137,19 @@ FileWriteResult ReplaceFileContents(const std::string& path, const void* data, s
         return failure;
     }
     // The complete new file takes the old one's place in one step. One that another program keeps open
-    // is rewritten in place instead; the temporary file goes only once that is done. Any other failure
-    // here is the target's (it could not be replaced), so it is reported as opening it would have been.
+    // is rewritten in place instead; the temporary file goes only once that is done.
     const DWORD moveError = MoveIntoPlace(temporary, path);
     if (moveError == ERROR_SUCCESS)
         return FileWriteResult{};
     failure = InUse(moveError) ? RewriteInPlace(path, data, size)
-                               : Failed(FileWriteResult::Stage::Open, CauseOfSystemError(moveError));
+                               : Failed(FileWriteResult::Stage::Replace, CauseOfSystemError(moveError));
     DeleteFileA(temporary.c_str());
     return failure;
 }
 
-void ReportFileError(FileErrorCause cause, const std::string& name) {
-    const std::string messageTemplate =
-        LoadResourceString(SKV_STR_FILE_ERROR_FIRST + static_cast<UINT>(cause));
-    const std::string shownName = name.empty() ? LoadResourceString(SKV_STR_UNNAMED_FILE) : name;
-    AppMessageBox(FormatFileError(messageTemplate, shownName), MB_OK | MB_ICONEXCLAMATION);
-}
-
-void ReportReplaceFailure(const FileWriteResult& failure, const std::string& path) {
-    switch (failure.FailedAt) {
-    case FileWriteResult::Stage::Done:
-        break;
-    case FileWriteResult::Stage::Open:
-        ReportFileError(failure.Cause, path);
-        break;
-    case FileWriteResult::Stage::Write:
-        ReportFileError(failure.Cause, FullPathOf(path));
-        break;
-    case FileWriteResult::Stage::Close:
-        // The message of a failed close names no file: it says "an unnamed file".
-        ReportFileError(failure.Cause, "");
-        break;
-    }
+std::string FullPathOf(const std::string& path) {
+    return CallWithGrowingBuffer([&path](char* buffer, size_t size) {
+               return GetFullPathNameA(path.c_str(), static_cast<DWORD>(size), buffer, nullptr);
+           })
+        .value_or(path);
 }

@@ -1,5 +1,5 @@
-// Replacing a file's contents in one step (or in place while another program has it open), and the message
-// box that reports a failure.
+// Replacing a file's contents in one step (or in place while another program has it open). What happened is
+// reported to the caller, which decides what the user reads.
 #pragma once
 
 #include <windows.h>
@@ -11,7 +11,9 @@
 
 // How replacing a file's contents ended.
 struct FileWriteResult {
-    enum class Stage { Done, Open, Write, Close };
+    // The step that failed: opening the file (or creating the temporary one beside it), writing, closing,
+    // or putting the complete new file in the old one's place.
+    enum class Stage { Done, Open, Write, Close, Replace };
     Stage FailedAt = Stage::Done;
     FileErrorCause Cause = FileErrorCause::None; // a short write is DiskFull
     bool Ok() const { return FailedAt == Stage::Done; }
@@ -27,11 +29,6 @@ struct FileWriteResult {
 // of the failing step, as opening, writing or closing the file itself would have.
 FileWriteResult ReplaceFileContents(const std::string& path, const void* data, size_t size);
 
-// The file-error message of a cause with "%1" filled in ("an unnamed file" when name is empty), in a
-// message box with an OK button and the exclamation icon.
-void ReportFileError(FileErrorCause cause, const std::string& name);
-
-// The file-error message of a failed ReplaceFileContents(path, ...), naming the file as the launcher's
-// messages do for the step that failed: the path as given when the file could not be opened, its full
-// path when it could not be written, and "an unnamed file" when it could not be closed.
-void ReportReplaceFailure(const FileWriteResult& failure, const std::string& path);
+// The absolute form of a path (the path itself when it has none), as a file that could not be written is
+// named to the user.
+std::string FullPathOf(const std::string& path);

@@ -1,7 +1,5 @@
 #include "framework/loaded_on_demand.h"
 
-#include "framework/application.h"
-
 namespace {
 
 // The function `name` of the system DLL `dll`, loading the DLL if the process has not yet.
@@ -21,10 +19,7 @@ HINSTANCE ShellExecuteOnDemand(HWND owner, const char* verb, const char* file, c
                                const char* directory, int show) {
     using Function = HINSTANCE WINAPI(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
     Function* shellExecute = SystemFunction<Function>("shell32.dll", "ShellExecuteA");
-    if (!shellExecute)
-        return nullptr;
-    Application::Current().EnterComApartment();
-    return shellExecute(owner, verb, file, parameters, directory, show);
+    return shellExecute ? shellExecute(owner, verb, file, parameters, directory, show) : nullptr;
 }
 
 BOOL ShellExecuteExOnDemand(SHELLEXECUTEINFOA* request) {
@@ -34,7 +29,6 @@ BOOL ShellExecuteExOnDemand(SHELLEXECUTEINFOA* request) {
         SetLastError(ERROR_MOD_NOT_FOUND);
         return FALSE;
     }
-    Application::Current().EnterComApartment();
     return shellExecute(request);
 }
 

@@ -14,14 +14,14 @@
 #include <objbase.h>
 #include <shellapi.h>
 
-// ShellExecuteA in the application's COM apartment, entered first; gives 0 (a failure: not above 32) when
-// the shell can't be loaded.
+// ShellExecuteA; gives 0 (a failure: not above 32) when the shell can't be loaded. The shell asks its
+// callers to be in a COM apartment (AppContext enters it).
 HINSTANCE ShellExecuteOnDemand(HWND owner, const char* verb, const char* file, const char* parameters,
                                const char* directory, int show);
 
-// ShellExecuteExA in the application's COM apartment, entered first. On failure the last error says why
-// (ERROR_CANCELLED when the user declined what the start asked, such as the elevation prompt of a program
-// that runs as administrator; ERROR_MOD_NOT_FOUND when the shell can't be loaded).
+// ShellExecuteExA, from a COM apartment as well. On failure the last error says why (ERROR_CANCELLED when
+// the user declined what the start asked, such as the elevation prompt of a program that runs as
+// administrator; ERROR_MOD_NOT_FOUND when the shell can't be loaded).
 BOOL ShellExecuteExOnDemand(SHELLEXECUTEINFOA* request);
 
 // GetOpenFileNameA, and CommDlgExtendedError for why it gave FALSE (0: the user cancelled). When the dialog

@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include "framework/application.h"
-#include "framework/loaded_on_demand.h"
+#include "framework/app_context.h"
 #include "handoff/command_line.h"
 #include "handoff/game_launch.h"
 #include "handoff/startup_config_file.h"
@@ -17,7 +16,7 @@ namespace {
 // is done, since the launcher ends right after it.
 class WindowsGameShell : public GameShell {
   public:
-    explicit WindowsGameShell(HWND owner) : owner_(owner) {}
+    WindowsGameShell(AppContext& context, HWND owner) : context_(context), owner_(owner) {}
     ShellStart Start(const std::string& file, const std::string& parameters, const char* folder) override {
         SHELLEXECUTEINFOA request{};
         request.cbSize = sizeof request;
@@ -27,27 +26,29 @@ class WindowsGameShell : public GameShell {
         request.lpParameters = parameters.c_str();
         request.lpDirectory = folder;
         request.nShow = SW_SHOWNORMAL;
-        if (ShellExecuteExOnDemand(&request))
+        if (context_.StartWithShell(request))
             return ShellStart::Started;
         return GetLastError() == ERROR_CANCELLED ? ShellStart::Cancelled : ShellStart::Failed;
     }
     void ShowStartFailed() override {
-        AppMessageBox("ERROR: Failed to start " + std::string(GameExeName) + "!", MB_OK | MB_ICONINFORMATION);
+        context_.ShowMessage("ERROR: Failed to start " + std::string(GameExeName) + "!",
+                             MB_OK | MB_ICONINFORMATION);
     }
 
   private:
+    AppContext& context_;
     HWND owner_;
 };
 
 } // namespace
 
-bool HandOverToGame(HWND owner, const std::string& gameExePath, const std::string& gameFolder,
-                    const LauncherSettings& settings, uint32_t levelCommand) {
+bool HandOverToGame(AppContext& context, HWND owner, const std::string& gameExePath,
+                    const std::string& gameFolder, const LauncherSettings& settings, uint32_t levelCommand) {
     const std::string parameters = BuildCommandLine(settings, levelCommand);
-    if (!WriteStartupConfig(gameFolder, settings) &&
-        AppMessageBox("ERROR: Failed to save configuration file.\nDo you want to continue anyway?",
-                      MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (!WriteStartupConfig(context, gameFolder, settings) &&
+        context.ShowMessage("ERROR: Failed to save configuration file.\nDo you want to continue anyway?",
+                            MB_YESNO | MB_ICONQUESTION) != IDYES)
         return false;
-    WindowsGameShell shell(owner);
+    WindowsGameShell shell(context, owner);
     return LaunchGame(shell, gameExePath, gameFolder, parameters);
 }

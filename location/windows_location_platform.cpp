@@ -5,7 +5,6 @@
 #include <commdlg.h>
 
 #include "framework/registry.h"
-#include "framework/application.h"
 #include "framework/code_page.h"
 #include "framework/file_dialog.h"
 #include "framework/growing_buffer.h"
@@ -33,18 +32,18 @@ bool WindowsLocationPlatform::IsUsableFile(const std::string& path) {
 }
 
 void WindowsLocationPlatform::ShowGameNotFound() {
-    AppMessageBox(LoadResourceString(SKV_STR_GAME_NOT_FOUND), MB_OK | MB_ICONINFORMATION);
+    context_.ShowMessage(context_.ResourceString(SKV_STR_GAME_NOT_FOUND), MB_OK | MB_ICONINFORMATION);
 }
 
 bool WindowsLocationPlatform::ConfirmChange(const std::string& currentFolder) {
     std::string text = "The Current Path is: " + currentFolder + "\nDo you want to change it?";
-    return AppMessageBox(text, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return context_.ShowMessage(text, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 FileChoice WindowsLocationPlatform::AskForGameFile() {
     OpenFileRequest request;
-    request.Owner = ActiveLauncherWindow();
-    request.Filter = LoadResourceString(SKV_STR_EXE_FILTER);
+    request.Owner = context_.OwnerWindow();
+    request.Filter = context_.ResourceString(SKV_STR_EXE_FILTER);
     request.InitialName = GameExeName;
     request.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_ENABLESIZING;
     return ShowOpenFileDialog(request);
@@ -55,8 +54,8 @@ void WindowsLocationPlatform::ShowFileDialogFailed(unsigned long error) {
     std::string number;
     for (unsigned long rest = error; rest != 0 || number.size() < 4; rest >>= 4)
         number.insert(number.begin(), "0123456789ABCDEF"[rest & 0xF]);
-    AppMessageBox("ERROR: The dialog to locate 'SKV.EXE' could not be shown (error 0x" + number + ").",
-                  MB_OK | MB_ICONERROR);
+    context_.ShowMessage("ERROR: The dialog to locate 'SKV.EXE' could not be shown (error 0x" + number + ").",
+                         MB_OK | MB_ICONERROR);
 }
 
 void WindowsLocationPlatform::SetCurrentFolder(const std::string& folder) {
@@ -68,8 +67,9 @@ LeadBytes WindowsLocationPlatform::PathLeadBytes() {
 }
 
 void WindowsLocationPlatform::ShowFolderUnusable(const std::string& folder) {
-    AppMessageBox("ERROR: This Windows cannot give the launcher the name of the game's folder:\n" + folder +
-                      "\nThe name has letters of another language than the one Windows is set to use for "
-                      "programs like this one. Rename the folder, or use Windows 10 version 1903 or later.",
-                  MB_OK | MB_ICONERROR);
+    context_.ShowMessage(
+        "ERROR: This Windows cannot give the launcher the name of the game's folder:\n" + folder +
+            "\nThe name has letters of another language than the one Windows is set to use for "
+            "programs like this one. Rename the folder, or use Windows 10 version 1903 or later.",
+        MB_OK | MB_ICONERROR);
 }

@@ -1,9 +1,9 @@
 #include "ui/about_dialog.h"
 
-#include "framework/application.h"
 #include "res/resource.h"
 
-AboutDialog::AboutDialog(HWND parent) : Dialog(SKV_DLG_ABOUT, parent) {}
+AboutDialog::AboutDialog(AppContext& context, HWND parent)
+    : Dialog(context, SKV_DLG_ABOUT, parent), webSiteLink_(context) {}
 
 AboutDialog::~AboutDialog() = default;
 
@@ -14,12 +14,12 @@ void AboutDialog::DoDataExchange(DataExchange& exchange) {
 
 BOOL AboutDialog::OnInitDialog() {
     Dialog::OnInitDialog();
-    webSiteLink_.HoverCursor = LoadCursorA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_CUR_LINK));
-    webSiteLink_.Url = LoadResourceString(SKV_STR_WEB_SITE);
+    webSiteLink_.HoverCursor = LoadCursorA(Context().Instance(), MAKEINTRESOURCEA(SKV_CUR_LINK));
+    webSiteLink_.Url = Context().ResourceString(SKV_STR_WEB_SITE);
     return TRUE;
 }
 
-void ShowAboutBox(HWND parent) {
-    AboutDialog about(parent);
+void ShowAboutBox(AppContext& context, HWND parent) {
+    AboutDialog about(context, parent);
     about.DoModal();
 }

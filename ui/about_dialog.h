@@ -8,7 +8,7 @@
 
 class AboutDialog : public Dialog {
   public:
-    explicit AboutDialog(HWND parent = nullptr);
+    explicit AboutDialog(AppContext& context, HWND parent = nullptr);
     ~AboutDialog() override;
 
   protected:
@@ -21,4 +21,4 @@ class AboutDialog : public Dialog {
 };
 
 // Runs a fresh About box over `parent`: a link clicked last time looks new again.
-void ShowAboutBox(HWND parent);
+void ShowAboutBox(AppContext& context, HWND parent);

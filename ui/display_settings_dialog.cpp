@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/application.h"
+#include "handoff/file_error_report.h"
 #include "res/resource.h"
 #include "video/display_selection.h"
 #include "video/video_file.h"
@@ -39,8 +39,8 @@ void AddEntry(const ComboBoxControl& list, const std::string& text, const void* 
 
 } // namespace
 
-DisplaySettingsDialog::DisplaySettingsDialog(HWND parent, std::string gameFolder)
-    : Dialog(SKV_DLG_DISPLAY, parent), gameFolder_(std::move(gameFolder)) {}
+DisplaySettingsDialog::DisplaySettingsDialog(AppContext& context, HWND parent, std::string gameFolder)
+    : Dialog(context, SKV_DLG_DISPLAY, parent), gameFolder_(std::move(gameFolder)) {}
 
 const MessageMap* DisplaySettingsDialog::GetMessageMap() const {
     static const MessageMapEntry entries[] = {
@@ -58,13 +58,13 @@ void DisplaySettingsDialog::DoDataExchange(DataExchange& exchange) {
 
 BOOL DisplaySettingsDialog::OnInitDialog() {
     Dialog::OnInitDialog();
-    WaitCursor wait;
+    WaitCursor wait(Context());
     DisplayDevices found = EnumerateDisplayDevices();
     devices_ = std::move(found.Reported);
     for (const DisplayDevice& device : devices_)
         AddEntry(deviceList_, device.EntryText, &device.Identity);
     if (found.Failed) {
-        AppMessageBox("ERROR: Failed to enumerate DirectDraw devices!", MB_OK | MB_ICONERROR);
+        Context().ShowMessage("ERROR: Failed to enumerate DirectDraw devices!", MB_OK | MB_ICONERROR);
         EnableWindow(deviceList_.Handle(), FALSE);
         EnableWindow(modeList_.Handle(), FALSE);
         EnableWindow(Item(IDOK), FALSE);
@@ -88,7 +88,7 @@ BOOL DisplaySettingsDialog::OnInitDialog() {
 }
 
 void DisplaySettingsDialog::FillModeList() {
-    WaitCursor wait;
+    WaitCursor wait(Context());
     DisplayMode remembered;
     int selectedMode = static_cast<int>(modeList_.Send(CB_GETCURSEL));
     if (const DisplayMode* mode =
@@ -122,32 +122,40 @@ void DisplaySettingsDialog::FillModeList() {
 }
 
 void DisplaySettingsDialog::OnOK() {
-    WaitCursor wait;
+    WaitCursor wait(Context());
     int device = static_cast<int>(deviceList_.Send(CB_GETCURSEL));
     int mode = static_cast<int>(modeList_.Send(CB_GETCURSEL));
     if (device < 0) {
-        AppMessageBox("Please select a rendering Device!", MB_OK | MB_ICONINFORMATION);
+        Context().ShowMessage("Please select a rendering Device!", MB_OK | MB_ICONINFORMATION);
         FocusControl(deviceList_.Handle());
         return;
     }
     if (mode < 0) {
-        AppMessageBox("Please select the Resolution!", MB_OK | MB_ICONINFORMATION);
+        Context().ShowMessage("Please select the Resolution!", MB_OK | MB_ICONINFORMATION);
         FocusControl(modeList_.Handle());
         return;
     }
     const DeviceGuid* guid = EntryData<DeviceGuid>(deviceList_, device);
     const DisplayMode* chosen = EntryData<DisplayMode>(modeList_, mode);
     if (!guid || !chosen) {
-        AppMessageBox("ERROR: Failed to get device GUID or Resolution!", MB_OK | MB_ICONERROR);
+        Context().ShowMessage("ERROR: Failed to get device GUID or Resolution!", MB_OK | MB_ICONERROR);
         return;
     }
-    // A failed write has told the user already; the dialog stays open with the choice unchanged.
-    if (!WriteVideoConfig(gameFolder_, *guid, device, *chosen))
+    // A failed write leaves the dialog open with the choice unchanged. A file that cannot be opened for
+    // writing, or replaced, gets a message of its own; any other failure the file-error message of its
+    // cause, naming the file.
+    const FileWriteResult written = WriteVideoConfig(gameFolder_, *guid, device, *chosen);
+    if (written.FailedAt == FileWriteResult::Stage::Open ||
+        written.FailedAt == FileWriteResult::Stage::Replace)
+        Context().ShowMessage("ERROR: Failed to open configuration file for writing!", MB_OK | MB_ICONERROR);
+    else if (!written.Ok())
+        ReportReplaceFailure(Context(), written, gameFolder_ + VideoConfigName);
+    if (!written.Ok())
         return;
     Dialog::OnOK();
 }
 
-void ShowDisplaySettings(HWND parent, const std::string& gameFolder) {
-    DisplaySettingsDialog dialog(parent, gameFolder);
+void ShowDisplaySettings(AppContext& context, HWND parent, const std::string& gameFolder) {
+    DisplaySettingsDialog dialog(context, parent, gameFolder);
     dialog.DoModal();
 }

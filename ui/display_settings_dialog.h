@@ -13,7 +13,7 @@
 class DisplaySettingsDialog : public Dialog {
   public:
     // The video file is read from and written to gameFolder.
-    DisplaySettingsDialog(HWND parent, std::string gameFolder);
+    DisplaySettingsDialog(AppContext& context, HWND parent, std::string gameFolder);
 
   protected:
     const MessageMap* GetMessageMap() const override;
@@ -33,4 +33,4 @@ class DisplaySettingsDialog : public Dialog {
 };
 
 // "Display...": runs the dialog over `parent` for the game in gameFolder.
-void ShowDisplaySettings(HWND parent, const std::string& gameFolder);
+void ShowDisplaySettings(AppContext& context, HWND parent, const std::string& gameFolder);

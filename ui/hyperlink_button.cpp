@@ -2,12 +2,11 @@
 
 #include <windowsx.h>
 
-#include "framework/application.h"
 #include "framework/handles.h"
-#include "framework/loaded_on_demand.h"
 #include "framework/window_text.h"
 
-HyperlinkButton::HyperlinkButton() : BackgroundColor(GetSysColor(COLOR_BTNFACE)) {}
+HyperlinkButton::HyperlinkButton(AppContext& context)
+    : BackgroundColor(GetSysColor(COLOR_BTNFACE)), context_(context) {}
 
 HyperlinkButton::~HyperlinkButton() = default;
 
@@ -100,9 +99,9 @@ bool HyperlinkButton::OnReflectedDrawItem(const DRAWITEMSTRUCT& item) {
 bool HyperlinkButton::OnReflectedCommand(UINT notifyCode) {
     if (notifyCode != BN_CLICKED)
         return false;
-    WaitCursor wait;
+    WaitCursor wait(context_);
     // The shell's default action; whether it could open the address is not the link's concern.
-    ShellExecuteOnDemand(Handle(), nullptr, Url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    context_.OpenWithShell(Handle(), Url.c_str());
     return true;
 }
 

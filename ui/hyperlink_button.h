@@ -7,11 +7,13 @@
 #include <optional>
 #include <string>
 
+#include "framework/app_context.h"
 #include "framework/control.h"
 
 class HyperlinkButton : public Control {
   public:
-    HyperlinkButton();
+    // A click shows the wait cursor and opens the address through the shell, both `context`'s.
+    explicit HyperlinkButton(AppContext& context);
     ~HyperlinkButton() override;
 
     // What a click opens.
@@ -32,6 +34,7 @@ class HyperlinkButton : public Control {
     static constexpr COLORREF PressedColor = RGB(255, 0, 0); // while the button is down
     static constexpr COLORREF HoverColor = RGB(192, 0, 192); // while the pointer is over the text
     const COLORREF BackgroundColor;                          // the button face, read once at construction
+    AppContext& context_;
 
     int PressToggle = 0; // flips at every select redraw: press, then release
     int HasFocus = 0;

@@ -5,7 +5,6 @@
 #include <array>
 #include <utility>
 
-#include "framework/application.h"
 #include "handoff/game_start.h"
 #include "levels/level_table.h"
 #include "res/resource.h"
@@ -13,6 +12,8 @@
 #include "ui/about_dialog.h"
 #include "ui/display_settings_dialog.h"
 #include "ui/level_menu.h"
+#include "ui/scaled_pictures.h"
+#include "ui/web_links.h"
 
 namespace {
 // Controls usable only in debug mode, in the order they are switched.
@@ -47,12 +48,12 @@ const LauncherDialog::NumericControl LauncherDialog::NumericControls[7] = {
      &LauncherDialog::skyBlueText_},
 };
 
-LauncherDialog::LauncherDialog(GameLocation& location, LocationPlatform& locationPlatform,
-                               std::string profileKey)
-    : Dialog(SKV_DLG_MAIN, nullptr), location_(location), locationPlatform_(locationPlatform),
+LauncherDialog::LauncherDialog(AppContext& context, GameLocation& location,
+                               LocationPlatform& locationPlatform, std::string profileKey)
+    : Dialog(context, SKV_DLG_MAIN, nullptr), location_(location), locationPlatform_(locationPlatform),
       profileKey_(std::move(profileKey)), skyRedText_(std::to_string(SkyRedDefault)),
       skyGreenText_(std::to_string(SkyGreenDefault)), skyBlueText_(std::to_string(SkyBlueDefault)),
-      windowIcon_(LoadIconA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_ICON_APP))) {}
+      windowIcon_(LoadIconA(context.Instance(), MAKEINTRESOURCEA(SKV_ICON_APP))) {}
 
 LauncherDialog::~LauncherDialog() = default;
 
@@ -130,10 +131,10 @@ void LauncherDialog::DoDataExchange(DataExchange& exchange) {
 
 BOOL LauncherDialog::OnInitDialog() {
     Dialog::OnInitDialog();
-    Application::Current().SetMainWindow(Handle());
+    Context().SetMainWindow(Handle());
 
     if (HMENU windowMenu = GetSystemMenu(Handle(), FALSE)) {
-        std::string aboutItem = LoadResourceString(SKV_STR_ABOUT_ITEM);
+        std::string aboutItem = Context().ResourceString(SKV_STR_ABOUT_ITEM);
         if (!aboutItem.empty()) {
             AppendMenuA(windowMenu, MF_SEPARATOR, 0, nullptr);
             AppendMenuA(windowMenu, MF_STRING, SKV_SYSCMD_ABOUT, aboutItem.c_str());
@@ -141,9 +142,9 @@ BOOL LauncherDialog::OnInitDialog() {
     }
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(windowIcon_));
     // Without a small icon of its own the system shrinks the big one, and the icon's small art never shows.
-    smallIcon_.Reset(static_cast<HICON>(
-        LoadImageA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_ICON_APP), IMAGE_ICON,
-                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
+    smallIcon_.Reset(static_cast<HICON>(LoadImageA(Context().Instance(), MAKEINTRESOURCEA(SKV_ICON_APP),
+                                                   IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                   GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
     SetGroupCaptionFont();
     FitPicturesToFrames();
@@ -201,7 +202,7 @@ void LauncherDialog::ShowNumericOptions() {
 void LauncherDialog::StartGame() {
     UpdateData(true);
     SaveSettings(profileKey_, settings_);
-    if (HandOverToGame(Handle(), location_.ExePath, location_.Folder, settings_, levelCommand_))
+    if (HandOverToGame(Context(), Handle(), location_.ExePath, location_.Folder, settings_, levelCommand_))
         Dialog::OnOK();
 }
 
@@ -223,7 +224,7 @@ void LauncherDialog::ResetSettings() {
 
 // Built anew on every click; a pick arrives later as a WM_COMMAND, which FilterLevelCommand notes.
 void LauncherDialog::ShowLevelMenu() {
-    ::ShowLevelMenu(Handle(), Item(SKV_ID_LEVEL), levelCommand_);
+    ::ShowLevelMenu(Context().Instance(), Handle(), Item(SKV_ID_LEVEL), levelCommand_);
 }
 
 // Any level-menu id, from the menu or from anywhere else, becomes the chosen level, whatever the
@@ -238,11 +239,28 @@ void LauncherDialog::ChangeGameLocation() {
 }
 
 void LauncherDialog::ShowDisplaySettings() {
-    ::ShowDisplaySettings(Handle(), location_.Folder);
+    ::ShowDisplaySettings(Context(), Handle(), location_.Folder);
 }
 
 void LauncherDialog::ShowAboutBox() {
-    ::ShowAboutBox(Handle());
+    ::ShowAboutBox(Context(), Handle());
+}
+
+void LauncherDialog::OpenWebSite() {
+    ::OpenWebSite(Context());
+}
+
+void LauncherDialog::OpenBugReport() {
+    ::OpenBugReport(Context());
+}
+
+// The banner and the logo fill their frames at the display's scale.
+void LauncherDialog::FitPicturesToFrames() {
+    bannerPicture_ =
+        FitPictureToFrame(Context().Instance(), Handle(), GetWindow(Handle(), GW_CHILD), // the first
+                          PictureFrame{SKV_FRAME_BANNER}, SKV_BMP_BANNER_LARGE);
+    logoPicture_ = FitPictureToFrame(Context().Instance(), Handle(), Item(SKV_ID_LOGO),
+                                     PictureFrame{SKV_FRAME_LOGO}, SKV_BMP_LOGO_LARGE);
 }
 
 void LauncherDialog::OnDebugMode() {
@@ -274,8 +292,8 @@ std::optional<LRESULT> LauncherDialog::OnSysCommand(const Message& message) {
         ShowAboutBox();
         return 0;
     case SC_CONTEXTHELP:
-        AppMessageBox("Sorry, there's no Help file available in this BETA version :)",
-                      MB_OK | MB_ICONINFORMATION);
+        Context().ShowMessage("Sorry, there's no Help file available in this BETA version :)",
+                              MB_OK | MB_ICONINFORMATION);
         return 0;
     default:
         return std::nullopt;
@@ -304,7 +322,7 @@ std::optional<LRESULT> LauncherDialog::OnQueryDragIcon(const Message&) {
 std::optional<LRESULT> LauncherDialog::OnSetCursor(const Message& message) {
     if (reinterpret_cast<HWND>(message.WParam) != Item(SKV_ID_LOGO))
         return std::nullopt;
-    SetCursor(LoadCursorA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_CUR_LINK)));
+    SetCursor(LoadCursorA(Context().Instance(), MAKEINTRESOURCEA(SKV_CUR_LINK)));
     return TRUE;
 }
 

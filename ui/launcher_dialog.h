@@ -17,7 +17,8 @@ class LauncherDialog : public Dialog {
   public:
     // The location is the application's: "Location..." changes it through `locationPlatform`, "Start" and
     // "Display..." use it. The options are kept in the profile under HKEY_CURRENT_USER\Software\<profileKey>.
-    LauncherDialog(GameLocation& location, LocationPlatform& locationPlatform, std::string profileKey);
+    LauncherDialog(AppContext& context, GameLocation& location, LocationPlatform& locationPlatform,
+                   std::string profileKey);
     ~LauncherDialog() override;
 
   protected:

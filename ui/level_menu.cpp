@@ -1,11 +1,10 @@
 #include "ui/level_menu.h"
 
-#include "framework/application.h"
 #include "framework/handles.h"
 #include "res/resource.h"
 
-void ShowLevelMenu(HWND owner, HWND button, uint32_t chosen) {
-    MenuHandle menu(LoadMenuA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_MENU_LEVELS)));
+void ShowLevelMenu(HINSTANCE instance, HWND owner, HWND button, uint32_t chosen) {
+    MenuHandle menu(LoadMenuA(instance, MAKEINTRESOURCEA(SKV_MENU_LEVELS)));
     if (!menu)
         return;
     HMENU popup = GetSubMenu(menu.Get(), 0);

@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "framework/application.h"
-#include "framework/file_writing.h"
 #include "framework/handles.h"
 
 std::optional<VideoConfig> ReadVideoConfig(const std::string& gameFolder) {
@@ -26,18 +24,12 @@ std::optional<VideoConfig> ReadVideoConfig(const std::string& gameFolder) {
     return DecodeVideoConfig(bytes, size);
 }
 
-bool WriteVideoConfig(const std::string& gameFolder, const DeviceGuid& device, int32_t deviceIndex,
-                      const DisplayMode& mode) {
+FileWriteResult WriteVideoConfig(const std::string& gameFolder, const DeviceGuid& device, int32_t deviceIndex,
+                                 const DisplayMode& mode) {
     VideoConfig config;
     config.Device = device;
     config.DeviceIndex = deviceIndex;
     config.Mode = mode;
     const auto bytes = EncodeVideoConfig(config);
-    const std::string path = gameFolder + VideoConfigName;
-    const FileWriteResult result = ReplaceFileContents(path, bytes.data(), bytes.size());
-    if (result.FailedAt == FileWriteResult::Stage::Open)
-        AppMessageBox("ERROR: Failed to open configuration file for writing!", MB_OK | MB_ICONERROR);
-    else if (!result.Ok())
-        ReportReplaceFailure(result, path);
-    return result.Ok();
+    return ReplaceFileContents(gameFolder + VideoConfigName, bytes.data(), bytes.size());
 }

@@ -27,7 +27,7 @@ static std::string Listed(HWND dialog, int id) {
 
 // The launcher's pointing hand.
 static HCURSOR Hand() {
-    return LoadCursorA(Application::Current().Instance(), MAKEINTRESOURCEA(SKV_CUR_LINK));
+    return LoadCursorA(Context().Instance(), MAKEINTRESOURCEA(SKV_CUR_LINK));
 }
 
 TEST_F(MainDialog, DebugModeAndPreloadBotsEnableTheirControls) {
@@ -318,7 +318,7 @@ struct LinkRow { const char *Case, *Steps, *Seen; };
 // clang-format on
 static void ExpectLinkSeen(const std::vector<LinkRow>& rows) {
     for (const LinkRow& row : rows) {
-        AboutDialog about; // a fresh link for each row
+        AboutDialog about(Context()); // a fresh link for each row
         RunModally(about, [&](HWND box) {
             HWND link = GetDlgItem(box, SKV_ID_ABOUT_LINK);
             RECT area{};
@@ -380,7 +380,7 @@ class DisplayDialog : public ::testing::Test {
         DeleteFileA(file.c_str());
         if (stored != "<absent>")
             WriteContents(file, stored);
-        DisplaySettingsDialog dialog(nullptr, game.Path);
+        DisplaySettingsDialog dialog(Context(), nullptr, game.Path);
         return RunModally(dialog, body);
     }
     GameFolderOnDisk game{"display"};
@@ -434,7 +434,7 @@ TEST_F(DisplayDialog, RefillKeepsTheChosenMode) {
 
 // The width of the image in the icon or cursor resource that the system picks for `size` pixels.
 static int ResourceImageFor(int id, bool icon, int size) {
-    HINSTANCE instance = Application::Current().Instance();
+    HINSTANCE instance = Context().Instance();
     HRSRC group = FindResourceA(instance, MAKEINTRESOURCEA(id), icon ? RT_GROUP_ICON : RT_GROUP_CURSOR);
     const int image = LookupIconIdFromDirectoryEx(
         static_cast<BYTE*>(LockResource(LoadResource(instance, group))), icon, size, size, LR_DEFAULTCOLOR);

@@ -10,6 +10,13 @@
 
 namespace harness {
 
+// The test program's context, while its tests run.
+static AppContext* context = nullptr;
+
+AppContext& Context() {
+    return *context;
+}
+
 // ---- Registry, files and the Unix side ----
 
 void SetValue(HKEY root, const char* key, const char* name, DWORD type, const std::string& bytes) {
@@ -278,8 +285,8 @@ static std::string DescribeBox(HWND box) {
     buttons.erase(std::remove(buttons.begin(), buttons.end(), '&'), buttons.end());
     char caption[256] = {};
     GetWindowTextA(box, caption, sizeof caption);
-    return (caption == Application::Current().Title() ? "" : "[" + std::string(caption) + "] ") +
-           Text(box, 0xFFFF) + " (" + icon + ": " + buttons + ")";
+    return (caption == Context().Title() ? "" : "[" + std::string(caption) + "] ") + Text(box, 0xFFFF) +
+           " (" + icon + ": " + buttons + ")";
 }
 
 // Every 10 ms, in whichever modal loop runs: the first dialog, message box or menu on screen that no step
@@ -331,8 +338,8 @@ void ExpectAllStepsUsed() {
 INT_PTR RunMainDialog(const std::function<void(HWND)>& body, const std::string& exePath,
                       const std::string& folder) {
     GameLocation location{exePath, folder};
-    WindowsLocationPlatform platform;
-    LauncherDialog dialog(location, platform, LauncherProfile);
+    WindowsLocationPlatform platform(Context());
+    LauncherDialog dialog(Context(), location, platform, LauncherProfile);
     return RunModally(dialog, body);
 }
 
@@ -413,12 +420,18 @@ void ExpectStored(const std::string& changed) {
 // ---- The test program ----
 
 namespace {
+// Its message boxes are captioned with the launcher's title, as the launcher's are.
 class TestApplication : public Application {
+  public:
+    TestApplication() : Application(SKV_STR_APP_TITLE) {}
+
   protected:
-    void InitInstance() override {
+    void InitInstance(AppContext& context) override {
+        harness::context = &context;
         const UINT_PTR timer = SetTimer(nullptr, 0, 10, harness::Tick);
         SetExitCode(RUN_ALL_TESTS());
         KillTimer(nullptr, timer);
+        harness::context = nullptr;
     }
 };
 TestApplication application;
@@ -428,5 +441,5 @@ int main(int argc, char** argv) {
     setvbuf(stdout, nullptr, _IONBF, 0); // every line reaches the log, also from a run that dies
     SetEnvironmentVariableA("SKV_STANDIN_REPORT", harness::ReportFile); // for every game started from here
     testing::InitGoogleTest(&argc, argv);
-    return Application::Current().Run(GetModuleHandleA(nullptr));
+    return application.Run(GetModuleHandleA(nullptr));
 }

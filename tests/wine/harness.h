@@ -23,6 +23,9 @@
 
 namespace harness {
 
+// What the launcher's dialogs and messages need, as the test program's application object hands it on.
+AppContext& Context();
+
 // The launcher's profile: as its main dialog takes it (below HKEY_CURRENT_USER\Software), and whole.
 constexpr const char* LauncherProfile = "Harbeck\\Skv Launcher";
 constexpr const char* ProfileKey = "Software\\Harbeck\\Skv Launcher";

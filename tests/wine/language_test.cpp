@@ -97,7 +97,7 @@ TEST(Languages, GameFolderNamedInEachLanguage) {
     // else a plain word that names the folder as this Windows gives it, and nothing written.
     CleanSlate();
     MakeGameFolder(folder);
-    WindowsLocationPlatform platform;
+    WindowsLocationPlatform platform(Context());
     GameLocation location;
     LocateResult found = LocateResult::Cancelled;
     const std::vector<std::string> boxes = Boxes([&] { found = LocateGame(platform, location); });

@@ -3,7 +3,7 @@
 // and that a file another program reads is rewritten all the same.
 #include "harness.h"
 
-#include "framework/file_writing.h"
+#include "handoff/file_error_report.h"
 
 using namespace harness;
 
@@ -36,7 +36,7 @@ TEST(FileErrors, EachCauseItsWindowsErrorsAndItsMessage) {
         for (uint32_t error; errors >> error;)
             EXPECT_EQ(int(CauseOfSystemError(error)), row.Cause)
                 << "Windows error " << error << ": " << row.Message;
-        EXPECT_EQ(Boxes([&] { ReportFileError(FileErrorCause(row.Cause), name); }),
+        EXPECT_EQ(Boxes([&] { ReportFileError(Context(), FileErrorCause(row.Cause), name); }),
                   std::vector<std::string>{Replaced(row.Message, '@', name) + " (exclamation: OK)"})
             << "cause " << row.Cause;
     }
@@ -144,7 +144,7 @@ TEST(Start, GameFolderThatRefusesTheFiles) {
             for (const std::string& box : Boxes([&] { Click(window, IDOK); }, buttons))
                 shown.push_back(box);
         };
-        DisplaySettingsDialog display(nullptr, folder.Path);
+        DisplaySettingsDialog display(Context(), nullptr, folder.Path);
         EXPECT_EQ(RunModally(display, [&](HWND window) { press(window, {}); }),
                   row.DisplayError ? IDABORT : IDOK)
             << "a failed OK keeps the display dialog open";
@@ -208,7 +208,7 @@ TEST(Start, FileThatAnotherProgramReadsIsStillRewritten) {
         const auto press = [](HWND window) {
             EXPECT_EQ(Boxes([&] { Click(window, IDOK); }, {IDOK, IDNO}), std::vector<std::string>{});
         };
-        DisplaySettingsDialog display(nullptr, game.Path);
+        DisplaySettingsDialog display(Context(), nullptr, game.Path);
         EXPECT_EQ(row.Start ? RunMainDialog(press, game.Path + "Skv.exe", game.Path)
                             : RunModally(display, press),
                   IDOK);
