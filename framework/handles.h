@@ -93,6 +93,14 @@ struct MappedViewTraits {
 };
 using MappedView = UniqueHandle<MappedViewTraits>;
 
+// A COM interface pointer, released once.
+template <typename Interface> struct ComInterfaceTraits {
+    using Handle = Interface*;
+    static Interface* Empty() { return nullptr; }
+    static void Close(Interface* object) { object->Release(); }
+};
+template <typename Interface> using ComPointer = UniqueHandle<ComInterfaceTraits<Interface>>;
+
 // A window's device context from GetDC, released on scope exit.
 class WindowDC {
   public:

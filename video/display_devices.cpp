@@ -3,8 +3,8 @@
 #include <ddraw.h>
 
 #include <cstring>
-#include <memory>
 
+#include "framework/handles.h"
 #include "framework/loaded_on_demand.h"
 #include "video/display_selection.h"
 
@@ -13,11 +13,6 @@ namespace {
 // IID_IDirectDraw4, spelled out here so the launcher does not link the table of every DirectX identity.
 constexpr GUID DirectDraw4Interface = {
     0x9c59509a, 0x39bd, 0x11d1, {0x8c, 0x4a, 0x00, 0xc0, 0x4f, 0xd9, 0x30, 0xc5}};
-
-struct ComReleaser {
-    void operator()(IUnknown* object) const { object->Release(); }
-};
-template <typename T> using ComPointer = std::unique_ptr<T, ComReleaser>;
 
 // Called once per device from inside DirectDrawEnumerateA; the context is the device list.
 BOOL WINAPI AddDeviceEntry(GUID* guid, LPSTR description, LPSTR driverName, LPVOID context) {
@@ -54,18 +49,17 @@ std::optional<std::vector<DisplayMode>> AcceptedDisplayModes(const DeviceGuid& d
     // it documents.
     GUID identity;
     std::memcpy(&identity, device.Bytes, sizeof identity);
-    IDirectDraw* created = nullptr;
-    if (FAILED(DirectDrawCreateOnDemand(device.IsActiveDriver() ? nullptr : &identity, &created, nullptr)) ||
-        !created)
+    ComPointer<IDirectDraw> draw;
+    if (FAILED(DirectDrawCreateOnDemand(device.IsActiveDriver() ? nullptr : &identity, draw.Receive(),
+                                        nullptr)) ||
+        !draw)
         return std::nullopt;
-    ComPointer<IDirectDraw> draw(created);
-    IDirectDraw4* queried = nullptr;
-    draw->QueryInterface(DirectDraw4Interface, reinterpret_cast<void**>(&queried));
-    draw.reset();
-    if (!queried)
+    ComPointer<IDirectDraw4> draw4;
+    draw.Get()->QueryInterface(DirectDraw4Interface, reinterpret_cast<void**>(draw4.Receive()));
+    draw.Reset();
+    if (!draw4)
         return std::nullopt;
-    ComPointer<IDirectDraw4> draw4(queried);
     std::vector<DisplayMode> modes;
-    draw4->EnumDisplayModes(0, nullptr, &modes, &AddModeEntry);
+    draw4.Get()->EnumDisplayModes(0, nullptr, &modes, &AddModeEntry);
     return modes;
 }
