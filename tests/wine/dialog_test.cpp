@@ -131,10 +131,9 @@ TEST_F(MainDialog, SkyLabelsFollowTheirTrackbars) {
     });
 }
 
-// "Reset" shows the defaults with the enabling that goes with them, keeps the chosen level and stores
-// nothing: the profile's key, made on the first opening, stays empty.
-TEST_F(MainDialog, ResetShowsTheDefaults) {
-    RunMainDialog([](HWND window) {
+// Runs the main dialog with every option changed and a level chosen, presses "Reset", then `check`.
+static void AfterReset(const std::function<void(HWND)>& check) {
+    RunMainDialog([&](HWND window) {
         Type(window,
              "Debug=1 LoadBots=1 LoadGrax=1 LoadTolmen=1 LoadVastor=1 LoadKolvane=1 LoadHurgrax=1 "
              "LoadHurok=1 LoadZimmit=1 ShowFPS=1 ShowPolycount=1 WireFrame=2 VerboseText=1 Crouchmode=1 "
@@ -142,12 +141,33 @@ TEST_F(MainDialog, ResetShowsTheDefaults) {
              "TrackerSpeed=9 TimeScale=abc LeanScale=1 SkyRed=1 SkyGreen=2 SkyBlue=3");
         SendMessageA(window, WM_COMMAND, 32790, 0);
         Click(window, SKV_ID_RESET);
-        ExpectShown(window, "");
+        check(window);
+    });
+}
+
+TEST_F(MainDialog, ResetShowsTheDefaults) {
+    AfterReset([](HWND window) { ExpectShown(window, ""); });
+}
+
+// With debug mode off again, only the controls usable without it are enabled.
+TEST_F(MainDialog, ResetEnablesAsDebugModeOff) {
+    AfterReset([](HWND window) {
         for (const Option& option : Options)
             EXPECT_EQ(IsWindowEnabled(GetDlgItem(window, option.Id)) != 0, option.Enabled == Needs::Nothing)
                 << option.Name;
+    });
+}
+
+TEST_F(MainDialog, ResetKeepsTheChosenLevel) {
+    AfterReset([](HWND window) {
         EXPECT_EQ(LevelMenu(window), "Grax Vastor (checked 32790) Hurok Deathmatch Coop default 32813");
     });
+}
+
+// The defaults reach the profile only with "Start" or "Close": its key, made on the first opening, stays
+// empty.
+TEST_F(MainDialog, ResetStoresNothing) {
+    AfterReset([](HWND) {});
     EXPECT_EQ(KeyHolds(HKEY_CURRENT_USER, ProfileKey), "0 values, 0 keys");
 }
 
