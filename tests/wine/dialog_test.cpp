@@ -463,14 +463,11 @@ static int ResourceImageFor(int id, bool icon, int size) {
     return reinterpret_cast<const BITMAPINFOHEADER*>(bits)->biWidth;
 }
 
-// "name WxH in WxH" for a picture that does not fill its frame (given in dialog units, border included).
-static std::string Misfit(const char* name, HWND dialog, HWND control, RECT frame) {
+// A control's picture as "WxH".
+static std::string PictureSize(HWND control) {
     BITMAP shown{};
     GetObjectA(HGDIOBJ(SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0)), sizeof shown, &shown);
-    MapDialogRect(dialog, &frame);
-    const std::string picture = std::to_string(shown.bmWidth) + "x" + std::to_string(shown.bmHeight),
-                      inside = std::to_string(frame.right - 2) + "x" + std::to_string(frame.bottom - 2);
-    return picture == inside ? "" : name + (" " + picture) + " in " + inside + "; ";
+    return std::to_string(shown.bmWidth) + "x" + std::to_string(shown.bmHeight);
 }
 
 // The width of a window's small icon (in its title bar and on its taskbar button); 0 without one.
@@ -485,45 +482,55 @@ static int SmallIconWidth(HWND window) {
     return image.bmWidth;
 }
 
-// What does not fit at this program's scale; "" when everything does.
-static std::string Misfits() {
-    std::string misfits;
+// What the main dialog shows at this program's scale: its banner's and logo's pictures, its small icon, and
+// the images the launcher's icon and cursor hold for the sizes the system asks for.
+static std::string Seen() {
+    std::string seen;
     RunMainDialog([&](HWND window) {
-        misfits = Misfit("banner", window, GetWindow(window, GW_CHILD), {0, 0, 313, 38}) +
-                  Misfit("logo", window, GetDlgItem(window, SKV_ID_LOGO), {0, 0, 55, 16});
-        if (SmallIconWidth(window) != GetSystemMetrics(SM_CXSMICON))
-            misfits += "small icon " + std::to_string(SmallIconWidth(window)) + " wide; ";
+        seen = "banner " + PictureSize(GetWindow(window, GW_CHILD)) + ", logo " +
+               PictureSize(GetDlgItem(window, SKV_ID_LOGO)) + ", small icon " +
+               std::to_string(SmallIconWidth(window));
     });
-    for (const auto& [name, id, metric] :
-         {std::tuple("icon", SKV_ICON_APP, SM_CXICON), {"cursor", SKV_CUR_LINK, SM_CXCURSOR}}) {
-        const int size = GetSystemMetrics(metric), image = ResourceImageFor(id, metric == SM_CXICON, size);
-        misfits += image == size
-                       ? ""
-                       : name + (" image " + std::to_string(image)) + " for " + std::to_string(size) + "; ";
-    }
-    return misfits;
+    return seen + ", icon " +
+           std::to_string(ResourceImageFor(SKV_ICON_APP, true, GetSystemMetrics(SM_CXICON))) + ", cursor " +
+           std::to_string(ResourceImageFor(SKV_CUR_LINK, false, GetSystemMetrics(SM_CXCURSOR)));
 }
 
-// The dialogs at the display scales players use: the banner and the logo fill their frames, the icon and
-// the cursor hold an image of the size the system asks for, and the main dialog has a small icon of the
-// system's small-icon size. Wine takes the scale from LogPixels when a program starts, so this test runs
-// again in a program of its own for each scale but 96, this program's own; that program also runs the group
-// captions' test and, at 144, every test of the dialogs (main dialog, display settings, About box), which
-// must behave as at 96. (What the launcher's manifest declares is checked with its imports.)
+// The dialogs at the display scales players use, each row what the main dialog shows there. The banner
+// (313 x 38 dialog units) and the logo (55 x 16) fill their frames less their 1-pixel border: a dialog unit
+// is a quarter of the dialog font's average width and an eighth of its height, 6 x 13 pixels at 96 DPI,
+// 8 x 16 at 120 and 9 x 20 at 144 and 192, since "MS Sans Serif" has no larger size under Wine. The icon and
+// the cursor hold an image of the size the system asks for: 32, 40, 48, 64 pixels for the icon, 32, 32, 48,
+// 64 for the cursor; the small icon is half the icon's size. Wine takes the scale from LogPixels when a
+// program starts, so this test runs again in a program of its own for each scale but 96, this program's
+// own; that program also runs the group captions' test and, at 144, every test of the dialogs (main dialog,
+// display settings, About box), which must behave as at 96. (What the launcher's manifest declares is
+// checked with its imports.)
 TEST(Dpi, PicturesFitAtEachScale) {
+    // clang-format off
+    const std::pair<DWORD, const char*> rows[] = {
+        {120, "banner 624x74, logo 108x30, small icon 20, icon 40, cursor 32"},
+        {144, "banner 702x93, logo 122x38, small icon 24, icon 48, cursor 48"},
+        {192, "banner 702x93, logo 122x38, small icon 32, icon 64, cursor 64"},
+        {96, "banner 468x60, logo 81x24, small icon 16, icon 32, cursor 32"}, // this program's own: last
+    };
+    // clang-format on
     char scale[8] = {};
     if (GetEnvironmentVariableA("SKV_DPI", scale, sizeof scale)) { // the program of one scale
         const WindowDC screen(nullptr);
         ASSERT_EQ(GetDeviceCaps(screen.Get(), LOGPIXELSY), std::stoi(scale)) << "the scale taken";
-        EXPECT_EQ(Misfits(), "") << "at " << scale << " DPI";
+        const auto row = std::find_if(std::begin(rows), std::end(rows),
+                                      [&](const auto& row) { return row.first == DWORD(std::stoi(scale)); });
+        ASSERT_NE(row, std::end(rows));
+        EXPECT_EQ(Seen(), row->second) << "at " << scale << " DPI";
         return;
     }
-    for (const DWORD dpi : {120, 144, 192, 96}) {
+    for (const auto& [dpi, seen] : rows) {
         SetValue(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, Dword(dpi));
         SetValue(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts",
                  "LogPixels", REG_DWORD, Dword(dpi));
-        if (dpi == 96) { // this program's own scale; the registry holds it again for the programs after
-            EXPECT_EQ(Misfits(), "") << "at 96 DPI";
+        if (dpi == 96) { // the registry holds it again for the programs after
+            EXPECT_EQ(Seen(), seen) << "at 96 DPI";
             continue;
         }
         EXPECT_EQ(
