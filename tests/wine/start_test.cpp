@@ -86,101 +86,145 @@ TEST(Start, HandsTheOptionsToTheGame) {
     }
 }
 
-// "Start" and the display dialog's OK in a game folder that refuses the launcher's files: the user is told
-// why, with the file's path, and asked whether to go on; the options are saved all the same, the previous
-// files stay whole and nothing is left beside them. Yes goes on with the files the game has. A folder on a
-// small drive of its own (read-only or full) needs root to mount; the other rows run for everyone. A folder
-// at the path limit takes both files: the launcher's temporary files beside them fit too.
-TEST(Start, GameFolderThatRefusesTheFiles) {
-    const bool root = RunUnix("[ $(id -u) -eq 0 ]") == 0;
-    const std::string
-        previousCfg = Lines("EXPV 1|CROUCHMODE 1|EXTRAPOLATE_MOVEMENT 1|MOTIONTRACKERVOLUME 0.50|"),
-        newCfg = Lines("EXPV 0|CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 1|MOTIONTRACKERVOLUME 1.00|"),
-        previousVideo = std::string(16, 'Z') + Dword(1) + Dword(640) + Dword(480) + Dword(16),
-        question =
-            "ERROR: Failed to save configuration file.\nDo you want to continue anyway? (question: Yes/No)";
-    const char* const cannotOpen = "ERROR: Failed to open configuration file for writing! (error: OK)";
-    // Name: "vanished": the folder goes once the game is found, so the game cannot start; "held": another
-    // program holds both files open for writing, sharing them for reading. Drive: a shell command on the
-    // small drive "$F" mounted as the game's folder, if any.
-    // clang-format off
-    const struct { std::string Name; const char* Drive; const char *StartError, *DisplayError; } rows[] = {
-        {"read-only", "mount -o remount,ro \"$F\"", "Access to @startup.cfg was denied. (exclamation: OK)",
-         cannotOpen},
-        {"full", "dd if=/dev/zero of=\"$F/filler\" bs=4k 2>/dev/null; true", "Disk full while accessing "
-         "@startup.cfg. (exclamation: OK)", "Disk full while accessing @Skv_Video.cfg. (exclamation: OK)"},
-        {"vanished", nullptr, "@startup.cfg contains an invalid path. (exclamation: OK)", cannotOpen},
-        {"held", nullptr, "A sharing violation occurred while accessing @startup.cfg. (exclamation: OK)",
-         cannotOpen},
-        {std::string(259 - 13 - 1 - 13, 'x'), nullptr, nullptr, nullptr},
-    };
-    // clang-format on
-    for (const auto& row : rows) {
-        if (row.Drive && !root)
-            continue;
-        SCOPED_TRACE(row.Name);
-        CleanSlate();
-        GameFolderOnDisk folder(row.Name);
-        const std::string drive = "F='" + UnixPath(folder.Path) + "'; ", cfg = folder.Path + "startup.cfg",
-                          video = folder.Path + "Skv_Video.cfg";
-        const bool vanishes = row.Name == "vanished";
+// A game folder that refuses the launcher's files, as players meet it: on a drive of its own (mounting one
+// needs root) that is read-only or full; gone once the game has been found; or with both files held by
+// another program that writes them and lets others only read. Drive: what is done to the drive "$F". The
+// messages of "Start" and of the display dialog's OK; "@" for the folder.
+struct Refusal {
+    const char *Name, *Drive, *StartError, *DisplayError;
+    bool Gone() const { return Name == std::string("vanished"); }
+    bool OwnDrive() const { return Drive && !Gone(); }
+};
+const char* const CannotOpen = "ERROR: Failed to open configuration file for writing! (error: OK)";
+// clang-format off
+const Refusal Refusals[] = {
+    {"read-only", "mount -o remount,ro \"$F\"", "Access to @startup.cfg was denied. (exclamation: OK)", CannotOpen},
+    {"full", "dd if=/dev/zero of=\"$F/filler\" bs=4k 2>/dev/null; true",
+     "Disk full while accessing @startup.cfg. (exclamation: OK)",
+     "Disk full while accessing @Skv_Video.cfg. (exclamation: OK)"},
+    {"vanished", "rm -rf \"$F\"", "@startup.cfg contains an invalid path. (exclamation: OK)", CannotOpen},
+    {"held", nullptr, "A sharing violation occurred while accessing @startup.cfg. (exclamation: OK)", CannotOpen},
+};
+// clang-format on
+const std::string PreviousCfg = Lines("EXPV 1|CROUCHMODE 1|EXTRAPOLATE_MOVEMENT 1|MOTIONTRACKERVOLUME 0.50|"),
+                  PreviousVideo = std::string(16, 'Z') + Dword(1) + Dword(640) + Dword(480) + Dword(16),
+                  Question = "ERROR: Failed to save configuration file.\nDo you want to continue anyway? "
+                             "(question: Yes/No)";
+
+// The game's folder of a refusal, holding the game and the previous files, and refusing them from now on.
+class RefusingFolder {
+  public:
+    explicit RefusingFolder(const Refusal& refusal) : Folder(refusal.Name), Path(Folder.Path) {
+        const std::string drive = "F='" + UnixPath(Path) + "'; ";
+        Skipped = refusal.OwnDrive() && RunUnix("[ $(id -u) -eq 0 ]") != 0;
+        if (Skipped)
+            return;
         const std::string mount =
             "mount -t tmpfs -o size=1m skv-drive \"$F\" && cp '" + UnixPath(StandinExe) + "' \"$F\"";
-        ASSERT_EQ(RunUnix(drive + (row.Drive ? mount : "true")), 0);
-        WriteContents(cfg, previousCfg);
-        WriteContents(video, previousVideo);
-        ASSERT_EQ(RunUnix(drive + (row.Drive ? row.Drive : "true")), 0);
-        std::vector<FileHandle> held;
-        for (const std::string& file : {cfg, video})
-            if (row.Name == "held")
-                held.emplace_back(CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+        EXPECT_EQ(RunUnix(drive + (refusal.OwnDrive() ? mount : "true")), 0);
+        WriteContents(Path + "startup.cfg", PreviousCfg);
+        WriteContents(Path + "Skv_Video.cfg", PreviousVideo);
+        for (const char* file : {"startup.cfg", "Skv_Video.cfg"})
+            if (!refusal.Drive)
+                Held.emplace_back(CreateFileA((Path + file).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                               OPEN_EXISTING, 0, nullptr));
-        const std::vector<std::string> entries =
-            vanishes ? std::vector<std::string>() : FolderEntries(folder.Path);
-        if (vanishes)
-            RunUnix(drive + "rm -rf \"$F\"");
-        std::vector<std::string> shown; // the display dialog's OK on what it preselects, then "Start"
-        const auto press = [&shown](HWND window, std::deque<int> buttons) {
-            for (const std::string& box : Boxes([&] { Click(window, IDOK); }, buttons))
-                shown.push_back(box);
-        };
-        DisplaySettingsDialog display(Context(), nullptr, folder.Path);
-        EXPECT_EQ(RunModally(display, [&](HWND window) { press(window, {}); }),
-                  row.DisplayError ? IDABORT : IDOK)
-            << "a failed OK keeps the display dialog open";
-        const INT_PTR result = RunMainDialog(
+        EXPECT_EQ(RunUnix(drive + (refusal.Drive ? refusal.Drive : "true")), 0);
+        Entries = FolderEntries(Path);
+    }
+    GameFolderOnDisk Folder;
+    const std::string Path;
+    bool Skipped = false;
+    std::vector<std::string> Entries; // what the folder holds before the launcher tries
+    std::vector<FileHandle> Held;
+};
+
+// Runs `test` in the folder of every refusal; those on a drive of their own are skipped without root.
+static void ForEachRefusal(const std::function<void(const Refusal&, RefusingFolder&)>& test) {
+    bool skipped = false;
+    for (const Refusal& refusal : Refusals) {
+        SCOPED_TRACE(refusal.Name);
+        CleanSlate();
+        RefusingFolder folder(refusal);
+        skipped = skipped || folder.Skipped;
+        if (!folder.Skipped)
+            test(refusal, folder);
+    }
+    if (skipped)
+        GTEST_SKIP() << "a game folder on a drive of its own needs root to mount it";
+}
+
+// The messages that "Start" shows, `answer` given to its question.
+static std::vector<std::string> StartAnswered(const std::string& folder, int answer) {
+    std::vector<std::string> shown;
+    RunMainDialog(
+        [&](HWND window) {
+            shown = Boxes([&] { Click(window, IDOK); }, {IDOK, answer});
+        },
+        folder + "Skv.exe", folder);
+    return shown;
+}
+
+// "Start" tells why the folder refuses "startup.cfg", naming it, and asks whether to go on.
+TEST(Start, SaysWhyTheFolderRefusesTheFile) {
+    ForEachRefusal([](const Refusal& refusal, RefusingFolder& folder) {
+        EXPECT_EQ(StartAnswered(folder.Path, IDNO),
+                  (std::vector<std::string>{Replaced(refusal.StartError, '@', folder.Path), Question}));
+    });
+}
+
+// No to going on keeps the dialog open with the options saved, and the previous file whole with nothing left
+// beside it.
+TEST(Start, NoKeepsTheDialogTheOptionsAndThePreviousFile) {
+    ForEachRefusal([](const Refusal& refusal, RefusingFolder& folder) {
+        RunMainDialog(
             [&](HWND window) {
                 Type(window, "Extrapolation=1");
-                if (row.StartError) {
-                    press(window, {IDOK, IDNO});
-                    EXPECT_TRUE(IsWindowVisible(window)) << "No keeps the dialog open";
-                    ExpectStored("Extrapolation=1");
-                    EXPECT_EQ(FileContents(cfg), vanishes ? "<absent>" : previousCfg);
-                }
-                press(window, {IDOK, IDYES});
+                Boxes([&] { Click(window, IDOK); }, {IDOK, IDNO});
+                EXPECT_TRUE(IsWindowVisible(window));
             },
             folder.Path + "Skv.exe", folder.Path);
-        std::vector<std::string> expected;
-        for (const char* box : {row.DisplayError, row.StartError, row.StartError ? question.c_str() : nullptr,
-                                row.StartError, row.StartError ? question.c_str() : nullptr,
-                                vanishes ? "ERROR: Failed to start Skv.exe! (information: OK)" : nullptr})
-            if (box)
-                expected.push_back(Replaced(box, '@', folder.Path));
-        EXPECT_EQ(shown, expected);
-        EXPECT_EQ(result, vanishes ? IDABORT : IDOK) << "the dialog ends once the game has started";
-        if (vanishes) {
-            EXPECT_EQ(FileContents(ReportFile), "<absent>") << "no game started";
-        } else if (row.StartError) { // the game finds the previous files whole
-            EXPECT_EQ(Reported("startup.cfg"), Hex(previousCfg));
-            EXPECT_EQ(FileContents(video), previousVideo);
-        } else { // the new ones: the video file begins with the device's 20 zero bytes
-            EXPECT_EQ(Reported("startup.cfg"), Hex(newCfg));
-            EXPECT_EQ(FileContents(video).substr(0, 20), std::string(20, '\0'));
-        }
-        EXPECT_EQ(FolderEntries(folder.Path), entries);
-    }
-    if (!root)
-        GTEST_SKIP() << "the rows of a game folder on a small drive of its own need root to mount it";
+        ExpectStored("Extrapolation=1");
+        EXPECT_EQ(FileContents(folder.Path + "startup.cfg"), refusal.Gone() ? "<absent>" : PreviousCfg);
+        EXPECT_EQ(FolderEntries(folder.Path), folder.Entries);
+    });
+}
+
+// Yes goes on: the game starts with the file it has, or, where its folder has gone, nothing starts and the
+// player is told.
+TEST(Start, YesStartsTheGameWithTheFileItHas) {
+    ForEachRefusal([](const Refusal& refusal, RefusingFolder& folder) {
+        std::vector<std::string> expected = {Replaced(refusal.StartError, '@', folder.Path), Question};
+        if (refusal.Gone())
+            expected.push_back("ERROR: Failed to start Skv.exe! (information: OK)");
+        EXPECT_EQ(StartAnswered(folder.Path, IDYES), expected);
+        EXPECT_EQ(refusal.Gone() ? FileContents(ReportFile) : Reported("startup.cfg"),
+                  refusal.Gone() ? "<absent>" : Hex(PreviousCfg));
+    });
+}
+
+// The display dialog's OK tells why the file cannot be written and stays open; the previous file stays whole.
+TEST(DisplayDialog, OkInARefusingFolderSaysWhyAndStaysOpen) {
+    ForEachRefusal([](const Refusal& refusal, RefusingFolder& folder) {
+        DisplaySettingsDialog display(Context(), nullptr, folder.Path);
+        std::vector<std::string> shown;
+        EXPECT_EQ(RunModally(display, [&](HWND window) { shown = Boxes([&] { Click(window, IDOK); }); }),
+                  IDABORT);
+        EXPECT_EQ(shown, std::vector<std::string>{Replaced(refusal.DisplayError, '@', folder.Path)});
+        EXPECT_EQ(FileContents(folder.Path + "Skv_Video.cfg"), refusal.Gone() ? "<absent>" : PreviousVideo);
+    });
+}
+
+// A game folder whose path leaves just room for the launcher's files takes them: the temporary files beside
+// them fit too.
+TEST(Start, FolderAtThePathLimitTakesBothFiles) {
+    CleanSlate();
+    GameFolderOnDisk folder(std::string(259 - 13 - 1 - 13, 'x'));
+    DisplaySettingsDialog display(Context(), nullptr, folder.Path);
+    EXPECT_EQ(RunModally(display, [](HWND window) { Click(window, IDOK); }), IDOK);
+    EXPECT_EQ(FileContents(folder.Path + "Skv_Video.cfg").substr(0, 20), std::string(20, '\0'));
+    RunMainDialog([](HWND window) { Click(window, IDOK); }, folder.Path + "Skv.exe", folder.Path);
+    EXPECT_EQ(Reported("startup.cfg"),
+              Hex(Lines("EXPV 0|CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 0|MOTIONTRACKERVOLUME 1.00|")));
 }
 
 // A file that another program reads while it lets others write (a virus scanner, an indexer, a sync client,
