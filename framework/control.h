@@ -40,5 +40,3 @@ class Control {
     HWND window_ = nullptr;
     WNDPROC originalProc_ = nullptr;
 };
-
-class ComboBoxControl : public Control {};

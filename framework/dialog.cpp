@@ -87,10 +87,9 @@ INT_PTR Dialog::DoModal() {
                            &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
-bool Dialog::UpdateData(bool save) {
+void Dialog::UpdateData(bool save) {
     DataExchange exchange(*this, save);
     DoDataExchange(exchange);
-    return true;
 }
 
 void Dialog::EndDialog(INT_PTR result) {

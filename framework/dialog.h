@@ -85,7 +85,7 @@ class Dialog {
     HWND Item(int id) const { return GetDlgItem(window_, id); }
 
     // Runs the data exchange: save = true from controls into fields, false from fields into controls.
-    bool UpdateData(bool save);
+    void UpdateData(bool save);
     void EndDialog(INT_PTR result);
     // Moves the keyboard focus to a control the way the dialog manager does.
     void FocusControl(HWND control);

@@ -63,21 +63,20 @@ RegistryKey CreateLevel(RegistryKey parent, const std::string& part) {
     return child;
 }
 
-// The section's key, created on the way down (so merely reading makes the empty key on a first run);
-// empty when any level cannot be opened or created.
-RegistryKey OpenSection(const std::string& profileKey, const char* section) {
+// The profile's key, created on the way down (so merely reading makes the empty key on a first run); empty
+// when it cannot be opened or created.
+RegistryKey OpenProfile(const std::string& profileKey) {
     RegistryKey software;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, ProfileAccess, software.Receive()) != ERROR_SUCCESS)
         return RegistryKey();
-    return CreateLevel(CreateLevel(std::move(software), profileKey), section ? section : "");
+    return CreateLevel(std::move(software), profileKey);
 }
 
 } // namespace
 
-ProfileSectionKey::ProfileSectionKey(const std::string& profileKey, const char* section)
-    : key_(OpenSection(profileKey, section)) {}
+ProfileStore::ProfileStore(const std::string& profileKey) : key_(OpenProfile(profileKey)) {}
 
-int32_t ProfileSectionKey::GetInt(const char* valueName, int32_t defaultValue) const {
+int32_t ProfileStore::GetInt(const char* valueName, int32_t defaultValue) const {
     if (!key_)
         return defaultValue;
     DWORD value = 0;
@@ -91,7 +90,7 @@ int32_t ProfileSectionKey::GetInt(const char* valueName, int32_t defaultValue) c
     return static_cast<int32_t>(value);
 }
 
-bool ProfileSectionKey::WriteInt(const char* valueName, int32_t value) const {
+bool ProfileStore::WriteInt(const char* valueName, int32_t value) const {
     if (!key_)
         return false;
     DWORD data = static_cast<DWORD>(value);

@@ -21,12 +21,12 @@ std::string ReadRegistryString(HKEY root, const char* keyPath, const char* value
 // missing. True when stored.
 bool WriteRegistryString(HKEY root, const char* keyPath, const char* valueName, const char* text);
 
-// One section of a per-user profile, HKEY_CURRENT_USER\Software\<profile key>\<section> (an empty section
-// adds no key level), opened and created once for reading or writing many values. When it cannot be opened
-// or created, every read gives its default and every write is dropped.
-class ProfileSectionKey {
+// A per-user profile, HKEY_CURRENT_USER\Software\<profile key>, opened (and created when missing) once for
+// reading or writing many values. When it cannot be opened or created, every read gives its default and every
+// write is dropped.
+class ProfileStore {
   public:
-    ProfileSectionKey(const std::string& profileKey, const char* section);
+    explicit ProfileStore(const std::string& profileKey);
     // The 32-bit number stored under valueName, or defaultValue when the value is absent or its data is
     // not exactly four bytes long. The value's type is not looked at.
     int32_t GetInt(const char* valueName, int32_t defaultValue) const;

@@ -13,7 +13,7 @@
 namespace {
 
 // An entry's data, or nullptr when the entry has none (null or the list's error value).
-template <typename T> const T* EntryData(const ComboBoxControl& list, int index) {
+template <typename T> const T* EntryData(const Control& list, int index) {
     LRESULT data = list.Send(CB_GETITEMDATA, static_cast<WPARAM>(index));
     if (data == CB_ERR || data == 0)
         return nullptr;
@@ -21,7 +21,7 @@ template <typename T> const T* EntryData(const ComboBoxControl& list, int index)
 }
 
 // Every entry's data, in list order (nullptr for entries without data).
-template <typename T> std::vector<const T*> EntriesData(const ComboBoxControl& list) {
+template <typename T> std::vector<const T*> EntriesData(const Control& list) {
     std::vector<const T*> entries;
     int count = static_cast<int>(list.Send(CB_GETCOUNT));
     entries.reserve(count > 0 ? static_cast<size_t>(count) : 0);
@@ -31,7 +31,7 @@ template <typename T> std::vector<const T*> EntriesData(const ComboBoxControl& l
 }
 
 // Adds an entry showing text with data as its item data; an entry that can't be added is left out.
-void AddEntry(const ComboBoxControl& list, const std::string& text, const void* data) {
+void AddEntry(const Control& list, const std::string& text, const void* data) {
     LRESULT index = list.Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     if (index >= 0)
         list.Send(CB_SETITEMDATA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(data));

@@ -29,7 +29,7 @@ class DisplaySettingsDialog : public Dialog {
     // What the lists show: each entry's item data points at its device's identity or at its mode here.
     std::vector<DisplayDevice> devices_;
     std::vector<DisplayMode> modes_;
-    ComboBoxControl deviceList_, modeList_;
+    Control deviceList_, modeList_;
 };
 
 // "Display...": runs the dialog over `parent` for the game in gameFolder.

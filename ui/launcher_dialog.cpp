@@ -33,26 +33,21 @@ constexpr COLORREF GroupCaptionColor = RGB(0, 0, 128);
 bool IsGroupBox(int id) {
     return id >= SKV_ID_GROUP_COMMANDLINE && id <= SKV_ID_GROUP_SKY;
 }
-} // namespace
 
-const LauncherDialog::NumericControl LauncherDialog::NumericControls[7] = {
-    {SKV_ID_VOLUME_SPIN, &LauncherSettings::TrackerVolume, TrackerVolumeMin, TrackerVolumeMax, 0, nullptr},
-    {SKV_ID_SPEED_SPIN, &LauncherSettings::TrackerSpeed, TrackerSpeedMin, TrackerSpeedMax, 0, nullptr},
-    {SKV_ID_TIME_SPIN, &LauncherSettings::TimeScale, TimeScaleMin, TimeScaleMax, 0, nullptr},
-    {SKV_ID_LEAN_SPIN, &LauncherSettings::LeanScale, LeanScaleMin, LeanScaleMax, 0, nullptr},
-    {SKV_ID_SKY_RED, &LauncherSettings::SkyRed, SkyMin, SkyMax, SKV_ID_SKY_RED_LABEL,
-     &LauncherDialog::skyRedText_},
-    {SKV_ID_SKY_GREEN, &LauncherSettings::SkyGreen, SkyMin, SkyMax, SKV_ID_SKY_GREEN_LABEL,
-     &LauncherDialog::skyGreenText_},
-    {SKV_ID_SKY_BLUE, &LauncherSettings::SkyBlue, SkyMin, SkyMax, SKV_ID_SKY_BLUE_LABEL,
-     &LauncherDialog::skyBlueText_},
-};
+// The value labels show their trackbars' defaults until UpdateSkyLabels first runs.
+std::map<int, std::string> DefaultLabelTexts() {
+    std::map<int, std::string> texts;
+    for (const LauncherOption& option : LauncherOptions)
+        if (option.Control == ControlKind::Trackbar)
+            texts[option.TextId] = std::to_string(option.Default);
+    return texts;
+}
+} // namespace
 
 LauncherDialog::LauncherDialog(AppContext& context, GameLocation& location,
                                LocationPlatform& locationPlatform, std::string profileKey)
     : Dialog(context, SKV_DLG_MAIN, nullptr), location_(location), locationPlatform_(locationPlatform),
-      profileKey_(std::move(profileKey)), skyRedText_(std::to_string(SkyRedDefault)),
-      skyGreenText_(std::to_string(SkyGreenDefault)), skyBlueText_(std::to_string(SkyBlueDefault)),
+      profileKey_(std::move(profileKey)), labelTexts_(DefaultLabelTexts()),
       windowIcon_(LoadIconA(context.Instance(), MAKEINTRESOURCEA(SKV_ICON_APP))) {}
 
 LauncherDialog::~LauncherDialog() = default;
@@ -99,34 +94,27 @@ void LauncherDialog::OnCancel() {
     CloseLauncher();
 }
 
+// The numeric options live in their controls: read at the moments the options are used, written only by
+// loading and "Reset" (ShowNumericOptions).
 void LauncherDialog::DoDataExchange(DataExchange& exchange) {
-    exchange.Check(SKV_ID_DEBUG, settings_.Debug);
-    exchange.Check(SKV_ID_LOAD_BOTS, settings_.LoadBots);
-    exchange.Check(SKV_ID_LOAD_GRAX, settings_.LoadGrax);
-    exchange.Check(SKV_ID_LOAD_TOLMEN, settings_.LoadTolmen);
-    exchange.Check(SKV_ID_LOAD_VASTOR, settings_.LoadVastor);
-    exchange.Check(SKV_ID_LOAD_KOLVANE, settings_.LoadKolvane);
-    exchange.Check(SKV_ID_LOAD_HURGRAX, settings_.LoadHurgrax);
-    exchange.Check(SKV_ID_LOAD_HUROK, settings_.LoadHurok);
-    exchange.Check(SKV_ID_LOAD_ZIMMIT, settings_.LoadZimmit);
-    exchange.Check(SKV_ID_SHOW_FPS, settings_.ShowFPS);
-    exchange.Check(SKV_ID_SHOW_POLYCOUNT, settings_.ShowPolycount);
-    exchange.ComboIndex(SKV_ID_WIREFRAME, settings_.WireFrame);
-    exchange.Check(SKV_ID_VERBOSE_TEXT, settings_.VerboseText);
-    exchange.Check(SKV_ID_CROUCHMODE, settings_.Crouchmode);
-    exchange.Check(SKV_ID_DOPPLERSHIFT, settings_.Dopplershift);
-    exchange.Check(SKV_ID_EXTRAPOLATION, settings_.Extrapolation);
-    exchange.Check(SKV_ID_ALL_WEAPONS, settings_.AllWeapons);
-    exchange.Check(SKV_ID_GOD_MODE, settings_.GodMode);
-    exchange.Check(SKV_ID_ADD_LIGHT, settings_.AddLight);
-    for (const NumericControl& control : NumericControls)
-        if (control.IsTrackbar())
-            exchange.Text(control.LabelId, this->*control.LabelText);
-    // The numeric options live in their controls: read at the moments the options are used, written only
-    // by loading and "Reset".
-    for (const NumericControl& control : NumericControls)
-        exchange.Reading(control.Id, control.IsTrackbar() ? TBM_GETPOS : UDM_GETPOS,
-                         settings_.*control.Field);
+    for (const LauncherOption& option : LauncherOptions) {
+        int32_t& value = settings_.*option.Field;
+        switch (option.Control) {
+        case ControlKind::CheckBox:
+            exchange.Check(option.ControlId, value);
+            break;
+        case ControlKind::List:
+            exchange.ComboIndex(option.ControlId, value);
+            break;
+        case ControlKind::UpDown:
+            exchange.Reading(option.ControlId, UDM_GETPOS, value);
+            break;
+        case ControlKind::Trackbar:
+            exchange.Text(option.TextId, labelTexts_[option.TextId]);
+            exchange.Reading(option.ControlId, TBM_GETPOS, value);
+            break;
+        }
+    }
 }
 
 BOOL LauncherDialog::OnInitDialog() {
@@ -149,15 +137,7 @@ BOOL LauncherDialog::OnInitDialog() {
     SetGroupCaptionFont();
     FitPicturesToFrames();
 
-    for (const NumericControl& control : NumericControls) {
-        if (control.IsTrackbar()) {
-            SendDlgItemMessageA(Handle(), control.Id, TBM_SETRANGEMIN, FALSE, control.Min);
-            SendDlgItemMessageA(Handle(), control.Id, TBM_SETRANGEMAX, FALSE, control.Max);
-        } else {
-            SendDlgItemMessageA(Handle(), control.Id, UDM_SETRANGE, 0, MAKELPARAM(control.Max, control.Min));
-        }
-    }
-
+    SetNumericRanges();
     settings_ = LoadSettings(profileKey_);
     ShowNumericOptions();
     UpdateData(false);
@@ -188,13 +168,25 @@ void LauncherDialog::SetGroupCaptionFont() {
                                 TRUE);
 }
 
+void LauncherDialog::SetNumericRanges() {
+    for (const LauncherOption& option : LauncherOptions) {
+        if (option.Control == ControlKind::Trackbar) {
+            SendDlgItemMessageA(Handle(), option.ControlId, TBM_SETRANGEMIN, FALSE, option.Min);
+            SendDlgItemMessageA(Handle(), option.ControlId, TBM_SETRANGEMAX, FALSE, option.Max);
+        } else if (option.Control == ControlKind::UpDown) {
+            SendDlgItemMessageA(Handle(), option.ControlId, UDM_SETRANGE, 0,
+                                MAKELPARAM(option.Max, option.Min));
+        }
+    }
+}
+
 void LauncherDialog::ShowNumericOptions() {
-    for (const NumericControl& control : NumericControls) {
-        const int32_t position = settings_.*control.Field;
-        if (control.IsTrackbar())
-            SendDlgItemMessageA(Handle(), control.Id, TBM_SETPOS, TRUE, position);
-        else
-            SendDlgItemMessageA(Handle(), control.Id, UDM_SETPOS, 0, MAKELPARAM(position, 0));
+    for (const LauncherOption& option : LauncherOptions) {
+        const int32_t position = settings_.*option.Field;
+        if (option.Control == ControlKind::Trackbar)
+            SendDlgItemMessageA(Handle(), option.ControlId, TBM_SETPOS, TRUE, position);
+        else if (option.Control == ControlKind::UpDown)
+            SendDlgItemMessageA(Handle(), option.ControlId, UDM_SETPOS, 0, MAKELPARAM(position, 0));
     }
 }
 
@@ -277,12 +269,12 @@ void LauncherDialog::OnPreloadBots() {
         EnableWindow(Item(id), enable);
 }
 
+// The first exchange reads the trackbars' positions into the record, the second shows them in the labels.
 void LauncherDialog::UpdateSkyLabels() {
     UpdateData(true);
-    for (const NumericControl& control : NumericControls)
-        if (control.IsTrackbar())
-            this->*control.LabelText =
-                std::to_string(static_cast<int>(SendDlgItemMessageA(Handle(), control.Id, TBM_GETPOS, 0, 0)));
+    for (const LauncherOption& option : LauncherOptions)
+        if (option.Control == ControlKind::Trackbar)
+            labelTexts_[option.TextId] = std::to_string(settings_.*option.Field);
     UpdateData(false);
 }
 
@@ -336,8 +328,8 @@ std::optional<LRESULT> LauncherDialog::OnCtlColor(const Message& message) {
 
 std::optional<LRESULT> LauncherDialog::OnHScroll(const Message& message) {
     auto source = reinterpret_cast<HWND>(message.LParam);
-    for (const NumericControl& control : NumericControls)
-        if (control.IsTrackbar() && source == Item(control.Id))
+    for (const LauncherOption& option : LauncherOptions)
+        if (option.Control == ControlKind::Trackbar && source == Item(option.ControlId))
             UpdateSkyLabels();
     return 0;
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "framework/dialog.h"
@@ -46,20 +47,8 @@ class LauncherDialog : public Dialog {
     void OnDebugMode();
     void OnPreloadBots();
 
-    // One of the seven numeric options and the control that holds it: an up-down, which shows its number in
-    // the edit box before it, or a trackbar, whose value label shows its position.
-    struct NumericControl {
-        int Id;
-        OptionField Field;
-        int32_t Min, Max;
-        int LabelId;                            // a trackbar's value label; 0 for an up-down
-        std::string LauncherDialog::*LabelText; // the text that label shows
-        bool IsTrackbar() const { return LabelId != 0; }
-    };
-    // In load and save order: the four up-downs, then the three trackbars.
-    static const NumericControl NumericControls[7];
-
-    // The up-downs and trackbars take the scaled options and the sky components of the record.
+    // The up-downs and trackbars take the ranges of their options, and then the options' values.
+    void SetNumericRanges();
     void ShowNumericOptions();
     // The three sky value labels show their trackbars' positions.
     void UpdateSkyLabels();
@@ -81,8 +70,8 @@ class LauncherDialog : public Dialog {
     LauncherSettings settings_;
     // The chosen level as a level-menu command; never stored, so every run starts with "No Level".
     uint32_t levelCommand_ = SKV_CMD_NO_LEVEL;
-    // Texts of the sky value labels.
-    std::string skyRedText_, skyGreenText_, skyBlueText_;
+    // The texts of the trackbars' value labels, by the labels' ids.
+    std::map<int, std::string> labelTexts_;
     HICON windowIcon_;
     // The picture in the title bar and on the taskbar button, in the system's small-icon size.
     IconHandle smallIcon_;
