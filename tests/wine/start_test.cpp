@@ -165,7 +165,7 @@ static std::vector<std::string> StartAnswered(const std::string& folder, int ans
 }
 
 // "Start" tells why the folder refuses "startup.cfg", naming it, and asks whether to go on.
-TEST(Start, SaysWhyTheFolderRefusesTheFile) {
+TEST(RefusedFiles, StartSaysWhy) {
     ForEachRefusal([](const Refusal& refusal, RefusingFolder& folder) {
         EXPECT_EQ(StartAnswered(folder.Path, IDNO),
                   (std::vector<std::string>{Replaced(refusal.StartError, '@', folder.Path), Question}));
@@ -174,7 +174,7 @@ TEST(Start, SaysWhyTheFolderRefusesTheFile) {
 
 // No to going on keeps the dialog open with the options saved, and the previous file whole with nothing left
 // beside it.
-TEST(Start, NoKeepsTheDialogTheOptionsAndThePreviousFile) {
+TEST(RefusedFiles, NoKeepsTheDialogTheOptionsAndThePreviousFile) {
     ForEachRefusal([](const Refusal& refusal, RefusingFolder& folder) {
         RunMainDialog(
             [&](HWND window) {
@@ -191,7 +191,7 @@ TEST(Start, NoKeepsTheDialogTheOptionsAndThePreviousFile) {
 
 // Yes goes on: the game starts with the file it has, or, where its folder has gone, nothing starts and the
 // player is told.
-TEST(Start, YesStartsTheGameWithTheFileItHas) {
+TEST(RefusedFiles, YesStartsTheGameWithTheFileItHas) {
     ForEachRefusal([](const Refusal& refusal, RefusingFolder& folder) {
         std::vector<std::string> expected = {Replaced(refusal.StartError, '@', folder.Path), Question};
         if (refusal.Gone())
@@ -203,7 +203,7 @@ TEST(Start, YesStartsTheGameWithTheFileItHas) {
 }
 
 // The display dialog's OK tells why the file cannot be written and stays open; the previous file stays whole.
-TEST(DisplayDialog, OkInARefusingFolderSaysWhyAndStaysOpen) {
+TEST(RefusedFiles, DisplayOkSaysWhyAndStaysOpen) {
     ForEachRefusal([](const Refusal& refusal, RefusingFolder& folder) {
         DisplaySettingsDialog display(Context(), nullptr, folder.Path);
         std::vector<std::string> shown;
