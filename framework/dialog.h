@@ -38,12 +38,12 @@ struct MessageMap {
     size_t Count;
 };
 
-#define SKV_ON_MESSAGE(message, handler)                                                                     \
+#define MAP_MESSAGE(message, handler)                                                                        \
     { message, 0, 0, static_cast<MessageHandler>(&handler), nullptr }
-#define SKV_ON_COMMAND(id, handler)                                                                          \
+#define MAP_COMMAND(id, handler)                                                                             \
     { WM_COMMAND, id, BN_CLICKED, nullptr, static_cast<CommandHandler>(&handler) }
 // A control's notification other than a button click, carried by WM_COMMAND (such as CBN_SELCHANGE).
-#define SKV_ON_COMMAND_CODE(id, code, handler)                                                               \
+#define MAP_COMMAND_CODE(id, code, handler)                                                                  \
     { WM_COMMAND, id, code, nullptr, static_cast<CommandHandler>(&handler) }
 
 // Moves values one way: from controls to fields while saving, from fields to controls otherwise.

@@ -44,7 +44,7 @@ DisplaySettingsDialog::DisplaySettingsDialog(AppContext& context, HWND parent, s
 
 const MessageMap* DisplaySettingsDialog::GetMessageMap() const {
     static const MessageMapEntry entries[] = {
-        SKV_ON_COMMAND_CODE(SKV_ID_DEVICE_LIST, CBN_SELCHANGE, DisplaySettingsDialog::FillModeList),
+        MAP_COMMAND_CODE(SKV_ID_DEVICE_LIST, CBN_SELCHANGE, DisplaySettingsDialog::FillModeList),
     };
     static const MessageMap map{Dialog::GetMessageMap(), entries, std::size(entries)};
     return &map;
