@@ -26,6 +26,13 @@ static std::string Entries() {
     return Entry(GameKey, "Path") + " | " + Entry(AppPathsKey, "Path") + " | " + Entry(AppPathsKey, nullptr);
 }
 
+// A machine as the launcher finds it: the installer's entries (with "%": REG_EXPAND_SZ), the launcher
+// started, and a folder put first on the search path. "@" stands for C:\skv-tests\, where the game folders
+// lie.
+struct Machine {
+    const char *GamePath, *AppPath, *Launcher, *OnPath;
+};
+
 class TheLauncher : public ::testing::Test {
   protected:
     void SetUp() override { CleanSlate(); }
@@ -37,51 +44,77 @@ class TheLauncher : public ::testing::Test {
     }
 };
 
-// The ways to the game, in the order the launcher tries them: the installer's first entry (one to be
-// expanded; one whose name this Windows lost is passed by), else the second (in the long form too), else the
-// launcher's own folder, else the search path. "Start" starts the game found in its folder, without the
-// launcher's arguments. Only a game found beside the launcher or on the path is written to the entries. (Else
-// the player chooses the game, after a message: the native GameLocation tests and
-// EndsWhenTheGameIsNotChosen.)
-TEST_F(TheLauncher, FindsTheGame) {
-    GameFolderOnDisk old("old"), beside("beside"), without("without"), onPath("on-path");
-    CopyFileA(LauncherExe, (beside.Path + "SkvLauncher.exe").c_str(), FALSE);
-    DeleteFileA((without.Path + "Skv.exe").c_str());
-    CreateDirectoryA((without.Path + "Skv.exe").c_str(), nullptr); // a folder of the game's name is no game
-    // The installer's entries (with "%", REG_EXPAND_SZ); the launcher started; the game started ("path |
-    // working folder | parameters"); the entries then; a folder put first on the search path. "@" stands for
-    // C:\skv-tests\, where the game folders lie.
-    // clang-format off
-    const struct { const char *Case, *GamePath, *AppPath, *Launcher, *Started, *Entries, *OnPath; } rows[] = {
-        {"the first entry, expanded", "%SystemDrive%\\skv-tests\\old", nullptr, LauncherExe, "@old\\Skv.exe | @old | ",
-         "2:%SystemDrive%\\skv-tests\\old | - | -", nullptr},
-        {"a lost name passed by, the second entry in the long form", "@??", "\\\\?\\@old", LauncherExe,
-         "@old\\Skv.exe | @old | ", "1:@?? | 1:\\\\?\\@old | -", nullptr},
-        {"the first entry's folder without the game, the second not asked", "@without", "@old",
-         "@beside\\SkvLauncher.exe", "@beside\\Skv.exe | @beside | ", "1:@beside | 1:@beside | 1:@beside\\Skv.exe", nullptr},
-        {"a lost name passed by, the game beside the launcher", "@??", nullptr, "@beside\\SkvLauncher.exe",
-         "@beside\\Skv.exe | @beside | ", "1:@beside | 1:@beside | 1:@beside\\Skv.exe", nullptr},
-        {"a lost name passed by, the game on the search path", "@??", nullptr, LauncherExe,
-         "@on-path\\Skv.exe | @on-path | ", "1:@on-path | 1:@on-path | 1:@on-path\\Skv.exe", "@on-path"},
-    };
-    // clang-format on
-    const auto at = [](const char* text) { return Replaced(text, '@', "C:\\skv-tests\\"); };
-    char searchPath[4096] = {};
-    GetEnvironmentVariableA("PATH", searchPath, sizeof searchPath);
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.Case);
+// The real launcher on a machine set up as each row says, with game folders "old", "beside" and "on-path".
+class FindingTheGame : public TheLauncher {
+  protected:
+    static std::string At(const char* text) { return Replaced(text, '@', "C:\\skv-tests\\"); }
+    // The launcher started on `machine` with arguments of its own, which finds the game without a word, and
+    // its "Start": the game started.
+    std::string StartOn(const Machine& machine) {
         SetUp();
-        SetValue(HKEY_LOCAL_MACHINE, GameKey, "Path", strchr(row.GamePath, '%') ? REG_EXPAND_SZ : REG_SZ,
-                 at(row.GamePath) + '\0');
-        if (row.AppPath)
-            SetString(HKEY_LOCAL_MACHINE, AppPathsKey, "Path", at(row.AppPath));
-        SetEnvironmentVariableA("PATH", ((row.OnPath ? at(row.OnPath) + ";" : "") + searchPath).c_str());
-        Launcher launcher(at(row.Launcher), "-debug -n Ossary");
+        SetValue(HKEY_LOCAL_MACHINE, GameKey, "Path", strchr(machine.GamePath, '%') ? REG_EXPAND_SZ : REG_SZ,
+                 At(machine.GamePath) + '\0');
+        if (machine.AppPath)
+            SetString(HKEY_LOCAL_MACHINE, AppPathsKey, "Path", At(machine.AppPath));
+        char searchPath[4096] = {};
+        GetEnvironmentVariableA("PATH", searchPath, sizeof searchPath);
+        SetEnvironmentVariableA("PATH",
+                                ((machine.OnPath ? At(machine.OnPath) + ";" : "") + searchPath).c_str());
+        Launcher launcher(At(machine.Launcher), "-debug -n Ossary");
         SetEnvironmentVariableA("PATH", searchPath);
         HWND dialog = launcher.Window(IDOK, "Start");
         EXPECT_EQ(launcher.Windows(), std::vector<HWND>{dialog}) << "no message beside the dialog";
-        EXPECT_EQ(StartedGame(launcher), at(row.Started));
-        EXPECT_EQ(Entries(), at(row.Entries));
+        return StartedGame(launcher);
+    }
+    GameFolderOnDisk old{"old"}, beside{"beside"}, onPath{"on-path"};
+    const std::string besideLauncher = beside.Path + "SkvLauncher.exe";
+};
+
+// The ways to the game, in the order the launcher tries them: the installer's first entry (one to be
+// expanded; one whose name this Windows lost is passed by), else the second (in the long form too), else the
+// launcher's own folder, else the search path. "Start" starts the game found in its folder, without the
+// launcher's own arguments. (Else the player chooses the game, after a message: the native GameLocation
+// tests and EndsWhenTheGameIsNotChosen.)
+TEST_F(FindingTheGame, EachWayInOrder) {
+    GameFolderOnDisk without("without");
+    CopyFileA(LauncherExe, besideLauncher.c_str(), FALSE);
+    DeleteFileA((without.Path + "Skv.exe").c_str());
+    CreateDirectoryA((without.Path + "Skv.exe").c_str(), nullptr); // a folder of the game's name is no game
+    // clang-format off
+    const struct { const char* Case; Machine On; const char* Started; } rows[] = {
+        {"the first entry, expanded", {"%SystemDrive%\\skv-tests\\old", nullptr, LauncherExe, nullptr},
+         "@old\\Skv.exe | @old | "},
+        {"a lost name passed by, the second entry in the long form", {"@??", "\\\\?\\@old", LauncherExe, nullptr},
+         "@old\\Skv.exe | @old | "},
+        {"the first entry's folder without the game, the second not asked",
+         {"@without", "@old", "@beside\\SkvLauncher.exe", nullptr}, "@beside\\Skv.exe | @beside | "},
+        {"a lost name passed by, the game beside the launcher", {"@??", nullptr, "@beside\\SkvLauncher.exe", nullptr},
+         "@beside\\Skv.exe | @beside | "},
+        {"a lost name passed by, the game on the search path", {"@??", nullptr, LauncherExe, "@on-path"},
+         "@on-path\\Skv.exe | @on-path | "},
+    };
+    // clang-format on
+    for (const auto& row : rows)
+        EXPECT_EQ(StartOn(row.On), At(row.Started)) << row.Case;
+}
+
+// The installer's entries, Path | App Paths' Path | App Paths' default value, are written (as REG_SZ) only
+// for a game found beside the launcher or on the search path, so that the next start finds it at once.
+TEST_F(FindingTheGame, WritesTheEntriesOfAGameFoundElsewhere) {
+    CopyFileA(LauncherExe, besideLauncher.c_str(), FALSE);
+    // clang-format off
+    const struct { const char* Case; Machine On; const char* Entries; } rows[] = {
+        {"found through an entry", {"%SystemDrive%\\skv-tests\\old", nullptr, LauncherExe, nullptr},
+         "2:%SystemDrive%\\skv-tests\\old | - | -"},
+        {"beside the launcher", {"@??", nullptr, "@beside\\SkvLauncher.exe", nullptr},
+         "1:@beside | 1:@beside | 1:@beside\\Skv.exe"},
+        {"on the search path", {"@??", nullptr, LauncherExe, "@on-path"},
+         "1:@on-path | 1:@on-path | 1:@on-path\\Skv.exe"},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        StartOn(row.On);
+        EXPECT_EQ(Entries(), At(row.Entries)) << row.Case;
     }
 }
 
