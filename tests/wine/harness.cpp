@@ -17,7 +17,7 @@ AppContext& Context() {
     return *context;
 }
 
-// ---- Registry, files and the Unix side ----
+// ---- Registry and files ----
 
 void SetValue(HKEY root, const char* key, const char* name, DWORD type, const std::string& bytes) {
     RegistryKey opened;
@@ -84,10 +84,32 @@ std::vector<std::string> FolderEntries(const std::string& utf8Folder) {
     return names;
 }
 
+int Allowed(int seconds) {
+    char mode[16] = {};
+    GetEnvironmentVariableA("SKV_WINE_MODE", mode, sizeof mode);
+    return std::string(mode) == "emulated" ? 3 * seconds : seconds;
+}
+
+// ---- Where the tests run ----
+
+// Wine's own function, which Windows does not have.
+static FARPROC WineToUnixPath() {
+    return GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name");
+}
+
+bool OnTheBench() {
+    return WineToUnixPath() != nullptr;
+}
+
+bool UnixSideAtHand() {
+    char asOnWindows[4] = {};
+    GetEnvironmentVariableA("SKV_TESTS_AS_ON_WINDOWS", asOnWindows, sizeof asOnWindows);
+    return OnTheBench() && std::string(asOnWindows) != "1";
+}
+
 std::string UnixPath(const std::string& windowsPath) {
     using ToUnix = char*(CDECL*)(LPCWSTR);
-    const auto toUnix = reinterpret_cast<ToUnix>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
+    const auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(WineToUnixPath()));
     char* unix = toUnix(std::wstring(windowsPath.begin(), windowsPath.end()).c_str());
     const std::string path = unix ? unix : "";
     HeapFree(GetProcessHeap(), 0, unix);
@@ -100,12 +122,6 @@ static bool StartProcess(const char* exe, std::string line, const char* folder,
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     return CreateProcessA(exe, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &startup, &process);
-}
-
-int Allowed(int seconds) {
-    char mode[16] = {};
-    GetEnvironmentVariableA("SKV_WINE_MODE", mode, sizeof mode);
-    return std::string(mode) == "emulated" ? 3 * seconds : seconds;
 }
 
 // Wine starts a Unix program but hands back neither its exit status (so the shell writes it to a file) nor
@@ -146,14 +162,16 @@ int RunAgain(const std::string& variables, const std::string& tests, int seconds
 }
 
 GameFolderOnDisk::GameFolderOnDisk(const std::string& name) : Path("C:\\skv-tests\\" + name + "\\") {
-    RunUnix("umount -l '" + UnixPath(Path) + "' 2>/dev/null; rm -rf '" + UnixPath(Path) + "'");
-    EXPECT_TRUE(CreateDirectoryA(Path.c_str(), nullptr) &&
+    std::error_code left; // a folder that cannot go is emptied and used all the same
+    std::filesystem::remove_all(std::filesystem::u8path(Path), left);
+    EXPECT_TRUE((CreateDirectoryA(Path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS) &&
                 CopyFileA(StandinExe, (Path + "Skv.exe").c_str(), 0))
         << Path;
 }
 
 GameFolderOnDisk::~GameFolderOnDisk() {
-    RunUnix("umount -l '" + UnixPath(Path) + "' 2>/dev/null; rm -rf '" + UnixPath(Path) + "'");
+    std::error_code left;
+    std::filesystem::remove_all(std::filesystem::u8path(Path), left);
 }
 
 std::string Reported(const std::string& keys) {

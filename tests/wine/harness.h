@@ -36,7 +36,7 @@ constexpr const char* LauncherExe = SKV_LAUNCHER_EXE;
 // Where every game the tests start reports what it was given.
 constexpr const char* ReportFile = "C:\\skv-tests\\report.txt";
 
-// ---- Registry (the 32-bit view, as the launcher's), files and the Unix side ----
+// ---- Registry (the 32-bit view, as the launcher's) and files ----
 
 void SetValue(HKEY root, const char* key, const char* name, DWORD type, const std::string& bytes);
 void SetString(HKEY root, const char* key, const char* name, const std::string& text); // REG_SZ
@@ -49,11 +49,25 @@ std::string Dword(uint32_t value);
 std::string FileContents(const std::string& path); // "<absent>" when it cannot be opened
 void WriteContents(const std::string& path, const std::string& bytes);
 std::vector<std::string> FolderEntries(const std::string& utf8Folder); // sorted, in UTF-8
-std::string UnixPath(const std::string& windowsPath);
 // How long a step may take on this bench: `seconds`, or three times as long where the bench emulates 32-bit
 // code (a 32-bit program takes seconds to start there, and more on a busy machine). Only a step that fails
 // waits that long.
 int Allowed(int seconds);
+
+// ---- Where the tests run: Windows, or Wine on the bench ----
+
+// True on the bench: under Wine, whose screen, DirectDraw device, DLL overrides and shell handlers the tests
+// know. On Windows the tests that rely on them are skipped.
+bool OnTheBench();
+// True where the Unix side is at hand: under Wine, unless SKV_TESTS_AS_ON_WINDOWS=1 asks the test program to
+// behave as on Windows. Only what needs Unix goes through it: a drive of a game folder's own, a test program
+// started again under another locale or display scale, a launcher started without a display.
+bool UnixSideAtHand();
+#define SKIP_UNLESS(condition, what)                                                                         \
+    if (!(condition))                                                                                        \
+    GTEST_SKIP() << "this runs on the Wine bench only: " << what
+// The Unix path of a Windows one.
+std::string UnixPath(const std::string& windowsPath);
 // A shell command's exit status. One that is not done in the time allowed for `seconds` is ended with
 // everything it started, and fails the test.
 int RunUnix(const std::string& command, int seconds = 20);
@@ -62,7 +76,7 @@ int RunUnix(const std::string& command, int seconds = 20);
 int RunAgain(const std::string& variables, const std::string& tests, int seconds);
 
 // A fresh folder "C:\skv-tests\<name>\" holding a copy of the stand-in game: the same short path wherever
-// the build lies. Removed with everything in it, mounts included.
+// the build lies. Removed with everything in it.
 struct GameFolderOnDisk {
     explicit GameFolderOnDisk(const std::string& name);
     ~GameFolderOnDisk();

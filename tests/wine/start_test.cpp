@@ -87,13 +87,12 @@ TEST(Start, HandsTheOptionsToTheGame) {
 }
 
 // A game folder that refuses the launcher's files, as players meet it: on a drive of its own (mounting one
-// needs root) that is read-only or full; gone once the game has been found; or with both files held by
-// another program that writes them and lets others only read. Drive: what is done to the drive "$F". The
-// messages of "Start" and of the display dialog's OK; "@" for the folder.
+// needs the Unix side and root) that is read-only or full; gone once the game has been found; or with both
+// files held by another program that writes them and lets others only read. Drive: what is done to the
+// drive "$F" of its own. The messages of "Start" and of the display dialog's OK; "@" for the folder.
 struct Refusal {
     const char *Name, *Drive, *StartError, *DisplayError;
     bool Gone() const { return Name == std::string("vanished"); }
-    bool OwnDrive() const { return Drive && !Gone(); }
 };
 const char* const CannotOpen = "ERROR: Failed to open configuration file for writing! (error: OK)";
 // clang-format off
@@ -102,7 +101,7 @@ const Refusal Refusals[] = {
     {"full", "dd if=/dev/zero of=\"$F/filler\" bs=4k 2>/dev/null; true",
      "Disk full while accessing @startup.cfg. (exclamation: OK)",
      "Disk full while accessing @Skv_Video.cfg. (exclamation: OK)"},
-    {"vanished", "rm -rf \"$F\"", "@startup.cfg contains an invalid path. (exclamation: OK)", CannotOpen},
+    {"vanished", nullptr, "@startup.cfg contains an invalid path. (exclamation: OK)", CannotOpen},
     {"held", nullptr, "A sharing violation occurred while accessing @startup.cfg. (exclamation: OK)", CannotOpen},
 };
 // clang-format on
@@ -115,30 +114,47 @@ const std::string PreviousCfg = Lines("EXPV 1|CROUCHMODE 1|EXTRAPOLATE_MOVEMENT 
 class RefusingFolder {
   public:
     explicit RefusingFolder(const Refusal& refusal) : Folder(refusal.Name), Path(Folder.Path) {
-        const std::string drive = "F='" + UnixPath(Path) + "'; ";
-        Skipped = refusal.OwnDrive() && RunUnix("[ $(id -u) -eq 0 ]") != 0;
+        Skipped = refusal.Drive && (!UnixSideAtHand() || RunUnix("[ $(id -u) -eq 0 ]") != 0);
         if (Skipped)
             return;
-        const std::string mount =
-            "mount -t tmpfs -o size=1m skv-drive \"$F\" && cp '" + UnixPath(StandinExe) + "' \"$F\"";
-        EXPECT_EQ(RunUnix(drive + (refusal.OwnDrive() ? mount : "true")), 0);
+        const auto onDrive = [&](const std::string& command) { // "$F": the drive of the folder's own
+            EXPECT_EQ(RunUnix("F='" + UnixPath(Path) + "'; " + command), 0) << command;
+        };
+        // Any drive left there by a test program that was killed goes first.
+        mounted_ = refusal.Drive;
+        if (mounted_)
+            onDrive(
+                "while umount \"$F\" 2>/dev/null; do :; done; mount -t tmpfs -o size=1m skv-drive \"$F\" && "
+                "cp '" +
+                UnixPath(StandinExe) + "' \"$F\"");
         WriteContents(Path + "startup.cfg", PreviousCfg);
         WriteContents(Path + "Skv_Video.cfg", PreviousVideo);
         for (const char* file : {"startup.cfg", "Skv_Video.cfg"})
-            if (!refusal.Drive)
+            if (!refusal.Drive && !refusal.Gone())
                 Held.emplace_back(CreateFileA((Path + file).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                               OPEN_EXISTING, 0, nullptr));
-        EXPECT_EQ(RunUnix(drive + (refusal.Drive ? refusal.Drive : "true")), 0);
+        if (refusal.Drive)
+            onDrive(refusal.Drive);
+        if (refusal.Gone())
+            std::filesystem::remove_all(std::filesystem::u8path(Path));
         Entries = FolderEntries(Path);
+    }
+    ~RefusingFolder() {
+        if (mounted_)
+            RunUnix("umount -l '" + UnixPath(Path) + "'");
     }
     GameFolderOnDisk Folder;
     const std::string Path;
     bool Skipped = false;
     std::vector<std::string> Entries; // what the folder holds before the launcher tries
     std::vector<FileHandle> Held;
+
+  private:
+    bool mounted_ = false;
 };
 
-// Runs `test` in the folder of every refusal; those on a drive of their own are skipped without root.
+// Runs `test` in the folder of every refusal; those on a drive of their own are skipped without the Unix
+// side or root.
 static void ForEachRefusal(const std::function<void(const Refusal&, RefusingFolder&)>& test) {
     bool skipped = false;
     for (const Refusal& refusal : Refusals) {
@@ -150,7 +166,8 @@ static void ForEachRefusal(const std::function<void(const Refusal&, RefusingFold
             test(refusal, folder);
     }
     if (skipped)
-        GTEST_SKIP() << "a game folder on a drive of its own needs root to mount it";
+        GTEST_SKIP()
+            << "the rows of a game folder on a drive of its own need the Unix side and root to mount it";
 }
 
 // The messages that "Start" shows, `answer` given to its question.
