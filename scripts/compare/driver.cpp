@@ -1,10 +1,12 @@
 // Drives the real SkvLauncher.exe from another process as a player would, and writes to standard output
 // what it shows: each dialog and message box that opens (texts, icons, buttons, the state of every
 // control), the launcher's exit status and whether the game started. Two launchers that behave alike give
-// the same output. Built and run by scripts/compare-builds; it is no part of the launcher.
+// the same output. Built by scripts/compare/build-driver and run by scripts/compare-builds and scripts/run;
+// it is no part of the launcher.
 //
 //   driver STEP...   where a STEP is a word and its arguments:
 //     start EXE FOLDER  starts the launcher with that current folder
+//     attach TITLE      takes the launcher's window with that caption, already open, as the current one
 //     window            waits for the next window the launcher opens, which becomes the current one
 //     show              describes the current window again
 //     click ID          clicks a button of the current window, returning once the click is handled
@@ -19,7 +21,8 @@
 //     file PATH         types a file name into the Open dialog
 //     exit              waits for the launcher to end
 //     game REPORT       waits for the stand-in game's report
-// A step that waits gives up after 10 s: it says so, describes what is open, and ends the launcher.
+// A step that waits gives up after 10 s (30 s where the bench emulates 32-bit code, SKV_WINE_MODE=emulated):
+// it says so, describes what is open, and ends the launcher.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -28,6 +31,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <set>
 #include <string>
 #include <utility>
@@ -35,7 +39,9 @@
 
 namespace {
 
-constexpr DWORD WaitMs = 10000;
+const char* const Mode = std::getenv("SKV_WINE_MODE");
+const DWORD WaitMs = Mode && std::strcmp(Mode, "emulated") == 0 ? 30000 : 10000;
+const std::string WaitText = std::to_string(WaitMs / 1000) + " s";
 PROCESS_INFORMATION launcher{};
 std::vector<HWND> opened; // the windows open, the current one last
 std::set<HWND> seen;      // every window described so far
@@ -289,7 +295,7 @@ void WaitForWindow() {
             std::exit(1);
         }
     }
-    GiveUp("no new window within 10 s");
+    GiveUp("no new window within " + WaitText);
 }
 
 void Start(const std::string& exe, const std::string& folder) {
@@ -303,9 +309,22 @@ void Start(const std::string& exe, const std::string& folder) {
     }
 }
 
+void Attach(const std::string& title) {
+    std::wstring wide(title.size(), L'\0');
+    wide.resize(MultiByteToWideChar(CP_UTF8, 0, title.c_str(), int(title.size()), &wide[0], int(wide.size())));
+    HWND window = FindWindowW(L"#32770", wide.c_str());
+    if (!window || !IsWindowVisible(window))
+        GiveUp("no window \"" + title + "\" is open");
+    launcher.dwThreadId = GetWindowThreadProcessId(window, &launcher.dwProcessId);
+    launcher.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
+                                    launcher.dwProcessId);
+    seen.insert(window);
+    opened.push_back(window);
+}
+
 void WaitForExit() {
     if (WaitForSingleObject(launcher.hProcess, WaitMs) != WAIT_OBJECT_0)
-        GiveUp("the launcher still runs 10 s later");
+        GiveUp("the launcher still runs " + WaitText + " later");
     DWORD code = 0;
     GetExitCodeProcess(launcher.hProcess, &code);
     Say("launcher ended with exit status " + std::to_string(code));
@@ -327,7 +346,7 @@ void WaitForGame(const std::string& report) {
             return;
         }
     }
-    Say("! the game did not start within 10 s");
+    Say("! the game did not start within " + WaitText);
 }
 
 } // namespace
@@ -347,6 +366,10 @@ int main(int argc, char** argv) {
             const std::string exe = arg(), folder = arg();
             Say(line + " " + exe + " from " + folder);
             Start(exe, folder);
+        } else if (step == "attach") {
+            const std::string title = arg();
+            Say(line + " " + title);
+            Attach(title);
         } else if (step == "window") {
             Say(line);
             WaitForWindow();
@@ -371,7 +394,7 @@ int main(int argc, char** argv) {
                 HWND ending = Current();
                 for (DWORD start = GetTickCount(); IsWindowVisible(ending); Sleep(20))
                     if (GetTickCount() - start > WaitMs)
-                        GiveUp("the window stays open 10 s later");
+                        GiveUp("the window stays open " + WaitText + " later");
                 opened.pop_back();
             }
         } else if (step == "syscmd") {

@@ -131,7 +131,6 @@ static bool StartProcess(const char* exe, std::string line, const char* folder,
 // outermost timeout ends everything below it, Wine's processes included.
 int RunUnix(const std::string& command, int seconds) {
     seconds = Allowed(seconds);
-    CreateDirectoryA("C:\\skv-tests", nullptr);
     // Files per program: a test program run from a shell command runs shell commands of its own.
     const std::string status = "C:\\skv-tests\\unix-" + std::to_string(GetCurrentProcessId()),
                       unix = UnixPath(status);
@@ -458,6 +457,7 @@ TestApplication application;
 int main(int argc, char** argv) {
     setvbuf(stdout, nullptr, _IONBF, 0); // every line reaches the log, also from a run that dies
     SetEnvironmentVariableA("SKV_STANDIN_REPORT", harness::ReportFile); // for every game started from here
+    CreateDirectoryA("C:\\skv-tests", nullptr); // where the games report, in a new prefix too
     testing::InitGoogleTest(&argc, argv);
     return application.Run(GetModuleHandleA(nullptr));
 }

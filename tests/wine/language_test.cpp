@@ -39,20 +39,9 @@ static void MakeGameFolder(const std::string& folder) {
               0);
 }
 
-TEST(Languages, GameFolderNamedInEachLanguage) {
-    char index[8] = {};
-    if (!GetEnvironmentVariableA("SKV_LANGUAGE_ROW", index, sizeof index)) { // this program: every row
-        for (size_t i = 0; i < std::size(Rows); ++i) {
-            const std::string locale = std::string(Rows[i].Locale) + ".UTF-8";
-            EXPECT_EQ(
-                RunAgain("LANG=" + locale + " LC_ALL=" + locale + " SKV_LANGUAGE_ROW=" + std::to_string(i),
-                         "Languages.GameFolderNamedInEachLanguage", 60),
-                0)
-                << Rows[i].Locale << ", " << Rows[i].Folder;
-        }
-        return;
-    }
-    const LanguageRow& row = Rows[std::stoi(index)]; // the program of one row
+// One row, in the program of its locale.
+static void GameFolderNamedIn(const LanguageRow& row) {
+    SCOPED_TRACE(row.Folder);
     ASSERT_EQ(GetACP(), row.CodePage) << "is the locale " << row.Locale << " made? (scripts/setup makes it)";
     const std::string folder = "C:\\skv-tests\\" + std::string(row.Folder);
     // What the game reports: started in its folder, with the default options beside it.
@@ -118,5 +107,22 @@ TEST(Languages, GameFolderNamedInEachLanguage) {
                 "like this one. Rename the folder, or use Windows 10 version 1903 or later. (error: OK)"});
         EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"Skv.exe"});
         EXPECT_EQ(KeyHolds(HKEY_LOCAL_MACHINE, harness::AppPathsKey), "<absent>");
+    }
+}
+
+TEST(Languages, GameFolderNamedInEachLanguage) {
+    char locale[16] = {};
+    const bool inOne = GetEnvironmentVariableA("SKV_LANGUAGE", locale, sizeof locale);
+    std::set<std::string> started;
+    for (const LanguageRow& row : Rows) {
+        if (inOne && row.Locale == std::string(locale)) // the program of one locale: its rows
+            GameFolderNamedIn(row);
+        if (!inOne && started.insert(row.Locale).second) { // this program: one program for each locale
+            const std::string utf8 = std::string(row.Locale) + ".UTF-8";
+            EXPECT_EQ(RunAgain("LANG=" + utf8 + " LC_ALL=" + utf8 + " SKV_LANGUAGE=" + row.Locale,
+                               "Languages.GameFolderNamedInEachLanguage", 120),
+                      0)
+                << row.Locale;
+        }
     }
 }
