@@ -1,10 +1,11 @@
-// A game folder named in the language of each Windows players use, carried the whole way: found through
-// the installer's entry, "Display...", chosen again through "Location..." and "Start", the files inside
-// that folder and the game started in it. Wine takes a program's code page from its locale, so each row
-// runs this test again in a program of its own under that locale. There the real launcher runs in UTF-8, as
-// its manifest asks; the launcher's code in this test program runs in the locale's code page, as on a Windows
-// that ignores that setting.
+// A game folder named in the language of each Windows players use, carried the whole way. Wine takes a
+// program's code page from its locale, so Languages.EachLocale starts this program again under each locale,
+// where the other tests run the rows of that locale. There the real launcher runs in UTF-8, as its manifest
+// asks; the launcher's code in this test program runs in the locale's code page, as on a Windows that ignores
+// that setting.
 #include "harness.h"
+
+#include <map>
 
 #include "location/windows_location_platform.h"
 
@@ -24,105 +25,152 @@ const LanguageRow Rows[] = {
 };
 // clang-format on
 
-// A fresh game folder of this name, and the installer's entry naming it (in UTF-16, whatever this program's
-// code page can hold).
-static void MakeGameFolder(const std::string& folder) {
-    std::filesystem::remove_all(std::filesystem::u8path(folder));
-    std::filesystem::create_directory(std::filesystem::u8path(folder));
-    std::filesystem::copy_file(StandinExe, std::filesystem::u8path(folder + "\\Skv.exe"));
-    const std::wstring path = std::filesystem::u8path(folder).wstring();
+// The rows of this program's locale; none in the program that starts one for each locale.
+static std::vector<const LanguageRow*> RowsHere() {
+    char locale[16] = {};
+    GetEnvironmentVariableA("SKV_LANGUAGE", locale, sizeof locale);
+    std::vector<const LanguageRow*> here;
+    for (const LanguageRow& row : Rows)
+        if (row.Locale == std::string(locale))
+            here.push_back(&row);
+    return here;
+}
+#define FOR_EACH_ROW_HERE(row)                                                                               \
+    if (RowsHere().empty())                                                                                  \
+        GTEST_SKIP() << "runs in the test program of each locale that Languages.EachLocale starts";          \
+    for (const LanguageRow* row : RowsHere())
+
+TEST(Languages, EachLocale) {
+    SKIP_UNLESS(UnixSideAtHand(), "a test program under each locale, whose code page Wine takes from it");
+    std::set<std::string> locales;
+    for (const LanguageRow& row : Rows)
+        locales.insert(row.Locale);
+    for (const std::string& locale : locales)
+        EXPECT_EQ(RunAgain("LANG=" + locale + ".UTF-8 LC_ALL=" + locale + ".UTF-8 SKV_LANGUAGE=" + locale,
+                           "Languages.*:-Languages.EachLocale", 120),
+                  0)
+            << locale;
+}
+
+static std::string FolderOf(const LanguageRow& row) {
+    return "C:\\skv-tests\\" + std::string(row.Folder);
+}
+
+// The folder's name as this program's code page gives it.
+static std::string InCodePage(const LanguageRow& row) {
+    const std::wstring wide = std::filesystem::u8path(FolderOf(row)).wstring();
+    std::string name(wide.size() * 4, '\0');
+    name.resize(WideCharToMultiByte(row.CodePage, 0, wide.data(), int(wide.size()), name.data(),
+                                    int(name.size()), nullptr, nullptr));
+    return name;
+}
+
+// A fresh game folder for the row, and the installer's entry naming it (in UTF-16, whatever this program's
+// code page can hold); no profile, no other entries.
+static void MakeGameFolder(const LanguageRow& row) {
+    ASSERT_EQ(GetACP(), row.CodePage) << "is the locale " << row.Locale << " made? (scripts/setup makes it)";
+    CleanSlate();
+    const std::filesystem::path folder = std::filesystem::u8path(FolderOf(row));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directory(folder);
+    std::filesystem::copy_file(StandinExe, folder / "Skv.exe");
     RegistryKey key;
     RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Quillon\\Skarnvale", 0, nullptr, 0, KEY_WRITE, nullptr,
                     key.Receive(), nullptr);
-    EXPECT_EQ(RegSetValueExW(key.Get(), L"Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
-                             DWORD((path.size() + 1) * sizeof(wchar_t))),
+    EXPECT_EQ(RegSetValueExW(key.Get(), L"Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                             DWORD((folder.native().size() + 1) * sizeof(wchar_t))),
               0);
 }
 
-// One row, in the program of its locale.
-static void GameFolderNamedIn(const LanguageRow& row) {
-    SCOPED_TRACE(row.Folder);
-    ASSERT_EQ(GetACP(), row.CodePage) << "is the locale " << row.Locale << " made? (scripts/setup makes it)";
-    const std::string folder = "C:\\skv-tests\\" + std::string(row.Folder);
-    // What the game reports: started in its folder, with the default options beside it.
-    const std::string started =
-        folder + "\\Skv.exe | " + folder + " | " +
-        Hex(Lines("EXPV 0|CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 0|MOTIONTRACKERVOLUME 1.00|"));
+// What the game reports when started in the row's folder with the default options beside it.
+static std::string StartedIn(const LanguageRow& row) {
+    return FolderOf(row) + "\\Skv.exe | " + FolderOf(row) + " | " +
+           Hex(Lines("EXPV 0|CROUCHMODE 0|EXTRAPOLATE_MOVEMENT 0|MOTIONTRACKERVOLUME 1.00|"));
+}
 
-    const std::wstring wide = std::filesystem::u8path(folder).wstring();
-    std::string inCodePage(wide.size() * 4, '\0'); // the folder's name as this program's code page gives it
-    inCodePage.resize(WideCharToMultiByte(row.CodePage, 0, wide.data(), int(wide.size()), inCodePage.data(),
-                                          int(inCodePage.size()), nullptr, nullptr));
-
-    // The real launcher, in UTF-8.
-    CleanSlate();
-    MakeGameFolder(folder);
+// What the real launcher did with the row's folder, in one run: found through the installer's entry, its
+// windows at first ("dialog" alone, or "more"); "Display..." OK; "Location...", Yes and the same game chosen
+// in the "Open" dialog, and the App Paths entry's default value then; "Start", and the game's report of its
+// path, folder, startup.cfg and video file; the folder's files afterwards.
+struct LauncherRun {
+    std::string Shown, Chosen, Started;
+    std::vector<std::string> Files;
+};
+static const LauncherRun& RunOf(const LanguageRow& row) {
+    static std::map<const LanguageRow*, LauncherRun> runs;
+    if (runs.count(&row))
+        return runs[&row];
+    LauncherRun& run = runs[&row];
+    MakeGameFolder(row);
     {
         Launcher launcher;
         HWND dialog = launcher.Window(IDOK, "Start");
-        ASSERT_TRUE(dialog);
-        EXPECT_EQ(launcher.Windows(), std::vector<HWND>{dialog}) << "no message beside the dialog";
-        PostMessageA(dialog, WM_COMMAND, SKV_ID_DISPLAY, 0); // its OK writes the video file
+        run.Shown = launcher.Windows() == std::vector<HWND>{dialog} ? "dialog" : "more";
+        PostMessageA(dialog, WM_COMMAND, SKV_ID_DISPLAY, 0);
         PostMessageA(launcher.Window(IDCANCEL, "Cancel"), WM_COMMAND, IDOK, 0);
-        EXPECT_TRUE(WaitUntil([&] { return launcher.Windows() == std::vector<HWND>{dialog}; }));
-        // "Location...", Yes, and the same game chosen in the "Open" dialog: its path is written out whole.
+        WaitUntil([&] { return launcher.Windows() == std::vector<HWND>{dialog}; });
         PostMessageA(dialog, WM_COMMAND, SKV_ID_LOCATION, 0);
-        PostMessageA(
-            launcher.Window(0xFFFF, "The Current Path is: " + inCodePage + "\\\nDo you want to change it?"),
-            WM_COMMAND, IDYES, 0);
-        launcher.Choose(folder + "\\Skv.exe");
-        const std::string written =
-            "1:" + inCodePage + "\\Skv.exe" + '\0'; // REG_SZ, as this program reads it
-        WaitUntil([&] { return GetValue(HKEY_LOCAL_MACHINE, harness::AppPathsKey, nullptr) == written; });
-        EXPECT_EQ(GetValue(HKEY_LOCAL_MACHINE, harness::AppPathsKey, nullptr), written);
+        PostMessageA(launcher.Window(0xFFFF, "The Current Path is: " + InCodePage(row) +
+                                                 "\\\nDo you want to change it?"),
+                     WM_COMMAND, IDYES, 0);
+        launcher.Choose(FolderOf(row) + "\\Skv.exe");
+        WaitUntil([&] {
+            return (run.Chosen = GetValue(HKEY_LOCAL_MACHINE, harness::AppPathsKey, nullptr)) != "<absent>";
+        });
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
         EXPECT_EQ(launcher.ExitCode(), 0u);
     }
-    EXPECT_EQ(Reported("exe folder startup.cfg"), started);
-    EXPECT_EQ(Reported("Skv_Video.cfg").size(), 2u * 32) << "the video file beside the game, in hex";
-    EXPECT_EQ(FolderEntries(folder), (std::vector<std::string>{"Skv.exe", "Skv_Video.cfg", "startup.cfg"}));
+    run.Started = Reported("exe folder startup.cfg Skv_Video.cfg");
+    run.Files = FolderEntries(FolderOf(row));
+    return run;
+}
 
-    // The launcher's code in this program's code page: the same when the code page holds the folder's name,
-    // else a plain word that names the folder as this Windows gives it, and nothing written.
-    CleanSlate();
-    MakeGameFolder(folder);
-    WindowsLocationPlatform platform(Context());
-    GameLocation location;
-    LocateResult found = LocateResult::Cancelled;
-    const std::vector<std::string> boxes = Boxes([&] { found = LocateGame(platform, location); });
-    if (row.CodePageHoldsIt) {
-        EXPECT_EQ(found, LocateResult::Found);
-        EXPECT_EQ(boxes, std::vector<std::string>());
-        EXPECT_EQ(location.Folder, inCodePage + "\\");
-        RunMainDialog([](HWND window) { Click(window, IDOK); }, location.ExePath, location.Folder);
-        EXPECT_EQ(Reported("exe folder startup.cfg Skv_Video.cfg"), started + " | absent");
-        EXPECT_EQ(FolderEntries(folder), (std::vector<std::string>{"Skv.exe", "startup.cfg"}));
-    } else {
-        EXPECT_EQ(found, LocateResult::Unusable);
-        EXPECT_EQ(
-            boxes,
-            std::vector<std::string>{
-                "ERROR: This Windows cannot give the launcher the name of the game's folder:\n" + inCodePage +
-                "\nThe name has letters of another language than the one Windows is set to use for programs "
-                "like this one. Rename the folder, or use Windows 10 version 1903 or later. (error: OK)"});
-        EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"Skv.exe"});
-        EXPECT_EQ(KeyHolds(HKEY_LOCAL_MACHINE, harness::AppPathsKey), "<absent>");
+TEST(Languages, LauncherFindsTheGameWithoutAWord) {
+    FOR_EACH_ROW_HERE(row) EXPECT_EQ(RunOf(*row).Shown, "dialog") << row->Folder;
+}
+
+// Its whole path is written, as this program reads the REG_SZ value in its code page.
+TEST(Languages, LocationWritesTheGameChosen) {
+    FOR_EACH_ROW_HERE(row)
+    EXPECT_EQ(RunOf(*row).Chosen, "1:" + InCodePage(*row) + "\\Skv.exe" + '\0') << row->Folder;
+}
+
+// The game starts in its folder and finds startup.cfg and the video file (32 bytes, 64 in hex) beside it;
+// the folder holds the launcher's files and no others.
+TEST(Languages, StartHandsTheFilesToTheGameInItsFolder) {
+    FOR_EACH_ROW_HERE(row) {
+        const LauncherRun& run = RunOf(*row);
+        EXPECT_EQ(run.Started.substr(0, run.Started.rfind(" | ")), StartedIn(*row));
+        EXPECT_EQ(run.Started.size() - run.Started.rfind(" | ") - 3, 64u) << "the video file, in hex";
+        EXPECT_EQ(run.Files, (std::vector<std::string>{"Skv.exe", "Skv_Video.cfg", "startup.cfg"}));
     }
 }
 
-TEST(Languages, GameFolderNamedInEachLanguage) {
-    char locale[16] = {};
-    const bool inOne = GetEnvironmentVariableA("SKV_LANGUAGE", locale, sizeof locale);
-    std::set<std::string> started;
-    for (const LanguageRow& row : Rows) {
-        if (inOne && row.Locale == std::string(locale)) // the program of one locale: its rows
-            GameFolderNamedIn(row);
-        if (!inOne && started.insert(row.Locale).second) { // this program: one program for each locale
-            const std::string utf8 = std::string(row.Locale) + ".UTF-8";
-            EXPECT_EQ(RunAgain("LANG=" + utf8 + " LC_ALL=" + utf8 + " SKV_LANGUAGE=" + row.Locale,
-                               "Languages.GameFolderNamedInEachLanguage", 120),
-                      0)
-                << row.Locale;
+// The launcher's code in this program's code page: where the code page holds the folder's name, it finds
+// the game and starts it there; else it names the folder as this Windows gives it, and writes nothing.
+TEST(Languages, InTheSystemCodePage) {
+    FOR_EACH_ROW_HERE(row) {
+        MakeGameFolder(*row);
+        WindowsLocationPlatform platform(Context());
+        GameLocation location;
+        LocateResult found = LocateResult::Cancelled;
+        const std::vector<std::string> boxes = Boxes([&] { found = LocateGame(platform, location); });
+        if (row->CodePageHoldsIt) {
+            EXPECT_EQ(boxes, std::vector<std::string>());
+            EXPECT_EQ(location.Folder, InCodePage(*row) + "\\");
+            RunMainDialog([](HWND window) { Click(window, IDOK); }, location.ExePath, location.Folder);
+            EXPECT_EQ(Reported("exe folder startup.cfg"), StartedIn(*row));
+        } else {
+            EXPECT_EQ(found, LocateResult::Unusable);
+            EXPECT_EQ(boxes,
+                      std::vector<std::string>{
+                          "ERROR: This Windows cannot give the launcher the name of the game's folder:\n" +
+                          InCodePage(*row) +
+                          "\nThe name has letters of another language than the one Windows is set to use "
+                          "for programs like this one. Rename the folder, or use Windows 10 version 1903 "
+                          "or later. (error: OK)"});
+            EXPECT_EQ(FolderEntries(FolderOf(*row)), std::vector<std::string>{"Skv.exe"});
+            EXPECT_EQ(KeyHolds(HKEY_LOCAL_MACHINE, harness::AppPathsKey), "<absent>");
         }
     }
 }
