@@ -83,8 +83,8 @@ Dialog::Dialog(AppContext& context, UINT templateId, HWND parent)
 Dialog::~Dialog() = default;
 
 INT_PTR Dialog::DoModal() {
-    return DialogBoxParamA(context_.Instance(), MAKEINTRESOURCEA(templateId_), parent_,
-                           &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    return DialogBoxParamA(context_.Instance(), MAKEINTRESOURCEA(templateId_), parent_, &Dialog::DialogProc,
+                           reinterpret_cast<LPARAM>(this));
 }
 
 void Dialog::UpdateData(bool save) {
