@@ -6,6 +6,7 @@
 
 #include <objbase.h>
 
+#include "framework/window_text.h"
 #include "ui/about_dialog.h"
 
 using namespace harness;
@@ -82,13 +83,12 @@ static std::string LevelMenu(HWND dialog) {
             }
         }
     };
-    WhenOpen([](HWND) { return true; },
-             [&](HWND menu) {
-                 HMENU popup = HMENU(SendMessageA(menu, MN_GETHMENU, 0, 0));
-                 walk(popup);
-                 read += "default " + std::to_string(GetMenuDefaultItem(popup, FALSE, 0));
-                 EndMenu();
-             });
+    WhenOpen([&](HWND menu) {
+        HMENU popup = HMENU(SendMessageA(menu, MN_GETHMENU, 0, 0));
+        walk(popup);
+        read += "default " + std::to_string(GetMenuDefaultItem(popup, FALSE, 0));
+        EndMenu();
+    });
     Click(dialog, SKV_ID_LEVEL);
     EXPECT_EQ(next, 32814u);
     return read;
@@ -177,17 +177,17 @@ TEST_F(MainDialog, WindowMenuItemOpensTheAboutBox) {
     RunMainDialog([](HWND window) {
         HMENU menu = GetSystemMenu(window, FALSE);
         const int count = GetMenuItemCount(menu);
-        char label[32] = {}, title[32] = {};
+        char label[32] = {};
         GetMenuStringA(menu, count - 1, label, sizeof label, MF_BYPOSITION);
         EXPECT_TRUE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
         EXPECT_EQ(label + std::string(" ") + std::to_string(GetMenuItemID(menu, count - 1)), "&About... 16");
-        WhenOpen([](HWND) { return true; },
-                 [&](HWND box) {
-                     GetWindowTextA(box, title, sizeof title);
-                     Click(box, IDOK);
-                 });
+        std::string title;
+        WhenOpen([&](HWND box) {
+            title = WindowText(box);
+            Click(box, IDOK);
+        });
         SendMessageA(window, WM_SYSCOMMAND, 16 | 0xF, 0);
-        EXPECT_STREQ(title, "Program information");
+        EXPECT_EQ(title, "Program information");
     });
 }
 
@@ -203,12 +203,10 @@ TEST_F(MainDialog, HelpButtonSaysThereIsNoHelp) {
 // "Location..." first asks whether to change the game's folder, naming it as held.
 TEST_F(MainDialog, LocationAsksFirst) {
     const std::string question = "The Current Path is: C:\\Games\\Skarnvale\\\nDo you want to change it?";
-    RunMainDialog(
-        [&](HWND window) {
-            EXPECT_EQ(Boxes([&] { Click(window, SKV_ID_LOCATION); }),
-                      std::vector<std::string>{question + " (question: Yes/No)"});
-        },
-        "", "C:\\Games\\Skarnvale\\");
+    RunMainDialog("C:\\Games\\Skarnvale\\", [&](HWND window) {
+        EXPECT_EQ(Boxes([&] { Click(window, SKV_ID_LOCATION); }),
+                  std::vector<std::string>{question + " (question: Yes/No)"});
+    });
 }
 
 // The logo, a static control that tells its clicks, opens the maker's site, and "Bug report..."
@@ -273,8 +271,7 @@ TEST_F(MainDialog, GroupCaptionsAreBoldNavy) {
             LOGFONTA font{};
             GetObjectA(HFONT(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
             SendMessageA(window, WM_CTLCOLORSTATIC, WPARAM(dc), LPARAM(control));
-            char caption[32] = {};
-            GetWindowTextA(control, caption, sizeof caption);
+            const std::string caption = WindowText(control);
             const std::string look =
                 std::string(font.lfWeight == FW_BOLD ? "bold" : "regular") +
                 (GetTextColor(dc) == RGB(0, 0, 128) ? " navy" : "") +
@@ -517,8 +514,7 @@ TEST(Dpi, PicturesFitAtEachScale) {
         {192, "banner 702x93, logo 122x38, small icon 32, icon 64, cursor 64"},
     };
     // clang-format on
-    const auto scaleOf = [](HDC dc) { return DWORD(GetDeviceCaps(dc, LOGPIXELSY)); };
-    const DWORD own = scaleOf(WindowDC(nullptr).Get());
+    const DWORD own = GetDeviceCaps(WindowDC(nullptr).Get(), LOGPIXELSY);
     char asked[8] = {}; // in the program of one scale
     GetEnvironmentVariableA("SKV_DPI", asked, sizeof asked);
     ASSERT_TRUE(!*asked || own == DWORD(std::stoi(asked))) << "the scale taken: " << own;
@@ -536,11 +532,9 @@ TEST(Dpi, PicturesFitAtEachScale) {
         if (dpi == own)
             continue;
         setScale(dpi);
-        EXPECT_EQ(
-            RunAgain("SKV_DPI=" + std::to_string(dpi),
-                     dpi == 144 ? "Dpi.*:MainDialog.*:DisplayDialog.*:AboutLink.*" : "Dpi.*:*GroupCaptions*",
-                     120),
-            0)
+        const char* tests =
+            dpi == 144 ? "Dpi.*:MainDialog.*:DisplayDialog.*:AboutLink.*" : "Dpi.*:*GroupCaptions*";
+        EXPECT_EQ(RunAgain("SKV_DPI=" + std::to_string(dpi), tests, 120), 0)
             << "the tests at " << dpi << " DPI";
     }
     setScale(own);

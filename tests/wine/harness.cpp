@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "framework/window_text.h"
 #include "location/windows_location_platform.h"
 #include "ui/launcher_dialog.h"
 
@@ -84,7 +85,10 @@ std::vector<std::string> FolderEntries(const std::string& utf8Folder) {
     return names;
 }
 
-int Allowed(int seconds) {
+// How long a step may take on this bench: `seconds`, or three times as long where the bench emulates 32-bit
+// code (a 32-bit program takes seconds to start there, and more on a busy machine). Only a step that fails
+// waits that long.
+static int Allowed(int seconds) {
     char mode[16] = {};
     GetEnvironmentVariableA("SKV_WINE_MODE", mode, sizeof mode);
     return std::string(mode) == "emulated" ? 3 * seconds : seconds;
@@ -279,11 +283,6 @@ static std::string ClassOf(HWND window) {
     return name;
 }
 
-static bool IsMessageBox(HWND window) {
-    return ClassOf(window) == "#32770" && GetDlgItem(window, 0xFFFF) &&
-           !GetDlgItem(window, SKV_ID_DEVICE_LIST);
-}
-
 // "text (icon: buttons)", with "[caption] " in front when it is not the launcher's title.
 static std::string DescribeBox(HWND box) {
     std::string icon = "no icon", buttons;
@@ -300,10 +299,9 @@ static std::string DescribeBox(HWND box) {
             buttons += (buttons.empty() ? "" : "/") + Text(box, GetDlgCtrlID(child));
     }
     buttons.erase(std::remove(buttons.begin(), buttons.end(), '&'), buttons.end());
-    char caption[256] = {};
-    GetWindowTextA(box, caption, sizeof caption);
-    return (caption == Context().Title() ? "" : "[" + std::string(caption) + "] ") + Text(box, 0xFFFF) +
-           " (" + icon + ": " + buttons + ")";
+    const std::string caption = WindowText(box);
+    return (caption == Context().Title() ? "" : "[" + caption + "] ") + Text(box, 0xFFFF) + " (" + icon +
+           ": " + buttons + ")";
 }
 
 // Every 10 ms, in whichever modal loop runs: the first dialog, message box or menu on screen that no step
@@ -319,13 +317,12 @@ static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
             const auto step = steps.front().second;
             steps.pop_front();
             step(window);
-        } else if (collected.first && IsMessageBox(window)) {
+        } else if (collected.first && GetDlgItem(window, 0xFFFF) && !GetDlgItem(window, SKV_ID_DEVICE_LIST)) {
             collected.first->push_back(DescribeBox(window));
             std::deque<int>& buttons = *collected.second;
-            const int button = buttons.empty() ? IDOK : buttons.front();
+            SendMessageA(window, WM_COMMAND, buttons.empty() ? IDOK : buttons.front(), 0);
             if (!buttons.empty())
                 buttons.pop_front();
-            SendMessageA(window, WM_COMMAND, button, 0);
         } else {
             ADD_FAILURE() << "a window opened that no test expected: "
                           << (kind == "#32768" ? "a menu" : DescribeBox(window));
@@ -335,8 +332,8 @@ static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     }
 }
 
-void WhenOpen(const std::function<bool(HWND)>& match, const std::function<void(HWND)>& action) {
-    steps.emplace_back(match, action);
+void WhenOpen(const std::function<void(HWND)>& action) {
+    steps.emplace_back([](HWND) { return true; }, action);
 }
 
 std::vector<std::string> Boxes(const std::function<void()>& action, std::deque<int> buttons) {
@@ -347,17 +344,29 @@ std::vector<std::string> Boxes(const std::function<void()>& action, std::deque<i
     return shown;
 }
 
-void ExpectAllStepsUsed() {
+INT_PTR RunModally(Dialog& dialog, const std::function<void(HWND)>& body) {
+    steps.emplace_back([&](HWND window) { return window == dialog.Handle(); },
+                       [&](HWND window) {
+                           body(window);
+                           if (IsWindowVisible(window))
+                               dialog.EndDialog(IDABORT);
+                       });
+    const INT_PTR result = dialog.DoModal();
     EXPECT_TRUE(steps.empty()) << steps.size() << " expected window(s) never opened";
     steps.clear();
+    return result;
 }
 
 INT_PTR RunMainDialog(const std::function<void(HWND)>& body, const std::string& exePath,
                       const std::string& folder) {
     GameLocation location{exePath, folder};
     WindowsLocationPlatform platform(Context());
-    LauncherDialog dialog(Context(), location, platform, LauncherProfile);
+    LauncherDialog dialog(Context(), location, platform, "Harbeck\\Skv Launcher");
     return RunModally(dialog, body);
+}
+
+INT_PTR RunMainDialog(const std::string& folder, const std::function<void(HWND)>& body) {
+    return RunMainDialog(body, folder + "Skv.exe", folder);
 }
 
 // ---- Controls ----

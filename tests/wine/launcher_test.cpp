@@ -67,7 +67,7 @@ class FindingTheGame : public TheLauncher {
         return StartedGame(launcher);
     }
     GameFolderOnDisk old{"old"}, beside{"beside"}, onPath{"on-path"};
-    const std::string besideLauncher = beside.Path + "SkvLauncher.exe";
+    FindingTheGame() { CopyFileA(LauncherExe, (beside.Path + "SkvLauncher.exe").c_str(), FALSE); }
 };
 
 // The ways to the game, in the order the launcher tries them: the installer's first entry (one to be
@@ -77,7 +77,6 @@ class FindingTheGame : public TheLauncher {
 // tests and EndsWhenTheGameIsNotChosen.)
 TEST_F(FindingTheGame, EachWayInOrder) {
     GameFolderOnDisk without("without");
-    CopyFileA(LauncherExe, besideLauncher.c_str(), FALSE);
     DeleteFileA((without.Path + "Skv.exe").c_str());
     CreateDirectoryA((without.Path + "Skv.exe").c_str(), nullptr); // a folder of the game's name is no game
     // clang-format off
@@ -101,7 +100,6 @@ TEST_F(FindingTheGame, EachWayInOrder) {
 // The installer's entries, Path | App Paths' Path | App Paths' default value, are written (as REG_SZ) only
 // for a game found beside the launcher or on the search path, so that the next start finds it at once.
 TEST_F(FindingTheGame, WritesTheEntriesOfAGameFoundElsewhere) {
-    CopyFileA(LauncherExe, besideLauncher.c_str(), FALSE);
     // clang-format off
     const struct { const char* Case; Machine On; const char* Entries; } rows[] = {
         {"found through an entry", {"%SystemDrive%\\skv-tests\\old", nullptr, LauncherExe, nullptr},
@@ -252,30 +250,21 @@ TEST_F(TheLauncher, RunsWhenTheClaimIsHeldWithoutAWindow) {
 }
 
 // A second launcher does not hang on a first one that does not answer (its dialog minimised, its thread busy;
-// here a thread of this test program, which holds the claim): it brings that dialog forward and ends.
+// here this test program, which holds the claim): it brings that dialog forward and ends.
 TEST_F(TheLauncher, SecondLauncherEndsWhenTheFirstDoesNotAnswer) {
     HeldClaim claim;
     ASSERT_TRUE(claim.Holder);
-    const KernelHandle shown(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
-        answer(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-    std::thread first([&] {
-        HWND dialog = CreateWindowExA(0, "#32770", "", WS_POPUP | WS_VISIBLE, 0, 0, 99, 99, 0, 0, 0, 0);
-        ShowWindow(dialog, SW_MINIMIZE);
-        SetEvent(shown.Get());
-        WaitForSingleObject(answer.Get(), INFINITE); // no message is handled meanwhile
-        DestroyWindow(dialog);
-    });
-    WaitForSingleObject(shown.Get(), INFINITE);
-    EXPECT_EQ(Launcher().ExitCode(), 0u);
-    SetEvent(answer.Get());
-    first.join();
+    HWND dialog = CreateWindowExA(0, "#32770", "", WS_POPUP | WS_VISIBLE, 0, 0, 99, 99, 0, 0, 0, 0);
+    ShowWindow(dialog, SW_MINIMIZE);
+    // Another thread waits for the second launcher: this one handles no message meanwhile.
+    std::thread([] { EXPECT_EQ(Launcher().ExitCode(), 0u); }).join();
+    DestroyWindow(dialog);
 }
 
 // What Windows shows among SkvLauncher.exe's details, in their language as Windows picks it: description,
 // versions (the file's in numbers too), the maker and copyright line of the About box, the file's name.
 TEST_F(TheLauncher, DetailsOfTheFile) {
-    DWORD unused = 0;
-    std::string info(GetFileVersionInfoSizeA(LauncherExe, &unused), '\0');
+    std::string info(GetFileVersionInfoSizeA(LauncherExe, nullptr), '\0');
     ASSERT_TRUE(GetFileVersionInfoA(LauncherExe, 0, DWORD(info.size()), info.data()));
     const auto query = [&](const std::string& path) {
         WORD* found = nullptr; // stays so when there is no such value
