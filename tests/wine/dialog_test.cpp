@@ -195,8 +195,7 @@ TEST_F(MainDialog, WindowMenuItemOpensTheAboutBox) {
 TEST_F(MainDialog, HelpButtonSaysThereIsNoHelp) {
     RunMainDialog([](HWND window) {
         EXPECT_EQ(Boxes([&] { SendMessageA(window, WM_SYSCOMMAND, SC_CONTEXTHELP, 0); }),
-                  std::vector<std::string>{
-                      "Sorry, there's no Help file available in this BETA version :) (information: OK)"});
+                  Texts{"Sorry, there's no Help file available in this BETA version :) (information: OK)"});
     });
 }
 
@@ -204,8 +203,7 @@ TEST_F(MainDialog, HelpButtonSaysThereIsNoHelp) {
 TEST_F(MainDialog, LocationAsksFirst) {
     const std::string question = "The Current Path is: C:\\Games\\Skarnvale\\\nDo you want to change it?";
     RunMainDialog("C:\\Games\\Skarnvale\\", [&](HWND window) {
-        EXPECT_EQ(Boxes([&] { Click(window, SKV_ID_LOCATION); }),
-                  std::vector<std::string>{question + " (question: Yes/No)"});
+        EXPECT_EQ(Boxes([&] { Click(window, SKV_ID_LOCATION); }), Texts{question + " (question: Yes/No)"});
     });
 }
 
@@ -264,21 +262,20 @@ TEST_F(MainDialog, GroupCaptionsAreBoldNavy) {
     const std::set<std::string> groups = {"Commandline", "Rendering", "General",     "Motiontracker",
                                           "Scaling",     "Cheating",  "Sky coloring"};
     RunMainDialog([&](HWND window) {
-        HDC dc = CreateCompatibleDC(nullptr);
+        const WindowDC dc(window);
         LOGFONTA text{};
         GetObjectA(HFONT(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof text, &text);
         for (HWND control = GetWindow(window, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
             LOGFONTA font{};
             GetObjectA(HFONT(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
-            SendMessageA(window, WM_CTLCOLORSTATIC, WPARAM(dc), LPARAM(control));
+            SendMessageA(window, WM_CTLCOLORSTATIC, WPARAM(dc.Get()), LPARAM(control));
             const std::string caption = WindowText(control);
             const std::string look =
                 std::string(font.lfWeight == FW_BOLD ? "bold" : "regular") +
-                (GetTextColor(dc) == RGB(0, 0, 128) ? " navy" : "") +
+                (GetTextColor(dc.Get()) == RGB(0, 0, 128) ? " navy" : "") +
                 (font.lfWeight == FW_BOLD && font.lfHeight != text.lfHeight ? " large" : "");
             EXPECT_EQ(look, groups.count(caption) ? "bold navy" : "regular") << caption;
         }
-        DeleteDC(dc);
     });
 }
 
@@ -355,10 +352,9 @@ static void ExpectLinkSeen(const std::vector<LinkRow>& rows) {
                                 (GetCapture() == link ? ", held" : ", free") +
                                 (SendMessageA(link, BM_GETSTATE, 0, 0) & BST_PUSHED ? ", down" : ", up");
             std::set<COLORREF> shown;
-            HDC dc = GetDC(link);
+            const WindowDC dc(link);
             for (int i = 0; i < area.right * area.bottom; ++i)
-                shown.insert(GetPixel(dc, i % area.right, i / area.right));
-            ReleaseDC(link, dc);
+                shown.insert(GetPixel(dc.Get(), i % area.right, i / area.right));
             for (const auto& [colour, label] : {std::pair(RGB(0, 0, 192), ", blue"),
                                                 {RGB(255, 0, 0), ", red"},
                                                 {RGB(192, 0, 192), ", purple"}})
@@ -370,13 +366,14 @@ static void ExpectLinkSeen(const std::vector<LinkRow>& rows) {
 
 // Over its text only, the link shows the hand and turns purple, and holds the mouse to see it leave.
 TEST(AboutLink, FollowsThePointerOverItsTextOnly) {
+    // clang-format off
     ExpectLinkSeen({
-        {"on the text", "mT", "hand, held, up, purple"},
-        {"right of the text", "mR", "arrow, free, up, blue"},
+        {"on the text", "mT", "hand, held, up, purple"}, {"right of the text", "mR", "arrow, free, up, blue"},
         {"below the text", "mB", "arrow, free, up, blue"},
         {"onto the text and off", "mT mR", "arrow, free, up, blue"},
         {"off the text and back", "mB mT", "hand, held, up, purple"},
     });
+    // clang-format on
 }
 
 // A press on the text holds the button down in red; once it ends the text is blue, under the pointer too.
@@ -474,10 +471,9 @@ static int SmallIconWidth(HWND window) {
     ICONINFO icon{};
     if (!GetIconInfo(HICON(SendMessageA(window, WM_GETICON, ICON_SMALL, 0)), &icon))
         return 0;
+    const BitmapHandle colour(icon.hbmColor), mask(icon.hbmMask);
     BITMAP image{};
-    GetObjectA(icon.hbmColor ? icon.hbmColor : icon.hbmMask, sizeof image, &image);
-    DeleteObject(icon.hbmColor);
-    DeleteObject(icon.hbmMask);
+    GetObjectA(colour ? colour.Get() : mask.Get(), sizeof image, &image);
     return image.bmWidth;
 }
 
@@ -515,12 +511,11 @@ TEST(Dpi, PicturesFitAtEachScale) {
     };
     // clang-format on
     const DWORD own = GetDeviceCaps(WindowDC(nullptr).Get(), LOGPIXELSY);
-    char asked[8] = {}; // in the program of one scale
-    GetEnvironmentVariableA("SKV_DPI", asked, sizeof asked);
-    ASSERT_TRUE(!*asked || own == DWORD(std::stoi(asked))) << "the scale taken: " << own;
+    const std::string asked = Variable("SKV_DPI"); // in the program of one scale
+    ASSERT_TRUE(asked.empty() || own == DWORD(std::stoi(asked))) << "the scale taken: " << own;
     for (const auto& [dpi, seen] : rows)
         EXPECT_TRUE(dpi != own || Seen() == seen) << "at " << dpi << " DPI: " << Seen();
-    if (*asked)
+    if (!asked.empty())
         return;
     SKIP_UNLESS(UnixSideAtHand(), "the other scales, each in a test program of its own");
     const auto setScale = [](DWORD dpi) {

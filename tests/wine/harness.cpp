@@ -53,11 +53,10 @@ std::string KeyHolds(HKEY root, const char* key) {
                : "<absent>";
 }
 
-void CleanSlate() {
-    for (const auto& [root, key] :
-         {std::pair(HKEY_CURRENT_USER, ProfileKey), std::pair(HKEY_LOCAL_MACHINE, GameKey),
-          std::pair(HKEY_LOCAL_MACHINE, AppPathsKey)})
-        SHDeleteKeyA(root, key); // with what lies below it, such as a profile of another layout
+void CleanSlate() { // each key with what lies below it, such as a profile of another layout
+    SHDeleteKeyA(HKEY_CURRENT_USER, ProfileKey);
+    SHDeleteKeyA(HKEY_LOCAL_MACHINE, GameKey);
+    SHDeleteKeyA(HKEY_LOCAL_MACHINE, AppPathsKey);
     DeleteFileA(ReportFile);
 }
 
@@ -85,13 +84,16 @@ std::vector<std::string> FolderEntries(const std::string& utf8Folder) {
     return names;
 }
 
+std::string Variable(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
 // How long a step may take on this bench: `seconds`, or three times as long where the bench emulates 32-bit
 // code (a 32-bit program takes seconds to start there, and more on a busy machine). Only a step that fails
 // waits that long.
 static int Allowed(int seconds) {
-    char mode[16] = {};
-    GetEnvironmentVariableA("SKV_WINE_MODE", mode, sizeof mode);
-    return std::string(mode) == "emulated" ? 3 * seconds : seconds;
+    return Variable("SKV_WINE_MODE") == "emulated" ? 3 * seconds : seconds;
 }
 
 // ---- Where the tests run ----
@@ -106,9 +108,7 @@ bool OnTheBench() {
 }
 
 bool UnixSideAtHand() {
-    char asOnWindows[4] = {};
-    GetEnvironmentVariableA("SKV_TESTS_AS_ON_WINDOWS", asOnWindows, sizeof asOnWindows);
-    return OnTheBench() && std::string(asOnWindows) != "1";
+    return OnTheBench() && Variable("SKV_TESTS_AS_ON_WINDOWS") != "1";
 }
 
 std::string UnixPath(const std::string& windowsPath) {
@@ -336,7 +336,7 @@ void WhenOpen(const std::function<void(HWND)>& action) {
     steps.emplace_back([](HWND) { return true; }, action);
 }
 
-std::vector<std::string> Boxes(const std::function<void()>& action, std::deque<int> buttons) {
+Texts Boxes(const std::function<void()>& action, std::deque<int> buttons) {
     std::vector<std::string> shown;
     const auto outer = std::exchange(collected, {&shown, &buttons});
     action();
@@ -387,7 +387,9 @@ std::string Named(HWND dialog, int id) {
     return "\"" + Text(dialog, id) + "\" (" + std::to_string(id) + ")";
 }
 
-int32_t Shown(HWND dialog, const Option& option) {
+// What the control of an option holds: 0/1, the list index, the up-down's whole reply (error flag in the
+// high word), the trackbar's position (whose label must show it).
+static int32_t Shown(HWND dialog, const Option& option) {
     const UINT query[] = {BM_GETCHECK, CB_GETCURSEL, UDM_GETPOS, TBM_GETPOS}; // in OptionKind order
     const auto value = int32_t(SendDlgItemMessageA(dialog, option.Id, query[int(option.Kind)], 0, 0));
     EXPECT_TRUE(option.Kind != OptionKind::Slider || Text(dialog, option.TextId) == std::to_string(value))

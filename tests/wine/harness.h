@@ -48,6 +48,7 @@ std::string Dword(uint32_t value);
 std::string FileContents(const std::string& path); // "<absent>" when it cannot be opened
 void WriteContents(const std::string& path, const std::string& bytes);
 std::vector<std::string> FolderEntries(const std::string& utf8Folder); // sorted, in UTF-8
+std::string Variable(const char* name); // of this program's environment; "" without it
 
 // ---- Where the tests run: Windows, or Wine on the bench ----
 
@@ -117,9 +118,10 @@ class Launcher {
 // menu): `action` runs inside that window's own modal loop once it is on screen. A window that nobody
 // expects is closed and fails the test, so that no test can hang on it.
 void WhenOpen(const std::function<void(HWND)>& action);
+using Texts = std::vector<std::string>;
 // Runs `action`, answering the message boxes it shows with `buttons` in turn, then with OK; gives their
 // descriptions, "text (icon: buttons)", with "[caption] " in front when it is not the launcher's title.
-std::vector<std::string> Boxes(const std::function<void()>& action, std::deque<int> buttons = {});
+Texts Boxes(const std::function<void()>& action, std::deque<int> buttons = {});
 
 // Runs a dialog modally and `body` once it is on screen; ends it with IDABORT if the body did not end it.
 // Fails the test when windows queued meanwhile never opened.
@@ -140,9 +142,6 @@ std::string Text(HWND dialog, int id);
 // A control as failure messages name it: its text, then its id: "" Rendering " (1037)".
 std::string Named(HWND dialog, int id);
 
-// What the control of an option holds: 0/1, the list index, the up-down's whole reply (error flag in the
-// high word), the trackbar's position (whose label must show it).
-int32_t Shown(HWND dialog, const Option& option);
 // "Name=value ...", in order, set as a user would: a spin takes the text typed into its edit box.
 void Type(HWND dialog, const std::string& typed);
 // The 26 options as the defaults but for `changed` ("Name=number ..."): shown by the dialog, or stored in

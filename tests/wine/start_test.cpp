@@ -37,7 +37,7 @@ TEST(FileErrors, EachCauseItsWindowsErrorsAndItsMessage) {
             EXPECT_EQ(int(CauseOfSystemError(error)), row.Cause)
                 << "Windows error " << error << ": " << row.Message;
         EXPECT_EQ(Boxes([&] { ReportFileError(Context(), FileErrorCause(row.Cause), name); }),
-                  std::vector<std::string>{Replaced(row.Message, '@', name) + " (exclamation: OK)"})
+                  Texts{Replaced(row.Message, '@', name) + " (exclamation: OK)"})
             << "cause " << row.Cause;
     }
 }
@@ -111,15 +111,12 @@ const std::string PreviousCfg = Lines("EXPV 1|CROUCHMODE 1|EXTRAPOLATE_MOVEMENT 
 // The game's folder of a refusal, holding the game and the previous files, and refusing them from now on.
 struct RefusingFolder : GameFolderOnDisk {
     explicit RefusingFolder(const Refusal& refusal) : GameFolderOnDisk(refusal.Name), Mounted(refusal.Drive) {
-        const auto onDrive = [&](const std::string& command) { // "$F": the drive of the folder's own
+        const auto drive = [&](const std::string& command) { // "$F": the drive of the folder's own
             EXPECT_EQ(RunUnix("F='" + UnixPath(Path) + "'; " + command), 0) << command;
         };
-        // Any drive left there by a test program that was killed goes first.
-        if (Mounted)
-            onDrive(
-                "while umount \"$F\" 2>/dev/null; do :; done; mount -t tmpfs -o size=1m skv-drive \"$F\" && "
-                "cp '" +
-                UnixPath(StandinExe) + "' \"$F\"");
+        if (Mounted) // any drive left there by a test program that was killed goes first
+            drive("while umount \"$F\" 2>/dev/null; do :; done; mount -t tmpfs -o size=1m skv-drive \"$F\"");
+        CopyFileA(StandinExe, (Path + "Skv.exe").c_str(), FALSE); // on the drive too
         WriteContents(Path + "startup.cfg", PreviousCfg);
         WriteContents(Path + "Skv_Video.cfg", PreviousVideo);
         for (const char* file : {"startup.cfg", "Skv_Video.cfg"})
@@ -127,7 +124,7 @@ struct RefusingFolder : GameFolderOnDisk {
                 Held.emplace_back(CreateFileA((Path + file).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                               OPEN_EXISTING, 0, nullptr));
         if (Mounted)
-            onDrive(refusal.Drive);
+            drive(refusal.Drive);
         if (refusal.Gone())
             std::filesystem::remove_all(std::filesystem::u8path(Path));
         Entries = FolderEntries(Path);
@@ -154,13 +151,12 @@ static void ForEachRefusal(const std::function<void(const Refusal&, RefusingFold
         test(refusal, folder);
     }
     if (!mountable)
-        GTEST_SKIP()
-            << "the rows of a game folder on a drive of its own need the Unix side and root to mount it";
+        GTEST_SKIP() << "the rows on a drive of a folder's own need the Unix side and root to mount it";
 }
 
 // The messages that "Start" shows, `answer` given to its question.
-static std::vector<std::string> StartAnswered(const std::string& folder, int answer) {
-    std::vector<std::string> shown;
+static Texts StartAnswered(const std::string& folder, int answer) {
+    Texts shown;
     RunMainDialog(folder, [&](HWND window) { shown = Boxes([&] { Click(window, IDOK); }, {IDOK, answer}); });
     return shown;
 }
@@ -169,7 +165,7 @@ static std::vector<std::string> StartAnswered(const std::string& folder, int ans
 TEST(RefusedFiles, StartSaysWhy) {
     ForEachRefusal([](const Refusal& refusal, RefusingFolder& folder) {
         EXPECT_EQ(StartAnswered(folder.Path, IDNO),
-                  (std::vector<std::string>{Replaced(refusal.StartError, '@', folder.Path), Question}));
+                  (Texts{Replaced(refusal.StartError, '@', folder.Path), Question}));
     });
 }
 
@@ -192,7 +188,7 @@ TEST(RefusedFiles, NoKeepsTheDialogTheOptionsAndThePreviousFile) {
 // player is told.
 TEST(RefusedFiles, YesStartsTheGameWithTheFileItHas) {
     ForEachRefusal([](const Refusal& refusal, RefusingFolder& folder) {
-        std::vector<std::string> expected = {Replaced(refusal.StartError, '@', folder.Path), Question};
+        Texts expected = {Replaced(refusal.StartError, '@', folder.Path), Question};
         if (refusal.Gone())
             expected.push_back("ERROR: Failed to start Skv.exe! (information: OK)");
         EXPECT_EQ(StartAnswered(folder.Path, IDYES), expected);
@@ -205,10 +201,10 @@ TEST(RefusedFiles, YesStartsTheGameWithTheFileItHas) {
 TEST(RefusedFiles, DisplayOkSaysWhyAndStaysOpen) {
     ForEachRefusal([](const Refusal& refusal, RefusingFolder& folder) {
         DisplaySettingsDialog display(Context(), nullptr, folder.Path);
-        std::vector<std::string> shown;
+        Texts shown;
         EXPECT_EQ(RunModally(display, [&](HWND window) { shown = Boxes([&] { Click(window, IDOK); }); }),
                   IDABORT);
-        EXPECT_EQ(shown, std::vector<std::string>{Replaced(refusal.DisplayError, '@', folder.Path)});
+        EXPECT_EQ(shown, Texts{Replaced(refusal.DisplayError, '@', folder.Path)});
         EXPECT_EQ(FileContents(folder.Path + "Skv_Video.cfg"), refusal.Gone() ? "<absent>" : PreviousVideo);
     });
 }
