@@ -31,28 +31,31 @@ static HCURSOR Hand() {
     return LoadCursorA(Context().Instance(), MAKEINTRESOURCEA(SKV_CUR_LINK));
 }
 
+// Each option's control (a spin with its edit box) is enabled when its row needs no more than what is ticked:
+// nothing, debug mode, or pre-load bots too; all else stays enabled.
+static void ExpectEnabledWith(HWND window, Needs ticked) {
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const int id = GetDlgCtrlID(child);
+        Needs needs = Needs::Nothing;
+        for (const Option& option : Options)
+            if (id == option.Id || (id == option.TextId && option.Kind == OptionKind::Spin))
+                needs = option.Enabled;
+        EXPECT_EQ(IsWindowEnabled(child) != 0, needs <= ticked) << Named(window, id);
+    }
+}
+
 TEST_F(MainDialog, DebugModeAndPreloadBotsEnableTheirControls) {
     // Clicks: the check boxes clicked in turn, D debug mode, B pre-load bots.
     // clang-format off
-    const struct { const char* Clicks; bool Dependent, Species; } rows[] = {
-        {"", false, false}, {"D", true, false}, {"DB", true, true}, {"DBD", false, false},
-        {"DBDD", true, true}, {"DBB", true, false}};
+    const std::pair<const char*, Needs> rows[] = {{"", Needs::Nothing}, {"D", Needs::Debug}, {"DB", Needs::Bots},
+        {"DBD", Needs::Nothing}, {"DBDD", Needs::Bots}, {"DBB", Needs::Debug}};
     // clang-format on
-    for (const auto& row : rows)
+    for (const auto& [clicks, ticked] : rows)
         RunMainDialog([&](HWND window) {
-            for (const char* c = row.Clicks; *c; ++c)
+            SCOPED_TRACE(std::string("clicked \"") + clicks + "\"");
+            for (const char* c = clicks; *c; ++c)
                 Click(window, *c == 'D' ? SKV_ID_DEBUG : SKV_ID_LOAD_BOTS);
-            // Each option's control (a spin with its edit box) as its row says; all else stays enabled.
-            for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-                const int id = GetDlgCtrlID(child);
-                Needs needs = Needs::Nothing;
-                for (const Option& option : Options)
-                    if (id == option.Id || (id == option.TextId && option.Kind == OptionKind::Spin))
-                        needs = option.Enabled;
-                EXPECT_EQ(IsWindowEnabled(child) != 0,
-                          needs == Needs::Nothing || (needs == Needs::Debug ? row.Dependent : row.Species))
-                    << "clicked \"" << row.Clicks << "\": " << Named(window, id);
-            }
+            ExpectEnabledWith(window, ticked);
         });
 }
 
@@ -151,11 +154,7 @@ TEST_F(MainDialog, ResetShowsTheDefaults) {
 
 // With debug mode off again, only the controls usable without it are enabled.
 TEST_F(MainDialog, ResetEnablesAsDebugModeOff) {
-    AfterReset([](HWND window) {
-        for (const Option& option : Options)
-            EXPECT_EQ(IsWindowEnabled(GetDlgItem(window, option.Id)) != 0, option.Enabled == Needs::Nothing)
-                << option.Name;
-    });
+    AfterReset([](HWND window) { ExpectEnabledWith(window, Needs::Nothing); });
 }
 
 TEST_F(MainDialog, ResetKeepsTheChosenLevel) {

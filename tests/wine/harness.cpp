@@ -45,10 +45,9 @@ std::string GetValue(HKEY root, const char* key, const char* name) {
 
 std::string KeyHolds(HKEY root, const char* key) {
     RegistryKey opened;
-    DWORD keys = 0, values = 0;
+    DWORD keys = 0, values = 0, longest = 0;
     return RegOpenKeyExA(root, key, 0, KEY_READ, opened.Receive()) == 0 &&
-                   RegQueryInfoKeyA(opened.Get(), nullptr, nullptr, nullptr, &keys, nullptr, nullptr, &values,
-                                    nullptr, nullptr, nullptr, nullptr) == 0
+                   SHQueryInfoKeyA(opened.Get(), &keys, &longest, &values, &longest) == 0
                ? std::to_string(values) + " values, " + std::to_string(keys) + " keys"
                : "<absent>";
 }
@@ -74,11 +73,10 @@ void WriteContents(const std::string& path, const std::string& bytes) {
     EXPECT_TRUE(file.write(bytes.data(), bytes.size()).flush()) << path;
 }
 
-std::vector<std::string> FolderEntries(const std::string& utf8Folder) {
+std::vector<std::string> FolderEntries(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code missing;
-    for (const auto& entry :
-         std::filesystem::directory_iterator(std::filesystem::u8path(utf8Folder), missing))
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::u8path(folder), missing))
         names.push_back(entry.path().filename().u8string());
     std::sort(names.begin(), names.end());
     return names;
@@ -167,9 +165,8 @@ int RunAgain(const std::string& variables, const std::string& tests, int seconds
 GameFolderOnDisk::GameFolderOnDisk(const std::string& name) : Path("C:\\skv-tests\\" + name + "\\") {
     std::error_code left; // a folder that cannot go is emptied and used all the same
     std::filesystem::remove_all(std::filesystem::u8path(Path), left);
-    EXPECT_TRUE((CreateDirectoryA(Path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS) &&
-                CopyFileA(StandinExe, (Path + "Skv.exe").c_str(), 0))
-        << Path;
+    std::filesystem::create_directory(std::filesystem::u8path(Path), left);
+    EXPECT_TRUE(CopyFileA(StandinExe, (Path + "Skv.exe").c_str(), FALSE)) << Path;
 }
 
 GameFolderOnDisk::~GameFolderOnDisk() {

@@ -47,7 +47,7 @@ std::string Dword(uint32_t value);
 
 std::string FileContents(const std::string& path); // "<absent>" when it cannot be opened
 void WriteContents(const std::string& path, const std::string& bytes);
-std::vector<std::string> FolderEntries(const std::string& utf8Folder); // sorted, in UTF-8
+std::vector<std::string> FolderEntries(const std::string& folder); // sorted; the folder and names in UTF-8
 std::string Variable(const char* name); // of this program's environment; "" without it
 
 // ---- Where the tests run: Windows, or Wine on the bench ----

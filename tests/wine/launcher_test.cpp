@@ -29,9 +29,9 @@ static std::string Entries() {
 // A machine as the launcher finds it: the installer's entries (with "%": REG_EXPAND_SZ), the launcher
 // started, and a folder put first on the search path. "@" stands for C:\skv-tests\, where the game folders
 // lie.
-struct Machine {
-    const char *GamePath, *AppPath, *Launcher, *OnPath;
-};
+// clang-format off
+struct Machine { const char *GamePath, *AppPath, *Launcher, *OnPath; };
+// clang-format on
 
 class TheLauncher : public ::testing::Test {
   protected:
@@ -56,12 +56,11 @@ class FindingTheGame : public TheLauncher {
                  At(machine.GamePath) + '\0');
         if (machine.AppPath)
             SetString(HKEY_LOCAL_MACHINE, AppPathsKey, "Path", At(machine.AppPath));
-        char searchPath[4096] = {};
-        GetEnvironmentVariableA("PATH", searchPath, sizeof searchPath);
+        const std::string searchPath = Variable("PATH");
         SetEnvironmentVariableA("PATH",
                                 ((machine.OnPath ? At(machine.OnPath) + ";" : "") + searchPath).c_str());
         Launcher launcher(At(machine.Launcher), "-debug -n Ossary");
-        SetEnvironmentVariableA("PATH", searchPath);
+        SetEnvironmentVariableA("PATH", searchPath.c_str());
         HWND dialog = launcher.Window(IDOK, "Start");
         EXPECT_EQ(launcher.Windows(), std::vector<HWND>{dialog}) << "no message beside the dialog";
         return StartedGame(launcher);

@@ -34,11 +34,9 @@ TEST(FileErrors, EachCauseItsWindowsErrorsAndItsMessage) {
         const std::string name = *row.Errors ? "C:\\Games\\Skarnvale\\startup.cfg" : "";
         std::istringstream errors(row.Errors);
         for (uint32_t error; errors >> error;)
-            EXPECT_EQ(int(CauseOfSystemError(error)), row.Cause)
-                << "Windows error " << error << ": " << row.Message;
+            EXPECT_EQ(int(CauseOfSystemError(error)), row.Cause) << "Windows error " << error;
         EXPECT_EQ(Boxes([&] { ReportFileError(Context(), FileErrorCause(row.Cause), name); }),
-                  Texts{Replaced(row.Message, '@', name) + " (exclamation: OK)"})
-            << "cause " << row.Cause;
+                  Texts{Replaced(row.Message, '@', name) + " (exclamation: OK)"});
     }
 }
 
