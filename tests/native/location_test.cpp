@@ -48,12 +48,13 @@ TEST(PathParts, FolderNameAndTrailingSeparator) {
 // An installer's entry in the long form of a network path, in any case as Windows reads it, and of a drive
 // in lower case; the "\\?\C:\..." form is the real launcher's row.
 TEST(PathParts, UsualFormOfALongPath) {
+    // clang-format off
     const std::pair<const char*, const char*> rows[] = {
         {"\\\\?\\UNC\\server\\share\\Games", "\\\\server\\share\\Games"},
         {"\\\\?\\unc\\server\\share\\Games", "\\\\server\\share\\Games"},
-        {"\\\\?\\c:\\Games", "c:\\Games"},
-        {"\\\\.\\C:\\Games", "\\\\.\\C:\\Games"}, // a device path is no long form
+        {"\\\\?\\c:\\Games", "c:\\Games"}, {"\\\\.\\C:\\Games", "\\\\.\\C:\\Games"}, // a device path is no long form
     };
+    // clang-format on
     for (const auto& [path, usual] : rows)
         EXPECT_EQ(WithoutLongPathPrefix(path), usual);
 }
@@ -123,8 +124,7 @@ TEST(GameLocation, ChangedThroughLocation) {
         {true, {std::nullopt}, kept, opened + "cd C:\\G\\"}, {true, {"Skv.exe"}, kept, opened + "cd C:\\G\\"},
         {true, {std::nullopt, 0xFFFF}, kept, opened + "dialog failed 65535 | cd C:\\G\\"},
         {true, {"E:\\????\\Skv.exe"}, kept, opened + "unusable E:\\???? | cd C:\\G\\"},
-        {true, {"C:\\G\\Skv.exe"}, kept,
-         opened + "Game Path=C:\\G | App Path=C:\\G | App =C:\\G\\Skv.exe | cd C:\\G\\"},
+        {true, {"C:\\G\\Skv.exe"}, kept, opened + "Game Path=C:\\G | App Path=C:\\G | App =C:\\G\\Skv.exe | cd C:\\G\\"},
         {true, {"D:/New/Game.exe"}, "D:/New/Game.exe | D:/New\\",
          opened + "Game Path=D:/New | App Path=D:/New | App =D:/New/Game.exe | cd D:/New\\"},
     };

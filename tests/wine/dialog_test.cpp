@@ -447,15 +447,17 @@ TEST_F(DisplayDialog, RefillKeepsTheChosenMode) {
     });
 }
 
-// The width of the image in the icon or cursor resource that the system picks for `size` pixels.
-static int ResourceImageFor(int id, bool icon, int size) {
+// The width of the image in the icon or cursor resource that the system picks for its size of icons or
+// cursors.
+static std::string ResourceImageFor(int id, bool icon) {
+    const int size = GetSystemMetrics(icon ? SM_CXICON : SM_CXCURSOR);
     HINSTANCE instance = Context().Instance();
     HRSRC group = FindResourceA(instance, MAKEINTRESOURCEA(id), icon ? RT_GROUP_ICON : RT_GROUP_CURSOR);
     const int image = LookupIconIdFromDirectoryEx(
         static_cast<BYTE*>(LockResource(LoadResource(instance, group))), icon, size, size, LR_DEFAULTCOLOR);
     HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(image), icon ? RT_ICON : RT_CURSOR);
     const BYTE* bits = static_cast<BYTE*>(LockResource(LoadResource(instance, found))) + (icon ? 0 : 4);
-    return reinterpret_cast<const BITMAPINFOHEADER*>(bits)->biWidth;
+    return std::to_string(reinterpret_cast<const BITMAPINFOHEADER*>(bits)->biWidth);
 }
 
 // A control's picture as "WxH".
@@ -485,9 +487,8 @@ static std::string Seen() {
                PictureSize(GetDlgItem(window, SKV_ID_LOGO)) + ", small icon " +
                std::to_string(SmallIconWidth(window));
     });
-    return seen + ", icon " +
-           std::to_string(ResourceImageFor(SKV_ICON_APP, true, GetSystemMetrics(SM_CXICON))) + ", cursor " +
-           std::to_string(ResourceImageFor(SKV_CUR_LINK, false, GetSystemMetrics(SM_CXCURSOR)));
+    return seen + ", icon " + ResourceImageFor(SKV_ICON_APP, true) + ", cursor " +
+           ResourceImageFor(SKV_CUR_LINK, false);
 }
 
 // The dialogs at the display scales players use, each row what the main dialog shows there. The banner

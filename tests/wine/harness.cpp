@@ -284,9 +284,8 @@ static std::string ClassOf(HWND window) {
 static std::string DescribeBox(HWND box) {
     std::string icon = "no icon", buttons;
     // clang-format off
-    const std::pair<LPCSTR, const char*> icons[] = {
-        {IDI_HAND, "error"}, {IDI_ASTERISK, "information"}, {IDI_EXCLAMATION, "exclamation"},
-        {IDI_QUESTION, "question"}};
+    const std::pair<LPCSTR, const char*> icons[] = {{IDI_HAND, "error"}, {IDI_ASTERISK, "information"},
+        {IDI_EXCLAMATION, "exclamation"}, {IDI_QUESTION, "question"}};
     // clang-format on
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         const LRESULT shown = SendMessageA(child, STM_GETICON, 0, 0);
@@ -446,11 +445,8 @@ void ExpectStored(const std::string& changed) {
 
 namespace {
 // Its message boxes are captioned with the launcher's title, as the launcher's are.
-class TestApplication : public Application {
-  public:
+struct TestApplication : Application {
     TestApplication() : Application(SKV_STR_APP_TITLE) {}
-
-  protected:
     void InitInstance(AppContext& context) override {
         harness::context = &context;
         const UINT_PTR timer = SetTimer(nullptr, 0, 10, harness::Tick);

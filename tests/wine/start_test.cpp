@@ -15,8 +15,7 @@ TEST(FileErrors, EachCauseItsWindowsErrorsAndItsMessage) {
     const struct { int Cause; const char *Errors, *Message; } rows[] = {
         {0, "0", "No error occurred."}, {2, "2 6 18 107", "@ was not found."},
         {1, "1 7 9 31 100 1000 4294967295", "An unknown error occurred while accessing @."},
-        {3, "3 15 17 34 52 53 55 67 70 85 111 123 124 125 144 154 161 206 208 267", "@ contains an invalid "
-         "path."},
+        {3, "3 15 17 34 52 53 55 67 70 85 111 123 124 125 144 154 161 206 208 267", "@ contains an invalid path."},
         {4, "4 36 68 113", "@ could not be opened because there are too many open files."},
         {5, "5 12 19 29 54 58 64 65 71 80 82 86 170 183 999", "Access to @ was denied."},
         {6, "11 26 60 66 114 182 191 193", "An invalid file handle was associated with @."},
@@ -238,7 +237,6 @@ TEST(Start, FileThatAnotherProgramReadsIsStillRewritten) {
         GameFolderOnDisk game("read-elsewhere");
         const std::string file = game.Path + row.File;
         WriteContents(file, std::string(100, 'Z')); // longer than the new contents
-        const std::vector<std::string> entries = FolderEntries(game.Path);
         const FileHandle reader(CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                             nullptr, OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(reader);
@@ -246,6 +244,6 @@ TEST(Start, FileThatAnotherProgramReadsIsStillRewritten) {
         DisplaySettingsDialog display(Context(), nullptr, game.Path);
         EXPECT_EQ(row.Start ? RunMainDialog(game.Path, press) : RunModally(display, press), IDOK);
         EXPECT_EQ(row.Start ? Reported("startup.cfg") : Hex(FileContents(file)), Hex(row.Written));
-        EXPECT_EQ(FolderEntries(game.Path), entries);
+        EXPECT_EQ(FolderEntries(game.Path), (Texts{"Skv.exe", row.File}));
     }
 }
