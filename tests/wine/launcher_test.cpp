@@ -142,9 +142,8 @@ TEST_F(TheLauncher, SaysWhenTheOpenDialogCannotBeShown) {
     SetString(HKEY_CURRENT_USER, overrides, "comdlg32", ""); // "": not to be loaded
     Launcher launcher;
     PostMessageA(launcher.Window(0xFFFF, NotFound), WM_COMMAND, IDOK, 0);
-    PostMessageA(
-        launcher.Window(0xFFFF, "ERROR: The dialog to locate 'SKV.EXE' could not be shown (error 0x0002)."),
-        WM_COMMAND, IDOK, 0);
+    const char* const failed = "ERROR: The dialog to locate 'SKV.EXE' could not be shown (error 0x0002).";
+    PostMessageA(launcher.Window(0xFFFF, failed), WM_COMMAND, IDOK, 0);
     EXPECT_EQ(launcher.ExitCode(), 1u);
     SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\SkvLauncher.exe");
 }
@@ -176,9 +175,8 @@ TEST_F(TheLauncher, LocationMovesToTheGameChosen) {
     Launcher launcher;
     HWND dialog = launcher.Window(IDOK, "Start");
     PostMessageA(dialog, WM_COMMAND, SKV_ID_LOCATION, 0);
-    PostMessageA(
-        launcher.Window(0xFFFF, "The Current Path is: C:\\skv-tests\\old\\\nDo you want to change it?"),
-        WM_COMMAND, IDYES, 0);
+    const char* const question = "The Current Path is: C:\\skv-tests\\old\\\nDo you want to change it?";
+    PostMessageA(launcher.Window(0xFFFF, question), WM_COMMAND, IDYES, 0);
     launcher.OpenDialog();
     EXPECT_FALSE(IsWindowEnabled(dialog)) << "the main dialog waits for the \"Open\" dialog";
     launcher.Choose(moved.Path + "Game.exe");
