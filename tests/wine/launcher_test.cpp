@@ -193,8 +193,7 @@ TEST_F(TheLauncher, LocationMovesToTheGameChosen) {
 TEST_F(TheLauncher, SecondLauncherShowsTheFirst) {
     GameFolderOnDisk old("old");
     for (const bool found : {true, false}) {
-        SCOPED_TRACE(found ? "the About box of a minimised dialog"
-                           : "the message that the game cannot be found");
+        SCOPED_TRACE(found ? "the About box of a minimised dialog" : "the message that the game is missing");
         SetUp();
         if (found)
             SetString(HKEY_LOCAL_MACHINE, GameKey, "Path", old.Path);
@@ -208,8 +207,7 @@ TEST_F(TheLauncher, SecondLauncherShowsTheFirst) {
         }
         HWND other = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, 0, 0, 0, 0);
         SetForegroundWindow(other);
-        Launcher second;
-        EXPECT_EQ(second.ExitCode(), 0u);
+        EXPECT_EQ(Launcher().ExitCode(), 0u) << "the second launcher";
         EXPECT_FALSE(dialog && IsIconic(dialog));
         // The foreground moves through the X server, and is nobody's for a moment on the way.
         EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == front; })) << GetForegroundWindow();
