@@ -289,17 +289,12 @@ TEST(Profile, AnyStoredDataLoadsAsANumberOrTheDefault) {
     // the defaults; "=" when it is what is stored.
     // clang-format off
     const struct { DWORD Type; std::string Stored, Loaded; } rows[] = {
-        {REG_DWORD, "WireFrame=0 TrackerVolume=0 TrackerSpeed=0 TimeScale=1 LeanScale=0 SkyRed=0 SkyGreen=0 "
-         "SkyBlue=0", "="},
-        {REG_DWORD, "WireFrame=3 TrackerVolume=100 TrackerSpeed=1600 TimeScale=400 LeanScale=1000 SkyRed=255 "
-         "SkyGreen=255 SkyBlue=255", "="},
-        {REG_DWORD, "WireFrame=-1 TrackerVolume=-1 TrackerSpeed=-1 TimeScale=0 LeanScale=-1 SkyRed=-1 "
-         "SkyGreen=-1 SkyBlue=-1", ""},
-        {REG_DWORD, "WireFrame=4 TrackerVolume=101 TrackerSpeed=1601 TimeScale=401 LeanScale=1001 SkyRed=256 "
-         "SkyGreen=256 SkyBlue=256", ""},
+        {REG_DWORD, "WireFrame=0 TrackerVolume=0 TrackerSpeed=0 TimeScale=1 LeanScale=0 SkyRed=0 SkyGreen=0 SkyBlue=0", "="},
+        {REG_DWORD, "WireFrame=3 TrackerVolume=100 TrackerSpeed=1600 TimeScale=400 LeanScale=1000 SkyRed=255 SkyGreen=255 SkyBlue=255", "="},
+        {REG_DWORD, "WireFrame=-1 TrackerVolume=-1 TrackerSpeed=-1 TimeScale=0 LeanScale=-1 SkyRed=-1 SkyGreen=-1 SkyBlue=-1", ""},
+        {REG_DWORD, "WireFrame=4 TrackerVolume=101 TrackerSpeed=1601 TimeScale=401 LeanScale=1001 SkyRed=256 SkyGreen=256 SkyBlue=256", ""},
         // An up-down's error flag over 50, and far out.
-        {REG_DWORD, "WireFrame=65536 TrackerVolume=65586 TrackerSpeed=65586 TimeScale=65586 LeanScale=65586 "
-         "SkyRed=-2147483648 SkyGreen=2147483647 SkyBlue=65596", ""},
+        {REG_DWORD, "WireFrame=65536 TrackerVolume=65586 TrackerSpeed=65586 TimeScale=65586 LeanScale=65586 SkyRed=-2147483648 SkyGreen=2147483647 SkyBlue=65596", ""},
         {REG_BINARY, Dword(0xFFFFFFFF), allOn}, {REG_BINARY, std::string("\x07\0\0", 3), ""},
         {REG_QWORD, Dword(2) + Dword(0), ""},
     };

@@ -80,16 +80,11 @@ TEST_F(FindingTheGame, EachWayInOrder) {
     CreateDirectoryA((without.Path + "Skv.exe").c_str(), nullptr); // a folder of the game's name is no game
     // clang-format off
     const struct { const char* Case; Machine On; const char* Started; } rows[] = {
-        {"the first entry, expanded", {"%SystemDrive%\\skv-tests\\old", nullptr, LauncherExe, nullptr},
-         "@old\\Skv.exe | @old | "},
-        {"a lost name passed by, the second entry in the long form", {"@??", "\\\\?\\@old", LauncherExe, nullptr},
-         "@old\\Skv.exe | @old | "},
-        {"the first entry's folder without the game, the second not asked",
-         {"@without", "@old", "@beside\\SkvLauncher.exe", nullptr}, "@beside\\Skv.exe | @beside | "},
-        {"a lost name passed by, the game beside the launcher", {"@??", nullptr, "@beside\\SkvLauncher.exe", nullptr},
-         "@beside\\Skv.exe | @beside | "},
-        {"a lost name passed by, the game on the search path", {"@??", nullptr, LauncherExe, "@on-path"},
-         "@on-path\\Skv.exe | @on-path | "},
+        {"the first entry, expanded", {"%SystemDrive%\\skv-tests\\old", nullptr, LauncherExe, nullptr}, "@old\\Skv.exe | @old | "},
+        {"a lost name passed by, the second entry in the long form", {"@??", "\\\\?\\@old", LauncherExe, nullptr}, "@old\\Skv.exe | @old | "},
+        {"the first entry's folder without the game, the second not asked", {"@without", "@old", "@beside\\SkvLauncher.exe", nullptr}, "@beside\\Skv.exe | @beside | "},
+        {"a lost name passed by, the game beside the launcher", {"@??", nullptr, "@beside\\SkvLauncher.exe", nullptr}, "@beside\\Skv.exe | @beside | "},
+        {"a lost name passed by, the game on the search path", {"@??", nullptr, LauncherExe, "@on-path"}, "@on-path\\Skv.exe | @on-path | "},
     };
     // clang-format on
     for (const auto& row : rows)
@@ -101,12 +96,9 @@ TEST_F(FindingTheGame, EachWayInOrder) {
 TEST_F(FindingTheGame, WritesTheEntriesOfAGameFoundElsewhere) {
     // clang-format off
     const struct { const char* Case; Machine On; const char* Entries; } rows[] = {
-        {"found through an entry", {"%SystemDrive%\\skv-tests\\old", nullptr, LauncherExe, nullptr},
-         "2:%SystemDrive%\\skv-tests\\old | - | -"},
-        {"beside the launcher", {"@??", nullptr, "@beside\\SkvLauncher.exe", nullptr},
-         "1:@beside | 1:@beside | 1:@beside\\Skv.exe"},
-        {"on the search path", {"@??", nullptr, LauncherExe, "@on-path"},
-         "1:@on-path | 1:@on-path | 1:@on-path\\Skv.exe"},
+        {"found through an entry", {"%SystemDrive%\\skv-tests\\old", nullptr, LauncherExe, nullptr}, "2:%SystemDrive%\\skv-tests\\old | - | -"},
+        {"beside the launcher", {"@??", nullptr, "@beside\\SkvLauncher.exe", nullptr}, "1:@beside | 1:@beside | 1:@beside\\Skv.exe"},
+        {"on the search path", {"@??", nullptr, LauncherExe, "@on-path"}, "1:@on-path | 1:@on-path | 1:@on-path\\Skv.exe"},
     };
     // clang-format on
     for (const auto& row : rows) {
