@@ -3,6 +3,7 @@
 #include <shlwapi.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 
 #include "framework/window_text.h"
@@ -333,7 +334,7 @@ void WhenOpen(const std::function<void(HWND)>& action) {
 }
 
 Texts Boxes(const std::function<void()>& action, std::deque<int> buttons) {
-    std::vector<std::string> shown;
+    Texts shown;
     const auto outer = std::exchange(collected, {&shown, &buttons});
     action();
     collected = outer;
@@ -357,6 +358,7 @@ INT_PTR RunMainDialog(const std::function<void(HWND)>& body, const std::string& 
                       const std::string& folder) {
     GameLocation location{exePath, folder};
     WindowsLocationPlatform platform(Context());
+    // The launcher's profile, as its main dialog takes it: below HKEY_CURRENT_USER\Software.
     LauncherDialog dialog(Context(), location, platform, "Harbeck\\Skv Launcher");
     return RunModally(dialog, body);
 }

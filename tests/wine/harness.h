@@ -26,7 +26,7 @@ namespace harness {
 // What the launcher's dialogs and messages need, as the test program's application object hands it on.
 AppContext& Context();
 
-// The launcher's profile.
+// The launcher's profile, below HKEY_CURRENT_USER.
 constexpr const char* ProfileKey = "Software\\Harbeck\\Skv Launcher";
 constexpr const char* GameKey = "Software\\Quillon\\Skarnvale";
 constexpr const char* AppPathsKey = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\skvprog.exe";
@@ -118,6 +118,7 @@ class Launcher {
 // menu): `action` runs inside that window's own modal loop once it is on screen. A window that nobody
 // expects is closed and fails the test, so that no test can hang on it.
 void WhenOpen(const std::function<void(HWND)>& action);
+// Texts in the order they came, such as the messages shown.
 using Texts = std::vector<std::string>;
 // Runs `action`, answering the message boxes it shows with `buttons` in turn, then with OK; gives their
 // descriptions, "text (icon: buttons)", with "[caption] " in front when it is not the launcher's title.
