@@ -9,7 +9,8 @@
 #include "res/resource.h"
 
 enum class OptionKind { Switch, Mode, Spin, Slider };
-// A control is enabled always, while " Debug mode " is ticked, or while " Pre-load Bots: " is ticked too.
+// A control is enabled always, while " Debug mode " is ticked, or while " Pre-load Bots: " is ticked too (in
+// this order: each needs what the one before needs).
 enum class Needs { Nothing, Debug, Bots };
 
 struct Option {

@@ -8,9 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <sstream>
 #include <string>
+#include <vector>
 
 // Every level of the menu as the game is told about it, from command 32771 on (the menu's labels in the
 // comments, in command order), and no level for "No Level" (32813) or the commands next to the menu's.
@@ -60,13 +60,12 @@ TEST(BuildCommandLine, TypicalInputs) {
 
 // A shell that answers each start as scripted; what it is asked and shows is logged.
 struct ScriptedShell : GameShell {
-    std::deque<ShellStart> Answers;
+    std::vector<ShellStart> Answers; // in turn
+    size_t Tried = 0;
     std::string Log;
     ShellStart Start(const std::string& file, const std::string& parameters, const char* folder) override {
         Log += "start " + file + " " + parameters + " in " + (folder ? folder : "the current folder") + " | ";
-        const ShellStart answer = Answers.front();
-        Answers.pop_front();
-        return answer;
+        return Answers.at(Tried++);
     }
     void ShowStartFailed() override { Log += "failed | "; }
 };
@@ -80,7 +79,7 @@ TEST(LaunchGame, WhatEachAttemptHandsTheShell) {
                       byName = "start Skv.exe -debug -n Ossary in the current folder | ";
     using S = ShellStart;
     // clang-format off
-    const struct { std::deque<ShellStart> Answers; bool Started; std::string Log; } rows[] = {
+    const struct { std::vector<ShellStart> Answers; bool Started; std::string Log; } rows[] = {
         {{S::Started}, true, byPath}, {{S::Failed, S::Started}, true, byPath + byName},
         {{S::Failed, S::Failed}, false, byPath + byName + "failed | "}, {{S::Cancelled}, false, byPath},
         {{S::Failed, S::Cancelled}, false, byPath + byName},

@@ -24,8 +24,7 @@ TEST(PathParts, FolderNameAndTrailingSeparator) {
     // clang-format off
     const struct { std::string Path; LeadBytes Lead; std::string Folder, Name, WithSeparator; } rows[] = {
         {"C:\\Games\\" + Kinou932, Japanese932(), "C:\\Games", Kinou932, "C:\\Games\\" + Kinou932 + "\\"},
-        {"C:\\Games\\" + Kinou932 + "\\Skv.exe", Japanese932(), "C:\\Games\\" + Kinou932, "Skv.exe",
-         "C:\\Games\\" + Kinou932 + "\\Skv.exe\\"},
+        {"C:\\Games\\" + Kinou932 + "\\Skv.exe", Japanese932(), "C:\\Games\\" + Kinou932, "Skv.exe", "C:\\Games\\" + Kinou932 + "\\Skv.exe\\"},
         // The same bytes read as a single-byte code page hold a separator at the end.
         {"C:\\Games\\" + Kinou932, {}, "C:\\Games\\\x8b\x40\x94", "", "C:\\Games\\" + Kinou932},
         // A lead byte at the very end has no second byte to take.
@@ -48,12 +47,13 @@ TEST(PathParts, FolderNameAndTrailingSeparator) {
 // An installer's entry in the long form of a network path, in any case as Windows reads it, and of a drive
 // in lower case; the "\\?\C:\..." form is the real launcher's row.
 TEST(PathParts, UsualFormOfALongPath) {
+    // clang-format off
     const std::pair<const char*, const char*> rows[] = {
         {"\\\\?\\UNC\\server\\share\\Games", "\\\\server\\share\\Games"},
         {"\\\\?\\unc\\server\\share\\Games", "\\\\server\\share\\Games"},
-        {"\\\\?\\c:\\Games", "c:\\Games"},
-        {"\\\\.\\C:\\Games", "\\\\.\\C:\\Games"}, // a device path is no long form
+        {"\\\\?\\c:\\Games", "c:\\Games"}, {"\\\\.\\C:\\Games", "\\\\.\\C:\\Games"}, // a device path is no long form
     };
+    // clang-format on
     for (const auto& [path, usual] : rows)
         EXPECT_EQ(WithoutLongPathPrefix(path), usual);
 }
@@ -95,8 +95,7 @@ TEST(GameLocation, ChosenAtStartUp) {
     const std::string asked = "search C:/G/ | search * | not found | open dialog";
     // clang-format off
     const struct { FileChoice Chosen; LocateResult Result; std::string Location, Log; } rows[] = {
-        {{"F:\\Skv.exe"}, LocateResult::Found, "F:\\Skv.exe | F:\\",
-         asked + " | Game Path=F: | App Path=F: | App =F:\\Skv.exe | cd F:\\"},
+        {{"F:\\Skv.exe"}, LocateResult::Found, "F:\\Skv.exe | F:\\", asked + " | Game Path=F: | App Path=F: | App =F:\\Skv.exe | cd F:\\"},
         {{std::nullopt}, LocateResult::Cancelled, " | ", asked},
         {{std::nullopt, 0x3002}, LocateResult::DialogFailed, " | ", asked + " | dialog failed 12290"},
         {{"Skv.exe"}, LocateResult::NoFolder, " | ", asked},
@@ -123,10 +122,8 @@ TEST(GameLocation, ChangedThroughLocation) {
         {true, {std::nullopt}, kept, opened + "cd C:\\G\\"}, {true, {"Skv.exe"}, kept, opened + "cd C:\\G\\"},
         {true, {std::nullopt, 0xFFFF}, kept, opened + "dialog failed 65535 | cd C:\\G\\"},
         {true, {"E:\\????\\Skv.exe"}, kept, opened + "unusable E:\\???? | cd C:\\G\\"},
-        {true, {"C:\\G\\Skv.exe"}, kept,
-         opened + "Game Path=C:\\G | App Path=C:\\G | App =C:\\G\\Skv.exe | cd C:\\G\\"},
-        {true, {"D:/New/Game.exe"}, "D:/New/Game.exe | D:/New\\",
-         opened + "Game Path=D:/New | App Path=D:/New | App =D:/New/Game.exe | cd D:/New\\"},
+        {true, {"C:\\G\\Skv.exe"}, kept, opened + "Game Path=C:\\G | App Path=C:\\G | App =C:\\G\\Skv.exe | cd C:\\G\\"},
+        {true, {"D:/New/Game.exe"}, "D:/New/Game.exe | D:/New\\", opened + "Game Path=D:/New | App Path=D:/New | App =D:/New/Game.exe | cd D:/New\\"},
     };
     // clang-format on
     for (const auto& row : rows) {

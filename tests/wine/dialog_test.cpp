@@ -6,6 +6,7 @@
 
 #include <objbase.h>
 
+#include "framework/window_text.h"
 #include "ui/about_dialog.h"
 
 using namespace harness;
@@ -30,28 +31,31 @@ static HCURSOR Hand() {
     return LoadCursorA(Context().Instance(), MAKEINTRESOURCEA(SKV_CUR_LINK));
 }
 
+// Each option's control (a spin with its edit box) is enabled when its row needs no more than what is ticked:
+// nothing, debug mode, or pre-load bots too; all else stays enabled.
+static void ExpectEnabledWith(HWND window, Needs ticked) {
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const int id = GetDlgCtrlID(child);
+        Needs needs = Needs::Nothing;
+        for (const Option& option : Options)
+            if (id == option.Id || (id == option.TextId && option.Kind == OptionKind::Spin))
+                needs = option.Enabled;
+        EXPECT_EQ(IsWindowEnabled(child) != 0, needs <= ticked) << Named(window, id);
+    }
+}
+
 TEST_F(MainDialog, DebugModeAndPreloadBotsEnableTheirControls) {
     // Clicks: the check boxes clicked in turn, D debug mode, B pre-load bots.
     // clang-format off
-    const struct { const char* Clicks; bool Dependent, Species; } rows[] = {
-        {"", false, false}, {"D", true, false}, {"DB", true, true}, {"DBD", false, false},
-        {"DBDD", true, true}, {"DBB", true, false}};
+    const std::pair<const char*, Needs> rows[] = {{"", Needs::Nothing}, {"D", Needs::Debug}, {"DB", Needs::Bots},
+        {"DBD", Needs::Nothing}, {"DBDD", Needs::Bots}, {"DBB", Needs::Debug}};
     // clang-format on
-    for (const auto& row : rows)
+    for (const auto& [clicks, ticked] : rows)
         RunMainDialog([&](HWND window) {
-            for (const char* c = row.Clicks; *c; ++c)
+            SCOPED_TRACE(std::string("clicked \"") + clicks + "\"");
+            for (const char* c = clicks; *c; ++c)
                 Click(window, *c == 'D' ? SKV_ID_DEBUG : SKV_ID_LOAD_BOTS);
-            // Each option's control (a spin with its edit box) as its row says; all else stays enabled.
-            for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-                const int id = GetDlgCtrlID(child);
-                Needs needs = Needs::Nothing;
-                for (const Option& option : Options)
-                    if (id == option.Id || (id == option.TextId && option.Kind == OptionKind::Spin))
-                        needs = option.Enabled;
-                EXPECT_EQ(IsWindowEnabled(child) != 0,
-                          needs == Needs::Nothing || (needs == Needs::Debug ? row.Dependent : row.Species))
-                    << "clicked \"" << row.Clicks << "\": " << Named(window, id);
-            }
+            ExpectEnabledWith(window, ticked);
         });
 }
 
@@ -82,13 +86,12 @@ static std::string LevelMenu(HWND dialog) {
             }
         }
     };
-    WhenOpen([](HWND) { return true; },
-             [&](HWND menu) {
-                 HMENU popup = HMENU(SendMessageA(menu, MN_GETHMENU, 0, 0));
-                 walk(popup);
-                 read += "default " + std::to_string(GetMenuDefaultItem(popup, FALSE, 0));
-                 EndMenu();
-             });
+    WhenOpen([&](HWND menu) {
+        HMENU popup = HMENU(SendMessageA(menu, MN_GETHMENU, 0, 0));
+        walk(popup);
+        read += "default " + std::to_string(GetMenuDefaultItem(popup, FALSE, 0));
+        EndMenu();
+    });
     Click(dialog, SKV_ID_LEVEL);
     EXPECT_EQ(next, 32814u);
     return read;
@@ -151,11 +154,7 @@ TEST_F(MainDialog, ResetShowsTheDefaults) {
 
 // With debug mode off again, only the controls usable without it are enabled.
 TEST_F(MainDialog, ResetEnablesAsDebugModeOff) {
-    AfterReset([](HWND window) {
-        for (const Option& option : Options)
-            EXPECT_EQ(IsWindowEnabled(GetDlgItem(window, option.Id)) != 0, option.Enabled == Needs::Nothing)
-                << option.Name;
-    });
+    AfterReset([](HWND window) { ExpectEnabledWith(window, Needs::Nothing); });
 }
 
 TEST_F(MainDialog, ResetKeepsTheChosenLevel) {
@@ -177,17 +176,17 @@ TEST_F(MainDialog, WindowMenuItemOpensTheAboutBox) {
     RunMainDialog([](HWND window) {
         HMENU menu = GetSystemMenu(window, FALSE);
         const int count = GetMenuItemCount(menu);
-        char label[32] = {}, title[32] = {};
+        char label[32] = {};
         GetMenuStringA(menu, count - 1, label, sizeof label, MF_BYPOSITION);
         EXPECT_TRUE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
         EXPECT_EQ(label + std::string(" ") + std::to_string(GetMenuItemID(menu, count - 1)), "&About... 16");
-        WhenOpen([](HWND) { return true; },
-                 [&](HWND box) {
-                     GetWindowTextA(box, title, sizeof title);
-                     Click(box, IDOK);
-                 });
+        std::string title;
+        WhenOpen([&](HWND box) {
+            title = WindowText(box);
+            Click(box, IDOK);
+        });
         SendMessageA(window, WM_SYSCOMMAND, 16 | 0xF, 0);
-        EXPECT_STREQ(title, "Program information");
+        EXPECT_EQ(title, "Program information");
     });
 }
 
@@ -195,20 +194,16 @@ TEST_F(MainDialog, WindowMenuItemOpensTheAboutBox) {
 TEST_F(MainDialog, HelpButtonSaysThereIsNoHelp) {
     RunMainDialog([](HWND window) {
         EXPECT_EQ(Boxes([&] { SendMessageA(window, WM_SYSCOMMAND, SC_CONTEXTHELP, 0); }),
-                  std::vector<std::string>{
-                      "Sorry, there's no Help file available in this BETA version :) (information: OK)"});
+                  Texts{"Sorry, there's no Help file available in this BETA version :) (information: OK)"});
     });
 }
 
 // "Location..." first asks whether to change the game's folder, naming it as held.
 TEST_F(MainDialog, LocationAsksFirst) {
     const std::string question = "The Current Path is: C:\\Games\\Skarnvale\\\nDo you want to change it?";
-    RunMainDialog(
-        [&](HWND window) {
-            EXPECT_EQ(Boxes([&] { Click(window, SKV_ID_LOCATION); }),
-                      std::vector<std::string>{question + " (question: Yes/No)"});
-        },
-        "", "C:\\Games\\Skarnvale\\");
+    RunMainDialog("C:\\Games\\Skarnvale\\", [&](HWND window) {
+        EXPECT_EQ(Boxes([&] { Click(window, SKV_ID_LOCATION); }), Texts{question + " (question: Yes/No)"});
+    });
 }
 
 // The logo, a static control that tells its clicks, opens the maker's site, and "Bug report..."
@@ -266,22 +261,20 @@ TEST_F(MainDialog, GroupCaptionsAreBoldNavy) {
     const std::set<std::string> groups = {"Commandline", "Rendering", "General",     "Motiontracker",
                                           "Scaling",     "Cheating",  "Sky coloring"};
     RunMainDialog([&](HWND window) {
-        HDC dc = CreateCompatibleDC(nullptr);
+        const WindowDC dc(window);
         LOGFONTA text{};
         GetObjectA(HFONT(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof text, &text);
         for (HWND control = GetWindow(window, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
             LOGFONTA font{};
             GetObjectA(HFONT(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
-            SendMessageA(window, WM_CTLCOLORSTATIC, WPARAM(dc), LPARAM(control));
-            char caption[32] = {};
-            GetWindowTextA(control, caption, sizeof caption);
+            SendMessageA(window, WM_CTLCOLORSTATIC, WPARAM(dc.Get()), LPARAM(control));
+            const std::string caption = WindowText(control);
             const std::string look =
                 std::string(font.lfWeight == FW_BOLD ? "bold" : "regular") +
-                (GetTextColor(dc) == RGB(0, 0, 128) ? " navy" : "") +
+                (GetTextColor(dc.Get()) == RGB(0, 0, 128) ? " navy" : "") +
                 (font.lfWeight == FW_BOLD && font.lfHeight != text.lfHeight ? " large" : "");
             EXPECT_EQ(look, groups.count(caption) ? "bold navy" : "regular") << caption;
         }
-        DeleteDC(dc);
     });
 }
 
@@ -296,17 +289,12 @@ TEST(Profile, AnyStoredDataLoadsAsANumberOrTheDefault) {
     // the defaults; "=" when it is what is stored.
     // clang-format off
     const struct { DWORD Type; std::string Stored, Loaded; } rows[] = {
-        {REG_DWORD, "WireFrame=0 TrackerVolume=0 TrackerSpeed=0 TimeScale=1 LeanScale=0 SkyRed=0 SkyGreen=0 "
-         "SkyBlue=0", "="},
-        {REG_DWORD, "WireFrame=3 TrackerVolume=100 TrackerSpeed=1600 TimeScale=400 LeanScale=1000 SkyRed=255 "
-         "SkyGreen=255 SkyBlue=255", "="},
-        {REG_DWORD, "WireFrame=-1 TrackerVolume=-1 TrackerSpeed=-1 TimeScale=0 LeanScale=-1 SkyRed=-1 "
-         "SkyGreen=-1 SkyBlue=-1", ""},
-        {REG_DWORD, "WireFrame=4 TrackerVolume=101 TrackerSpeed=1601 TimeScale=401 LeanScale=1001 SkyRed=256 "
-         "SkyGreen=256 SkyBlue=256", ""},
+        {REG_DWORD, "WireFrame=0 TrackerVolume=0 TrackerSpeed=0 TimeScale=1 LeanScale=0 SkyRed=0 SkyGreen=0 SkyBlue=0", "="},
+        {REG_DWORD, "WireFrame=3 TrackerVolume=100 TrackerSpeed=1600 TimeScale=400 LeanScale=1000 SkyRed=255 SkyGreen=255 SkyBlue=255", "="},
+        {REG_DWORD, "WireFrame=-1 TrackerVolume=-1 TrackerSpeed=-1 TimeScale=0 LeanScale=-1 SkyRed=-1 SkyGreen=-1 SkyBlue=-1", ""},
+        {REG_DWORD, "WireFrame=4 TrackerVolume=101 TrackerSpeed=1601 TimeScale=401 LeanScale=1001 SkyRed=256 SkyGreen=256 SkyBlue=256", ""},
         // An up-down's error flag over 50, and far out.
-        {REG_DWORD, "WireFrame=65536 TrackerVolume=65586 TrackerSpeed=65586 TimeScale=65586 LeanScale=65586 "
-         "SkyRed=-2147483648 SkyGreen=2147483647 SkyBlue=65596", ""},
+        {REG_DWORD, "WireFrame=65536 TrackerVolume=65586 TrackerSpeed=65586 TimeScale=65586 LeanScale=65586 SkyRed=-2147483648 SkyGreen=2147483647 SkyBlue=65596", ""},
         {REG_BINARY, Dword(0xFFFFFFFF), allOn}, {REG_BINARY, std::string("\x07\0\0", 3), ""},
         {REG_QWORD, Dword(2) + Dword(0), ""},
     };
@@ -358,10 +346,9 @@ static void ExpectLinkSeen(const std::vector<LinkRow>& rows) {
                                 (GetCapture() == link ? ", held" : ", free") +
                                 (SendMessageA(link, BM_GETSTATE, 0, 0) & BST_PUSHED ? ", down" : ", up");
             std::set<COLORREF> shown;
-            HDC dc = GetDC(link);
+            const WindowDC dc(link);
             for (int i = 0; i < area.right * area.bottom; ++i)
-                shown.insert(GetPixel(dc, i % area.right, i / area.right));
-            ReleaseDC(link, dc);
+                shown.insert(GetPixel(dc.Get(), i % area.right, i / area.right));
             for (const auto& [colour, label] : {std::pair(RGB(0, 0, 192), ", blue"),
                                                 {RGB(255, 0, 0), ", red"},
                                                 {RGB(192, 0, 192), ", purple"}})
@@ -373,13 +360,14 @@ static void ExpectLinkSeen(const std::vector<LinkRow>& rows) {
 
 // Over its text only, the link shows the hand and turns purple, and holds the mouse to see it leave.
 TEST(AboutLink, FollowsThePointerOverItsTextOnly) {
+    // clang-format off
     ExpectLinkSeen({
-        {"on the text", "mT", "hand, held, up, purple"},
-        {"right of the text", "mR", "arrow, free, up, blue"},
+        {"on the text", "mT", "hand, held, up, purple"}, {"right of the text", "mR", "arrow, free, up, blue"},
         {"below the text", "mB", "arrow, free, up, blue"},
         {"onto the text and off", "mT mR", "arrow, free, up, blue"},
         {"off the text and back", "mB mT", "hand, held, up, purple"},
     });
+    // clang-format on
 }
 
 // A press on the text holds the button down in red; once it ends the text is blue, under the pointer too.
@@ -454,15 +442,17 @@ TEST_F(DisplayDialog, RefillKeepsTheChosenMode) {
     });
 }
 
-// The width of the image in the icon or cursor resource that the system picks for `size` pixels.
-static int ResourceImageFor(int id, bool icon, int size) {
+// The width of the image in the icon or cursor resource that the system picks for its size of icons or
+// cursors.
+static std::string ResourceImageFor(int id, bool icon) {
+    const int size = GetSystemMetrics(icon ? SM_CXICON : SM_CXCURSOR);
     HINSTANCE instance = Context().Instance();
     HRSRC group = FindResourceA(instance, MAKEINTRESOURCEA(id), icon ? RT_GROUP_ICON : RT_GROUP_CURSOR);
     const int image = LookupIconIdFromDirectoryEx(
         static_cast<BYTE*>(LockResource(LoadResource(instance, group))), icon, size, size, LR_DEFAULTCOLOR);
     HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(image), icon ? RT_ICON : RT_CURSOR);
     const BYTE* bits = static_cast<BYTE*>(LockResource(LoadResource(instance, found))) + (icon ? 0 : 4);
-    return reinterpret_cast<const BITMAPINFOHEADER*>(bits)->biWidth;
+    return std::to_string(reinterpret_cast<const BITMAPINFOHEADER*>(bits)->biWidth);
 }
 
 // A control's picture as "WxH".
@@ -477,10 +467,9 @@ static int SmallIconWidth(HWND window) {
     ICONINFO icon{};
     if (!GetIconInfo(HICON(SendMessageA(window, WM_GETICON, ICON_SMALL, 0)), &icon))
         return 0;
+    const BitmapHandle colour(icon.hbmColor), mask(icon.hbmMask);
     BITMAP image{};
-    GetObjectA(icon.hbmColor ? icon.hbmColor : icon.hbmMask, sizeof image, &image);
-    DeleteObject(icon.hbmColor);
-    DeleteObject(icon.hbmMask);
+    GetObjectA(colour ? colour.Get() : mask.Get(), sizeof image, &image);
     return image.bmWidth;
 }
 
@@ -493,9 +482,8 @@ static std::string Seen() {
                PictureSize(GetDlgItem(window, SKV_ID_LOGO)) + ", small icon " +
                std::to_string(SmallIconWidth(window));
     });
-    return seen + ", icon " +
-           std::to_string(ResourceImageFor(SKV_ICON_APP, true, GetSystemMetrics(SM_CXICON))) + ", cursor " +
-           std::to_string(ResourceImageFor(SKV_CUR_LINK, false, GetSystemMetrics(SM_CXCURSOR)));
+    return seen + ", icon " + ResourceImageFor(SKV_ICON_APP, true) + ", cursor " +
+           ResourceImageFor(SKV_CUR_LINK, false);
 }
 
 // The dialogs at the display scales players use, each row what the main dialog shows there. The banner
@@ -517,14 +505,12 @@ TEST(Dpi, PicturesFitAtEachScale) {
         {192, "banner 702x93, logo 122x38, small icon 32, icon 64, cursor 64"},
     };
     // clang-format on
-    const auto scaleOf = [](HDC dc) { return DWORD(GetDeviceCaps(dc, LOGPIXELSY)); };
-    const DWORD own = scaleOf(WindowDC(nullptr).Get());
-    char asked[8] = {}; // in the program of one scale
-    GetEnvironmentVariableA("SKV_DPI", asked, sizeof asked);
-    ASSERT_TRUE(!*asked || own == DWORD(std::stoi(asked))) << "the scale taken: " << own;
+    const DWORD own = GetDeviceCaps(WindowDC(nullptr).Get(), LOGPIXELSY);
+    const std::string asked = Variable("SKV_DPI"); // in the program of one scale
+    ASSERT_TRUE(asked.empty() || own == DWORD(std::stoi(asked))) << "the scale taken: " << own;
     for (const auto& [dpi, seen] : rows)
         EXPECT_TRUE(dpi != own || Seen() == seen) << "at " << dpi << " DPI: " << Seen();
-    if (*asked)
+    if (!asked.empty())
         return;
     SKIP_UNLESS(UnixSideAtHand(), "the other scales, each in a test program of its own");
     const auto setScale = [](DWORD dpi) {
@@ -536,11 +522,9 @@ TEST(Dpi, PicturesFitAtEachScale) {
         if (dpi == own)
             continue;
         setScale(dpi);
-        EXPECT_EQ(
-            RunAgain("SKV_DPI=" + std::to_string(dpi),
-                     dpi == 144 ? "Dpi.*:MainDialog.*:DisplayDialog.*:AboutLink.*" : "Dpi.*:*GroupCaptions*",
-                     120),
-            0)
+        const char* tests =
+            dpi == 144 ? "Dpi.*:MainDialog.*:DisplayDialog.*:AboutLink.*" : "Dpi.*:*GroupCaptions*";
+        EXPECT_EQ(RunAgain("SKV_DPI=" + std::to_string(dpi), tests, 120), 0)
             << "the tests at " << dpi << " DPI";
     }
     setScale(own);

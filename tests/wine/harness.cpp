@@ -3,8 +3,10 @@
 #include <shlwapi.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 
+#include "framework/window_text.h"
 #include "location/windows_location_platform.h"
 #include "ui/launcher_dialog.h"
 
@@ -44,19 +46,17 @@ std::string GetValue(HKEY root, const char* key, const char* name) {
 
 std::string KeyHolds(HKEY root, const char* key) {
     RegistryKey opened;
-    DWORD keys = 0, values = 0;
+    DWORD keys = 0, values = 0, longest = 0;
     return RegOpenKeyExA(root, key, 0, KEY_READ, opened.Receive()) == 0 &&
-                   RegQueryInfoKeyA(opened.Get(), nullptr, nullptr, nullptr, &keys, nullptr, nullptr, &values,
-                                    nullptr, nullptr, nullptr, nullptr) == 0
+                   SHQueryInfoKeyA(opened.Get(), &keys, &longest, &values, &longest) == 0
                ? std::to_string(values) + " values, " + std::to_string(keys) + " keys"
                : "<absent>";
 }
 
-void CleanSlate() {
-    for (const auto& [root, key] :
-         {std::pair(HKEY_CURRENT_USER, ProfileKey), std::pair(HKEY_LOCAL_MACHINE, GameKey),
-          std::pair(HKEY_LOCAL_MACHINE, AppPathsKey)})
-        SHDeleteKeyA(root, key); // with what lies below it, such as a profile of another layout
+void CleanSlate() { // each key with what lies below it, such as a profile of another layout
+    SHDeleteKeyA(HKEY_CURRENT_USER, ProfileKey);
+    SHDeleteKeyA(HKEY_LOCAL_MACHINE, GameKey);
+    SHDeleteKeyA(HKEY_LOCAL_MACHINE, AppPathsKey);
     DeleteFileA(ReportFile);
 }
 
@@ -74,20 +74,25 @@ void WriteContents(const std::string& path, const std::string& bytes) {
     EXPECT_TRUE(file.write(bytes.data(), bytes.size()).flush()) << path;
 }
 
-std::vector<std::string> FolderEntries(const std::string& utf8Folder) {
+std::vector<std::string> FolderEntries(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code missing;
-    for (const auto& entry :
-         std::filesystem::directory_iterator(std::filesystem::u8path(utf8Folder), missing))
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::u8path(folder), missing))
         names.push_back(entry.path().filename().u8string());
     std::sort(names.begin(), names.end());
     return names;
 }
 
-int Allowed(int seconds) {
-    char mode[16] = {};
-    GetEnvironmentVariableA("SKV_WINE_MODE", mode, sizeof mode);
-    return std::string(mode) == "emulated" ? 3 * seconds : seconds;
+std::string Variable(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// How long a step may take on this bench: `seconds`, or three times as long where the bench emulates 32-bit
+// code (a 32-bit program takes seconds to start there, and more on a busy machine). Only a step that fails
+// waits that long.
+static int Allowed(int seconds) {
+    return Variable("SKV_WINE_MODE") == "emulated" ? 3 * seconds : seconds;
 }
 
 // ---- Where the tests run ----
@@ -102,9 +107,7 @@ bool OnTheBench() {
 }
 
 bool UnixSideAtHand() {
-    char asOnWindows[4] = {};
-    GetEnvironmentVariableA("SKV_TESTS_AS_ON_WINDOWS", asOnWindows, sizeof asOnWindows);
-    return OnTheBench() && std::string(asOnWindows) != "1";
+    return OnTheBench() && Variable("SKV_TESTS_AS_ON_WINDOWS") != "1";
 }
 
 std::string UnixPath(const std::string& windowsPath) {
@@ -163,9 +166,8 @@ int RunAgain(const std::string& variables, const std::string& tests, int seconds
 GameFolderOnDisk::GameFolderOnDisk(const std::string& name) : Path("C:\\skv-tests\\" + name + "\\") {
     std::error_code left; // a folder that cannot go is emptied and used all the same
     std::filesystem::remove_all(std::filesystem::u8path(Path), left);
-    EXPECT_TRUE((CreateDirectoryA(Path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS) &&
-                CopyFileA(StandinExe, (Path + "Skv.exe").c_str(), 0))
-        << Path;
+    std::filesystem::create_directory(std::filesystem::u8path(Path), left);
+    EXPECT_TRUE(CopyFileA(StandinExe, (Path + "Skv.exe").c_str(), FALSE)) << Path;
 }
 
 GameFolderOnDisk::~GameFolderOnDisk() {
@@ -279,18 +281,12 @@ static std::string ClassOf(HWND window) {
     return name;
 }
 
-static bool IsMessageBox(HWND window) {
-    return ClassOf(window) == "#32770" && GetDlgItem(window, 0xFFFF) &&
-           !GetDlgItem(window, SKV_ID_DEVICE_LIST);
-}
-
 // "text (icon: buttons)", with "[caption] " in front when it is not the launcher's title.
 static std::string DescribeBox(HWND box) {
     std::string icon = "no icon", buttons;
     // clang-format off
-    const std::pair<LPCSTR, const char*> icons[] = {
-        {IDI_HAND, "error"}, {IDI_ASTERISK, "information"}, {IDI_EXCLAMATION, "exclamation"},
-        {IDI_QUESTION, "question"}};
+    const std::pair<LPCSTR, const char*> icons[] = {{IDI_HAND, "error"}, {IDI_ASTERISK, "information"},
+        {IDI_EXCLAMATION, "exclamation"}, {IDI_QUESTION, "question"}};
     // clang-format on
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         const LRESULT shown = SendMessageA(child, STM_GETICON, 0, 0);
@@ -300,10 +296,9 @@ static std::string DescribeBox(HWND box) {
             buttons += (buttons.empty() ? "" : "/") + Text(box, GetDlgCtrlID(child));
     }
     buttons.erase(std::remove(buttons.begin(), buttons.end(), '&'), buttons.end());
-    char caption[256] = {};
-    GetWindowTextA(box, caption, sizeof caption);
-    return (caption == Context().Title() ? "" : "[" + std::string(caption) + "] ") + Text(box, 0xFFFF) +
-           " (" + icon + ": " + buttons + ")";
+    const std::string caption = WindowText(box);
+    return (caption == Context().Title() ? "" : "[" + caption + "] ") + Text(box, 0xFFFF) + " (" + icon +
+           ": " + buttons + ")";
 }
 
 // Every 10 ms, in whichever modal loop runs: the first dialog, message box or menu on screen that no step
@@ -319,13 +314,12 @@ static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
             const auto step = steps.front().second;
             steps.pop_front();
             step(window);
-        } else if (collected.first && IsMessageBox(window)) {
+        } else if (collected.first && GetDlgItem(window, 0xFFFF) && !GetDlgItem(window, SKV_ID_DEVICE_LIST)) {
             collected.first->push_back(DescribeBox(window));
             std::deque<int>& buttons = *collected.second;
-            const int button = buttons.empty() ? IDOK : buttons.front();
+            SendMessageA(window, WM_COMMAND, buttons.empty() ? IDOK : buttons.front(), 0);
             if (!buttons.empty())
                 buttons.pop_front();
-            SendMessageA(window, WM_COMMAND, button, 0);
         } else {
             ADD_FAILURE() << "a window opened that no test expected: "
                           << (kind == "#32768" ? "a menu" : DescribeBox(window));
@@ -335,29 +329,42 @@ static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     }
 }
 
-void WhenOpen(const std::function<bool(HWND)>& match, const std::function<void(HWND)>& action) {
-    steps.emplace_back(match, action);
+void WhenOpen(const std::function<void(HWND)>& action) {
+    steps.emplace_back([](HWND) { return true; }, action);
 }
 
-std::vector<std::string> Boxes(const std::function<void()>& action, std::deque<int> buttons) {
-    std::vector<std::string> shown;
+Texts Boxes(const std::function<void()>& action, std::deque<int> buttons) {
+    Texts shown;
     const auto outer = std::exchange(collected, {&shown, &buttons});
     action();
     collected = outer;
     return shown;
 }
 
-void ExpectAllStepsUsed() {
+INT_PTR RunModally(Dialog& dialog, const std::function<void(HWND)>& body) {
+    steps.emplace_back([&](HWND window) { return window == dialog.Handle(); },
+                       [&](HWND window) {
+                           body(window);
+                           if (IsWindowVisible(window))
+                               dialog.EndDialog(IDABORT);
+                       });
+    const INT_PTR result = dialog.DoModal();
     EXPECT_TRUE(steps.empty()) << steps.size() << " expected window(s) never opened";
     steps.clear();
+    return result;
 }
 
 INT_PTR RunMainDialog(const std::function<void(HWND)>& body, const std::string& exePath,
                       const std::string& folder) {
     GameLocation location{exePath, folder};
     WindowsLocationPlatform platform(Context());
-    LauncherDialog dialog(Context(), location, platform, LauncherProfile);
+    // The launcher's profile, as its main dialog takes it: below HKEY_CURRENT_USER\Software.
+    LauncherDialog dialog(Context(), location, platform, "Harbeck\\Skv Launcher");
     return RunModally(dialog, body);
+}
+
+INT_PTR RunMainDialog(const std::string& folder, const std::function<void(HWND)>& body) {
+    return RunMainDialog(body, folder + "Skv.exe", folder);
 }
 
 // ---- Controls ----
@@ -378,7 +385,9 @@ std::string Named(HWND dialog, int id) {
     return "\"" + Text(dialog, id) + "\" (" + std::to_string(id) + ")";
 }
 
-int32_t Shown(HWND dialog, const Option& option) {
+// What the control of an option holds: 0/1, the list index, the up-down's whole reply (error flag in the
+// high word), the trackbar's position (whose label must show it).
+static int32_t Shown(HWND dialog, const Option& option) {
     const UINT query[] = {BM_GETCHECK, CB_GETCURSEL, UDM_GETPOS, TBM_GETPOS}; // in OptionKind order
     const auto value = int32_t(SendDlgItemMessageA(dialog, option.Id, query[int(option.Kind)], 0, 0));
     EXPECT_TRUE(option.Kind != OptionKind::Slider || Text(dialog, option.TextId) == std::to_string(value))
@@ -438,11 +447,8 @@ void ExpectStored(const std::string& changed) {
 
 namespace {
 // Its message boxes are captioned with the launcher's title, as the launcher's are.
-class TestApplication : public Application {
-  public:
+struct TestApplication : Application {
     TestApplication() : Application(SKV_STR_APP_TITLE) {}
-
-  protected:
     void InitInstance(AppContext& context) override {
         harness::context = &context;
         const UINT_PTR timer = SetTimer(nullptr, 0, 10, harness::Tick);

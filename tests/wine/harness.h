@@ -26,8 +26,7 @@ namespace harness {
 // What the launcher's dialogs and messages need, as the test program's application object hands it on.
 AppContext& Context();
 
-// The launcher's profile: as its main dialog takes it (below HKEY_CURRENT_USER\Software), and whole.
-constexpr const char* LauncherProfile = "Harbeck\\Skv Launcher";
+// The launcher's profile, below HKEY_CURRENT_USER.
 constexpr const char* ProfileKey = "Software\\Harbeck\\Skv Launcher";
 constexpr const char* GameKey = "Software\\Quillon\\Skarnvale";
 constexpr const char* AppPathsKey = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\skvprog.exe";
@@ -48,11 +47,8 @@ std::string Dword(uint32_t value);
 
 std::string FileContents(const std::string& path); // "<absent>" when it cannot be opened
 void WriteContents(const std::string& path, const std::string& bytes);
-std::vector<std::string> FolderEntries(const std::string& utf8Folder); // sorted, in UTF-8
-// How long a step may take on this bench: `seconds`, or three times as long where the bench emulates 32-bit
-// code (a 32-bit program takes seconds to start there, and more on a busy machine). Only a step that fails
-// waits that long.
-int Allowed(int seconds);
+std::vector<std::string> FolderEntries(const std::string& folder); // sorted; the folder and names in UTF-8
+std::string Variable(const char* name); // of this program's environment; "" without it
 
 // ---- Where the tests run: Windows, or Wine on the bench ----
 
@@ -121,30 +117,22 @@ class Launcher {
 // Queues what to do with the next window that opens in this thread (a message box, a dialog, the level
 // menu): `action` runs inside that window's own modal loop once it is on screen. A window that nobody
 // expects is closed and fails the test, so that no test can hang on it.
-void WhenOpen(const std::function<bool(HWND)>& match, const std::function<void(HWND)>& action);
+void WhenOpen(const std::function<void(HWND)>& action);
+// Texts in the order they came, such as the messages shown.
+using Texts = std::vector<std::string>;
 // Runs `action`, answering the message boxes it shows with `buttons` in turn, then with OK; gives their
 // descriptions, "text (icon: buttons)", with "[caption] " in front when it is not the launcher's title.
-std::vector<std::string> Boxes(const std::function<void()>& action, std::deque<int> buttons = {});
+Texts Boxes(const std::function<void()>& action, std::deque<int> buttons = {});
 
-// Fails the test when queued windows never opened, and forgets them.
-void ExpectAllStepsUsed();
 // Runs a dialog modally and `body` once it is on screen; ends it with IDABORT if the body did not end it.
-template <class Dialog> INT_PTR RunModally(Dialog& dialog, const std::function<void(HWND)>& body) {
-    WhenOpen([&](HWND window) { return window == dialog.Handle(); },
-             [&](HWND window) {
-                 body(window);
-                 if (IsWindowVisible(window))
-                     dialog.EndDialog(IDABORT);
-             });
-    const INT_PTR result = dialog.DoModal();
-    ExpectAllStepsUsed();
-    return result;
-}
-
+// Fails the test when windows queued meanwhile never opened.
+INT_PTR RunModally(Dialog& dialog, const std::function<void(HWND)>& body);
 // Runs the launcher's main dialog, with the launcher's profile and location platform, over a game at this
 // path in this folder, like RunModally.
 INT_PTR RunMainDialog(const std::function<void(HWND)>& body, const std::string& exePath = "",
                       const std::string& folder = "");
+// The same over the game "Skv.exe" in this folder.
+INT_PTR RunMainDialog(const std::string& folder, const std::function<void(HWND)>& body);
 
 // ---- Controls of a dialog, of this process or another ----
 
@@ -155,9 +143,6 @@ std::string Text(HWND dialog, int id);
 // A control as failure messages name it: its text, then its id: "" Rendering " (1037)".
 std::string Named(HWND dialog, int id);
 
-// What the control of an option holds: 0/1, the list index, the up-down's whole reply (error flag in the
-// high word), the trackbar's position (whose label must show it).
-int32_t Shown(HWND dialog, const Option& option);
 // "Name=value ...", in order, set as a user would: a spin takes the text typed into its edit box.
 void Type(HWND dialog, const std::string& typed);
 // The 26 options as the defaults but for `changed` ("Name=number ..."): shown by the dialog, or stored in

@@ -29,9 +29,9 @@ static std::string Entries() {
 // A machine as the launcher finds it: the installer's entries (with "%": REG_EXPAND_SZ), the launcher
 // started, and a folder put first on the search path. "@" stands for C:\skv-tests\, where the game folders
 // lie.
-struct Machine {
-    const char *GamePath, *AppPath, *Launcher, *OnPath;
-};
+// clang-format off
+struct Machine { const char *GamePath, *AppPath, *Launcher, *OnPath; };
+// clang-format on
 
 class TheLauncher : public ::testing::Test {
   protected:
@@ -56,18 +56,17 @@ class FindingTheGame : public TheLauncher {
                  At(machine.GamePath) + '\0');
         if (machine.AppPath)
             SetString(HKEY_LOCAL_MACHINE, AppPathsKey, "Path", At(machine.AppPath));
-        char searchPath[4096] = {};
-        GetEnvironmentVariableA("PATH", searchPath, sizeof searchPath);
+        const std::string searchPath = Variable("PATH");
         SetEnvironmentVariableA("PATH",
                                 ((machine.OnPath ? At(machine.OnPath) + ";" : "") + searchPath).c_str());
         Launcher launcher(At(machine.Launcher), "-debug -n Ossary");
-        SetEnvironmentVariableA("PATH", searchPath);
+        SetEnvironmentVariableA("PATH", searchPath.c_str());
         HWND dialog = launcher.Window(IDOK, "Start");
         EXPECT_EQ(launcher.Windows(), std::vector<HWND>{dialog}) << "no message beside the dialog";
         return StartedGame(launcher);
     }
     GameFolderOnDisk old{"old"}, beside{"beside"}, onPath{"on-path"};
-    const std::string besideLauncher = beside.Path + "SkvLauncher.exe";
+    FindingTheGame() { CopyFileA(LauncherExe, (beside.Path + "SkvLauncher.exe").c_str(), FALSE); }
 };
 
 // The ways to the game, in the order the launcher tries them: the installer's first entry (one to be
@@ -77,21 +76,15 @@ class FindingTheGame : public TheLauncher {
 // tests and EndsWhenTheGameIsNotChosen.)
 TEST_F(FindingTheGame, EachWayInOrder) {
     GameFolderOnDisk without("without");
-    CopyFileA(LauncherExe, besideLauncher.c_str(), FALSE);
     DeleteFileA((without.Path + "Skv.exe").c_str());
     CreateDirectoryA((without.Path + "Skv.exe").c_str(), nullptr); // a folder of the game's name is no game
     // clang-format off
     const struct { const char* Case; Machine On; const char* Started; } rows[] = {
-        {"the first entry, expanded", {"%SystemDrive%\\skv-tests\\old", nullptr, LauncherExe, nullptr},
-         "@old\\Skv.exe | @old | "},
-        {"a lost name passed by, the second entry in the long form", {"@??", "\\\\?\\@old", LauncherExe, nullptr},
-         "@old\\Skv.exe | @old | "},
-        {"the first entry's folder without the game, the second not asked",
-         {"@without", "@old", "@beside\\SkvLauncher.exe", nullptr}, "@beside\\Skv.exe | @beside | "},
-        {"a lost name passed by, the game beside the launcher", {"@??", nullptr, "@beside\\SkvLauncher.exe", nullptr},
-         "@beside\\Skv.exe | @beside | "},
-        {"a lost name passed by, the game on the search path", {"@??", nullptr, LauncherExe, "@on-path"},
-         "@on-path\\Skv.exe | @on-path | "},
+        {"the first entry, expanded", {"%SystemDrive%\\skv-tests\\old", nullptr, LauncherExe, nullptr}, "@old\\Skv.exe | @old | "},
+        {"a lost name passed by, the second entry in the long form", {"@??", "\\\\?\\@old", LauncherExe, nullptr}, "@old\\Skv.exe | @old | "},
+        {"the first entry's folder without the game, the second not asked", {"@without", "@old", "@beside\\SkvLauncher.exe", nullptr}, "@beside\\Skv.exe | @beside | "},
+        {"a lost name passed by, the game beside the launcher", {"@??", nullptr, "@beside\\SkvLauncher.exe", nullptr}, "@beside\\Skv.exe | @beside | "},
+        {"a lost name passed by, the game on the search path", {"@??", nullptr, LauncherExe, "@on-path"}, "@on-path\\Skv.exe | @on-path | "},
     };
     // clang-format on
     for (const auto& row : rows)
@@ -101,15 +94,11 @@ TEST_F(FindingTheGame, EachWayInOrder) {
 // The installer's entries, Path | App Paths' Path | App Paths' default value, are written (as REG_SZ) only
 // for a game found beside the launcher or on the search path, so that the next start finds it at once.
 TEST_F(FindingTheGame, WritesTheEntriesOfAGameFoundElsewhere) {
-    CopyFileA(LauncherExe, besideLauncher.c_str(), FALSE);
     // clang-format off
     const struct { const char* Case; Machine On; const char* Entries; } rows[] = {
-        {"found through an entry", {"%SystemDrive%\\skv-tests\\old", nullptr, LauncherExe, nullptr},
-         "2:%SystemDrive%\\skv-tests\\old | - | -"},
-        {"beside the launcher", {"@??", nullptr, "@beside\\SkvLauncher.exe", nullptr},
-         "1:@beside | 1:@beside | 1:@beside\\Skv.exe"},
-        {"on the search path", {"@??", nullptr, LauncherExe, "@on-path"},
-         "1:@on-path | 1:@on-path | 1:@on-path\\Skv.exe"},
+        {"found through an entry", {"%SystemDrive%\\skv-tests\\old", nullptr, LauncherExe, nullptr}, "2:%SystemDrive%\\skv-tests\\old | - | -"},
+        {"beside the launcher", {"@??", nullptr, "@beside\\SkvLauncher.exe", nullptr}, "1:@beside | 1:@beside | 1:@beside\\Skv.exe"},
+        {"on the search path", {"@??", nullptr, LauncherExe, "@on-path"}, "1:@on-path | 1:@on-path | 1:@on-path\\Skv.exe"},
     };
     // clang-format on
     for (const auto& row : rows) {
@@ -145,9 +134,8 @@ TEST_F(TheLauncher, SaysWhenTheOpenDialogCannotBeShown) {
     SetString(HKEY_CURRENT_USER, overrides, "comdlg32", ""); // "": not to be loaded
     Launcher launcher;
     PostMessageA(launcher.Window(0xFFFF, NotFound), WM_COMMAND, IDOK, 0);
-    PostMessageA(
-        launcher.Window(0xFFFF, "ERROR: The dialog to locate 'SKV.EXE' could not be shown (error 0x0002)."),
-        WM_COMMAND, IDOK, 0);
+    const char* const failed = "ERROR: The dialog to locate 'SKV.EXE' could not be shown (error 0x0002).";
+    PostMessageA(launcher.Window(0xFFFF, failed), WM_COMMAND, IDOK, 0);
     EXPECT_EQ(launcher.ExitCode(), 1u);
     SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\SkvLauncher.exe");
 }
@@ -179,9 +167,8 @@ TEST_F(TheLauncher, LocationMovesToTheGameChosen) {
     Launcher launcher;
     HWND dialog = launcher.Window(IDOK, "Start");
     PostMessageA(dialog, WM_COMMAND, SKV_ID_LOCATION, 0);
-    PostMessageA(
-        launcher.Window(0xFFFF, "The Current Path is: C:\\skv-tests\\old\\\nDo you want to change it?"),
-        WM_COMMAND, IDYES, 0);
+    const char* const question = "The Current Path is: C:\\skv-tests\\old\\\nDo you want to change it?";
+    PostMessageA(launcher.Window(0xFFFF, question), WM_COMMAND, IDYES, 0);
     launcher.OpenDialog();
     EXPECT_FALSE(IsWindowEnabled(dialog)) << "the main dialog waits for the \"Open\" dialog";
     launcher.Choose(moved.Path + "Game.exe");
@@ -198,8 +185,7 @@ TEST_F(TheLauncher, LocationMovesToTheGameChosen) {
 TEST_F(TheLauncher, SecondLauncherShowsTheFirst) {
     GameFolderOnDisk old("old");
     for (const bool found : {true, false}) {
-        SCOPED_TRACE(found ? "the About box of a minimised dialog"
-                           : "the message that the game cannot be found");
+        SCOPED_TRACE(found ? "the About box of a minimised dialog" : "the message that the game is missing");
         SetUp();
         if (found)
             SetString(HKEY_LOCAL_MACHINE, GameKey, "Path", old.Path);
@@ -213,8 +199,7 @@ TEST_F(TheLauncher, SecondLauncherShowsTheFirst) {
         }
         HWND other = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, 0, 0, 0, 0);
         SetForegroundWindow(other);
-        Launcher second;
-        EXPECT_EQ(second.ExitCode(), 0u);
+        EXPECT_EQ(Launcher().ExitCode(), 0u) << "the second launcher";
         EXPECT_FALSE(dialog && IsIconic(dialog));
         // The foreground moves through the X server, and is nobody's for a moment on the way.
         EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == front; })) << GetForegroundWindow();
@@ -252,30 +237,21 @@ TEST_F(TheLauncher, RunsWhenTheClaimIsHeldWithoutAWindow) {
 }
 
 // A second launcher does not hang on a first one that does not answer (its dialog minimised, its thread busy;
-// here a thread of this test program, which holds the claim): it brings that dialog forward and ends.
+// here this test program, which holds the claim): it brings that dialog forward and ends.
 TEST_F(TheLauncher, SecondLauncherEndsWhenTheFirstDoesNotAnswer) {
     HeldClaim claim;
     ASSERT_TRUE(claim.Holder);
-    const KernelHandle shown(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
-        answer(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-    std::thread first([&] {
-        HWND dialog = CreateWindowExA(0, "#32770", "", WS_POPUP | WS_VISIBLE, 0, 0, 99, 99, 0, 0, 0, 0);
-        ShowWindow(dialog, SW_MINIMIZE);
-        SetEvent(shown.Get());
-        WaitForSingleObject(answer.Get(), INFINITE); // no message is handled meanwhile
-        DestroyWindow(dialog);
-    });
-    WaitForSingleObject(shown.Get(), INFINITE);
-    EXPECT_EQ(Launcher().ExitCode(), 0u);
-    SetEvent(answer.Get());
-    first.join();
+    HWND dialog = CreateWindowExA(0, "#32770", "", WS_POPUP | WS_VISIBLE, 0, 0, 99, 99, 0, 0, 0, 0);
+    ShowWindow(dialog, SW_MINIMIZE);
+    // Another thread waits for the second launcher: this one handles no message meanwhile.
+    std::thread([] { EXPECT_EQ(Launcher().ExitCode(), 0u); }).join();
+    DestroyWindow(dialog);
 }
 
 // What Windows shows among SkvLauncher.exe's details, in their language as Windows picks it: description,
 // versions (the file's in numbers too), the maker and copyright line of the About box, the file's name.
 TEST_F(TheLauncher, DetailsOfTheFile) {
-    DWORD unused = 0;
-    std::string info(GetFileVersionInfoSizeA(LauncherExe, &unused), '\0');
+    std::string info(GetFileVersionInfoSizeA(LauncherExe, nullptr), '\0');
     ASSERT_TRUE(GetFileVersionInfoA(LauncherExe, 0, DWORD(info.size()), info.data()));
     const auto query = [&](const std::string& path) {
         WORD* found = nullptr; // stays so when there is no such value
