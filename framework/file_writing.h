@@ -29,6 +29,6 @@ struct FileWriteResult {
 // of the failing step, as opening, writing or closing the file itself would have.
 FileWriteResult ReplaceFileContents(const std::string& path, const void* data, size_t size);
 
-// The absolute form of a path (the path itself when it has none), as a file that could not be written is
-// named to the user.
+// The absolute form of a path (the path as given when Windows cannot tell it), as a file that could not be
+// written is named to the user.
 std::string FullPathOf(const std::string& path);
