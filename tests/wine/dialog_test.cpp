@@ -318,15 +318,25 @@ TEST(Profile, AnyStoredDataLoadsAsANumberOrTheDefault) {
     }
 }
 
-// Each row's mouse steps on the About box's link, then what a player sees: the cursor, whether the link holds
-// the mouse, whether it is down, and the link colours it shows. A step is a move ("m") or a press ("d") on
-// its text ("T"), right of it ("R") or below it ("B"), both still on the button; or another window taking the
-// mouse ("x").
-// clang-format off
-struct LinkRow { const char *Case, *Steps, *Seen; };
-// clang-format on
-static void ExpectLinkSeen(const std::vector<LinkRow>& rows) {
-    for (const LinkRow& row : rows) {
+// Over its text only, the About box's link shows the hand and turns purple, and holds the mouse to see it
+// leave; a press on the text holds the button down in red, and once it ends the text is blue, under the
+// pointer too; a press beside the text does nothing.
+TEST(AboutLink, AnswersTheMouseOverItsTextOnly) {
+    // Steps: the mouse's, a move ("m") or a press ("d") on its text ("T"), right of it ("R") or below it
+    // ("B"), both still on the button; or another window taking the mouse ("x"). Seen: what a player sees
+    // then: the cursor, whether the link holds the mouse, whether it is down, and the link colours it shows.
+    // clang-format off
+    const struct { const char *Case, *Steps, *Seen; } rows[] = {
+        {"on the text", "mT", "hand, held, up, purple"}, {"right of the text", "mR", "arrow, free, up, blue"},
+        {"below the text", "mB", "arrow, free, up, blue"},
+        {"onto the text and off", "mT mR", "arrow, free, up, blue"},
+        {"off the text and back", "mB mT", "hand, held, up, purple"},
+        {"pressed on the text", "mT dT", "hand, held, down, red"},
+        {"pressed on the text, then taken away", "mT dT x", "hand, free, up, blue"},
+        {"pressed right of the text", "mR dR", "arrow, free, up, blue"},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
         AboutDialog about(Context()); // a fresh link for each row
         RunModally(about, [&](HWND box) {
             HWND link = GetDlgItem(box, SKV_ID_ABOUT_LINK);
@@ -356,28 +366,6 @@ static void ExpectLinkSeen(const std::vector<LinkRow>& rows) {
             EXPECT_EQ(looks, row.Seen) << row.Case;
         });
     }
-}
-
-// Over its text only, the link shows the hand and turns purple, and holds the mouse to see it leave.
-TEST(AboutLink, FollowsThePointerOverItsTextOnly) {
-    // clang-format off
-    ExpectLinkSeen({
-        {"on the text", "mT", "hand, held, up, purple"}, {"right of the text", "mR", "arrow, free, up, blue"},
-        {"below the text", "mB", "arrow, free, up, blue"},
-        {"onto the text and off", "mT mR", "arrow, free, up, blue"},
-        {"off the text and back", "mB mT", "hand, held, up, purple"},
-    });
-    // clang-format on
-}
-
-// A press on the text holds the button down in red; once it ends the text is blue, under the pointer too.
-// A press beside the text does nothing.
-TEST(AboutLink, IsPressedOnItsTextOnly) {
-    ExpectLinkSeen({
-        {"on the text", "mT dT", "hand, held, down, red"},
-        {"on the text, then taken away", "mT dT x", "hand, free, up, blue"},
-        {"right of the text", "mR dR", "arrow, free, up, blue"},
-    });
 }
 
 // The display settings dialog on the bench's own screen (Xvfb, 1280 x 1024), where Wine's DirectDraw reports
