@@ -441,32 +441,29 @@ static std::string ResourceImageFor(int id, bool icon) {
     return std::to_string(reinterpret_cast<const BITMAPINFOHEADER*>(bits)->biWidth);
 }
 
-// A control's picture as "WxH".
-static std::string PictureSize(HWND control) {
-    BITMAP shown{};
-    GetObjectA(HGDIOBJ(SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0)), sizeof shown, &shown);
-    return std::to_string(shown.bmWidth) + "x" + std::to_string(shown.bmHeight);
-}
-
-// The width of a window's small icon (in its title bar and on its taskbar button); 0 without one.
-static int SmallIconWidth(HWND window) {
-    ICONINFO icon{};
-    if (!GetIconInfo(HICON(SendMessageA(window, WM_GETICON, ICON_SMALL, 0)), &icon))
-        return 0;
-    const BitmapHandle colour(icon.hbmColor), mask(icon.hbmMask);
+// A bitmap's size as "WxH"; "0x0" without one.
+static std::string SizeOf(HGDIOBJ bitmap) {
     BITMAP image{};
-    GetObjectA(colour ? colour.Get() : mask.Get(), sizeof image, &image);
-    return image.bmWidth;
+    GetObjectA(bitmap, sizeof image, &image);
+    return std::to_string(image.bmWidth) + "x" + std::to_string(image.bmHeight);
 }
 
-// What the main dialog shows at this program's scale: its banner's and logo's pictures, its small icon, and
-// the images the launcher's icon and cursor hold for the sizes the system asks for.
+// A control's picture.
+static std::string PictureSize(HWND control) {
+    return SizeOf(HGDIOBJ(SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0)));
+}
+
+// What the main dialog shows at this program's scale: its banner's and logo's pictures, its small icon (in
+// its title bar and on its taskbar button), and the images the launcher's icon and cursor hold for the sizes
+// the system asks for.
 static std::string Seen() {
     std::string seen;
     RunMainDialog([&](HWND window) {
+        ICONINFO icon{}; // the launcher's icon has colours: its colour image has the icon's size
+        GetIconInfo(HICON(SendMessageA(window, WM_GETICON, ICON_SMALL, 0)), &icon);
+        const BitmapHandle colour(icon.hbmColor), mask(icon.hbmMask);
         seen = "banner " + PictureSize(GetWindow(window, GW_CHILD)) + ", logo " +
-               PictureSize(GetDlgItem(window, SKV_ID_LOGO)) + ", small icon " +
-               std::to_string(SmallIconWidth(window));
+               PictureSize(GetDlgItem(window, SKV_ID_LOGO)) + ", small icon " + SizeOf(colour.Get());
     });
     return seen + ", icon " + ResourceImageFor(SKV_ICON_APP, true) + ", cursor " +
            ResourceImageFor(SKV_CUR_LINK, false);
@@ -485,10 +482,10 @@ static std::string Seen() {
 TEST(Dpi, PicturesFitAtEachScale) {
     // clang-format off
     const std::pair<DWORD, const char*> rows[] = {
-        {96, "banner 468x60, logo 81x24, small icon 16, icon 32, cursor 32"},
-        {120, "banner 624x74, logo 108x30, small icon 20, icon 40, cursor 32"},
-        {144, "banner 702x93, logo 122x38, small icon 24, icon 48, cursor 48"},
-        {192, "banner 702x93, logo 122x38, small icon 32, icon 64, cursor 64"},
+        {96, "banner 468x60, logo 81x24, small icon 16x16, icon 32, cursor 32"},
+        {120, "banner 624x74, logo 108x30, small icon 20x20, icon 40, cursor 32"},
+        {144, "banner 702x93, logo 122x38, small icon 24x24, icon 48, cursor 48"},
+        {192, "banner 702x93, logo 122x38, small icon 32x32, icon 64, cursor 64"},
     };
     // clang-format on
     const DWORD own = GetDeviceCaps(WindowDC(nullptr).Get(), LOGPIXELSY);
