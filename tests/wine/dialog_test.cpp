@@ -308,11 +308,7 @@ TEST(Profile, AnyStoredDataLoadsAsANumberOrTheDefault) {
         for (const Option& option : Options)
             if (!named)
                 SetValue(HKEY_CURRENT_USER, ProfileKey, option.Name, row.Type, row.Stored);
-        RunMainDialog([&](HWND window) {
-            ExpectShown(window, row.Loaded == "=" ? row.Stored : row.Loaded);
-            Click(window, IDCANCEL);
-        });
-        ExpectStored(row.Loaded == "=" ? row.Stored : row.Loaded);
+        RunMainDialog([&](HWND window) { ExpectShown(window, row.Loaded == "=" ? row.Stored : row.Loaded); });
     }
 }
 
