@@ -48,7 +48,7 @@ TEST(BuildCommandLine, TypicalInputs) {
         {"nothing", {}, 32813, ""}, {"level only", {}, 32771, "-n Ossary"}, {"debug", {1}, 32813, "-debug"},
         {"bots without species", {1, 1}, 32813, "-debug -l"},
         {"species left over, bots off", {1, 0, 1, 1, 1, 1, 1, 1, 1}, 32813, "-debug"},
-        {"every species in order, nonzero flags as set", {7, -1, 2, 2, 2, 2, 2, 2, 2}, 32812, "-debug -lacmprtx -n Snarewood"},
+        {"every species, nonzero flags as set", {7, -1, 2, 2, 2, 2, 2, 2, 2}, 32812, "-debug -lacmprtx -n Snarewood"},
         {"command outside the table", {1}, 32814, "-debug"},
     };
     // clang-format on
