@@ -15,16 +15,10 @@ const std::vector<uint8_t> Record = {0x38, 0x76, 0x5e, 0xa1, 0x2c, 0x4b, 0xd1, 0
                                      0xc0, 0x4f, 0x97, 0x24, 0x6d, 0xfe, 0xff, 0xff, 0xff, 0x04, 0x03,
                                      0x02, 0x01, 0xe0, 0x01, 0x00, 0x00, 0x20, 0x00, 0x00, 0x00};
 
-TEST(VideoConfig, EncodesEachFieldLittleEndianInItsPlace) {
-    VideoConfig config{{}, -2, {16909060, 480, 32}};
-    std::copy_n(Record.begin(), 16, config.Device.Bytes); // the GUID as it lies in memory
-    const auto encoded = EncodeVideoConfig(config);
-    EXPECT_EQ(std::vector<uint8_t>(encoded.begin(), encoded.end()), Record);
-}
-
 // The bytes a file holds land in their fields; those a short file lacks stay zero, any after the 32nd are
-// ignored. The file: the record's first bytes, then 0xEE.
-TEST(VideoConfig, DecodesWhatTheFileHolds) {
+// ignored. The file: the record's first bytes, then 0xEE. The whole record, once read, is written back byte
+// for byte: each field little-endian in its place.
+TEST(VideoConfig, DecodesWhatTheFileHoldsAndEncodesItBack) {
     // 25 bytes: cut after the height's first byte.
     // clang-format off
     const std::pair<size_t, const char*> rows[] = {
@@ -46,6 +40,8 @@ TEST(VideoConfig, DecodesWhatTheFileHolds) {
             fields += " " + std::to_string(field);
         EXPECT_EQ(fields, expected) << length << " bytes";
     }
+    const auto encoded = EncodeVideoConfig(DecodeVideoConfig(Record.data(), Record.size()));
+    EXPECT_EQ(std::vector<uint8_t>(encoded.begin(), encoded.end()), Record) << "written back";
 }
 
 // The modes the dialog lists, 16 or 32 bits per pixel and at least 512 by 384, as their entries read; and a
