@@ -157,8 +157,9 @@ TEST_F(TheLauncher, KeepsTheOptionsInTheProfile) {
 }
 
 // "Location..." asks, naming the game's folder with a separator, and on Yes moves the launcher to the game
-// chosen in the "Open" dialog, for which the main dialog waits: the entries name it once the dialog has gone.
-// Gone by "Start", the game chosen is started by the bare name "Skv.exe" from the current folder, its own.
+// chosen in the "Open" dialog, for which the main dialog waits. Gone by "Start", the game chosen is started
+// by the bare name "Skv.exe" from the current folder, its own. (The entries it writes: the native
+// GameLocation tests, and Languages for the real registry.)
 TEST_F(TheLauncher, LocationMovesToTheGameChosen) {
     GameFolderOnDisk old("old"), moved("moved");
     CopyFileA(StandinExe, (moved.Path + "Game.exe").c_str(), FALSE);
@@ -171,9 +172,7 @@ TEST_F(TheLauncher, LocationMovesToTheGameChosen) {
     launcher.OpenDialog();
     EXPECT_FALSE(IsWindowEnabled(dialog)) << "the main dialog waits for the \"Open\" dialog";
     launcher.Choose(moved.Path + "Game.exe");
-    const std::string entries =
-        "1:C:\\skv-tests\\moved | 1:C:\\skv-tests\\moved | 1:C:\\skv-tests\\moved\\Game.exe";
-    EXPECT_TRUE(WaitUntil([&] { return Entries() == entries; })) << Entries();
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(dialog); })) << "once the \"Open\" dialog has gone";
     DeleteFileA((moved.Path + "Game.exe").c_str());
     EXPECT_EQ(StartedGame(launcher), "C:\\skv-tests\\moved\\Skv.exe | C:\\skv-tests\\moved | ");
 }
