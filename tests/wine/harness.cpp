@@ -22,11 +22,8 @@ AppContext& Context() {
 // ---- Registry and files ----
 
 void SetValue(HKEY root, const char* key, const char* name, DWORD type, const std::string& bytes) {
-    RegistryKey opened;
-    RegCreateKeyExA(root, key, 0, nullptr, 0, KEY_WRITE, nullptr, opened.Receive(), nullptr);
-    const auto data = reinterpret_cast<const BYTE*>(bytes.data());
-    EXPECT_EQ(RegSetValueExA(opened.Get(), name, 0, type, data, DWORD(bytes.size())), 0)
-        << key << " " << name;
+    // The key is made when it is missing.
+    EXPECT_EQ(SHSetValueA(root, key, name, type, bytes.data(), DWORD(bytes.size())), 0) << key << " " << name;
 }
 
 void SetString(HKEY root, const char* key, const char* name, const std::string& text) {

@@ -151,44 +151,30 @@ static void ForEachRefusal(const std::function<void(const Refusal&, RefusingFold
         GTEST_SKIP() << "the rows on a drive of a folder's own need the Unix side and root to mount it";
 }
 
-// The messages that "Start" shows, `answer` given to its question.
-static Texts StartAnswered(const std::string& folder, int answer) {
-    Texts shown;
-    RunMainDialog(folder, [&](HWND window) { shown = Boxes([&] { Click(window, IDOK); }, {IDOK, answer}); });
-    return shown;
-}
-
-// "Start" tells why the folder refuses "startup.cfg", naming it, and asks whether to go on.
-TEST(RefusedFiles, StartSaysWhy) {
-    ForEachRefusal([](const Refusal& refusal, RefusingFolder& folder) {
-        EXPECT_EQ(StartAnswered(folder.Path, IDNO),
-                  (Texts{Replaced(refusal.StartError, '@', folder.Path), Question}));
-    });
-}
-
-// No to going on keeps the dialog open with the options saved, and the previous file whole with nothing left
-// beside it.
-TEST(RefusedFiles, NoKeepsTheDialogTheOptionsAndThePreviousFile) {
-    ForEachRefusal([](const Refusal& refusal, RefusingFolder& folder) {
+// No to going on keeps the dialog open with the options saved, and nothing left beside the previous file.
+// (That the refused write leaves the previous file whole shows where Yes starts the game with it.)
+TEST(RefusedFiles, NoKeepsTheDialogAndTheOptionsAndLeavesNothingBeside) {
+    ForEachRefusal([](const Refusal&, RefusingFolder& folder) {
         RunMainDialog(folder.Path, [&](HWND window) {
             Type(window, "Extrapolation=1");
             Boxes([&] { Click(window, IDOK); }, {IDOK, IDNO});
             EXPECT_TRUE(IsWindowVisible(window));
         });
         ExpectStored("Extrapolation=1");
-        EXPECT_EQ(FileContents(folder.Path + "startup.cfg"), refusal.Gone() ? "<absent>" : PreviousCfg);
         EXPECT_EQ(FolderEntries(folder.Path), folder.Entries);
     });
 }
 
-// Yes goes on: the game starts with the file it has, or, where its folder has gone, nothing starts and the
-// player is told.
+// "Start" tells why the folder refuses "startup.cfg", naming it, and asks whether to go on. Yes goes on: the
+// game starts with the file it has, or, where its folder has gone, nothing starts and the player is told.
 TEST(RefusedFiles, YesStartsTheGameWithTheFileItHas) {
     ForEachRefusal([](const Refusal& refusal, RefusingFolder& folder) {
         Texts expected = {Replaced(refusal.StartError, '@', folder.Path), Question};
         if (refusal.Gone())
             expected.push_back("ERROR: Failed to start Skv.exe! (information: OK)");
-        EXPECT_EQ(StartAnswered(folder.Path, IDYES), expected);
+        RunMainDialog(folder.Path, [&](HWND window) {
+            EXPECT_EQ(Boxes([&] { Click(window, IDOK); }, {IDOK, IDYES}), expected);
+        });
         EXPECT_EQ(refusal.Gone() ? FileContents(ReportFile) : Reported("startup.cfg"),
                   refusal.Gone() ? "<absent>" : Hex(PreviousCfg));
     });
