@@ -62,18 +62,18 @@ std::string CreateTemporarySibling(const std::string& path, FileHandle& file, Fi
     return "";
 }
 
-// Writes everything with one request; a short write means the disk is full.
-bool WriteAll(HANDLE file, const void* data, size_t size, FileWriteResult& failure) {
+// Writes everything with one request, flushes and closes the file; a short write means the disk is full.
+// After a failed write the file is still open.
+FileWriteResult WriteAndClose(FileHandle& file, const void* data, size_t size) {
     DWORD written = 0;
-    if (!WriteFile(file, data, static_cast<DWORD>(size), &written, nullptr) || !FlushFileBuffers(file)) {
-        failure = FailedWithLastError(FileWriteResult::Stage::Write);
-        return false;
-    }
-    if (written != size) {
-        failure = Failed(FileWriteResult::Stage::Write, FileErrorCause::DiskFull);
-        return false;
-    }
-    return true;
+    if (!WriteFile(file.Get(), data, static_cast<DWORD>(size), &written, nullptr) ||
+        !FlushFileBuffers(file.Get()))
+        return FailedWithLastError(FileWriteResult::Stage::Write);
+    if (written != size)
+        return Failed(FileWriteResult::Stage::Write, FileErrorCause::DiskFull);
+    if (!CloseHandle(file.Release()))
+        return FailedWithLastError(FileWriteResult::Stage::Close);
+    return FileWriteResult{};
 }
 
 // Windows will not replace a file that another program has open without sharing its deletion, and says
@@ -102,16 +102,11 @@ DWORD MoveIntoPlace(const std::string& temporary, const std::string& path) {
 // Rewrites the file itself, emptied and written from the start, for a target that another program keeps
 // open while it lets others write. A write that fails leaves the file as far as it got, possibly empty.
 FileWriteResult RewriteInPlace(const std::string& path, const void* data, size_t size) {
-    FileWriteResult failure;
     FileHandle file(CreateFileA(path.c_str(), WriteAccess, ShareReaders, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return FailedWithLastError(FileWriteResult::Stage::Open);
-    if (!WriteAll(file.Get(), data, size, failure))
-        return failure;
-    if (!CloseHandle(file.Release()))
-        return FailedWithLastError(FileWriteResult::Stage::Close);
-    return failure;
+    return WriteAndClose(file, data, size);
 }
 
 } // namespace
@@ -126,13 +121,9 @@ FileWriteResult ReplaceFileContents(const std::string& path, const void* data, s
     if (temporary.empty())
         return failure;
 
-    if (!WriteAll(file.Get(), data, size, failure)) {
+    failure = WriteAndClose(file, data, size);
+    if (!failure.Ok()) {
         file.Reset();
-        DeleteFileA(temporary.c_str());
-        return failure;
-    }
-    if (!CloseHandle(file.Release())) {
-        failure = FailedWithLastError(FileWriteResult::Stage::Close);
         DeleteFileA(temporary.c_str());
         return failure;
     }
